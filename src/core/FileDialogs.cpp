@@ -1,0 +1,39 @@
+#include "core/FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+
+class QtFileDialogs : public FileDialogSink {
+public:
+    QString openFile(QWidget *p, const QString &c, const QString &d, const QString &f) override {
+        return QFileDialog::getOpenFileName(p, c, d, f);
+    }
+    QString saveFile(QWidget *p, const QString &c, const QString &d, const QString &f) override {
+        return QFileDialog::getSaveFileName(p, c, d, f);
+    }
+};
+
+FileDialogSink *real() {
+    static QtFileDialogs sink;
+    return &sink;
+}
+
+FileDialogSink *&current() {
+    static FileDialogSink *sink = real();
+    return sink;
+}
+
+} // namespace
+
+namespace FileDialogs {
+
+QString openFile(QWidget *p, const QString &c, const QString &d, const QString &f) {
+    return current()->openFile(p, c, d, f);
+}
+QString saveFile(QWidget *p, const QString &c, const QString &d, const QString &f) {
+    return current()->saveFile(p, c, d, f);
+}
+void setSink(FileDialogSink *sink) { current() = sink ? sink : real(); }
+
+} // namespace FileDialogs

@@ -1,0 +1,23 @@
+#pragma once
+// File-open and file-save dialogs behind one seam: tests set the next name.
+#include <QString>
+
+class QWidget;
+
+class FileDialogSink {
+public:
+    virtual ~FileDialogSink() = default;
+    // An empty text when the user cancels.
+    virtual QString openFile(QWidget *parent, const QString &caption, const QString &folder,
+                             const QString &filter) = 0;
+    virtual QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
+                             const QString &filter) = 0;
+};
+
+namespace FileDialogs {
+
+QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
+QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
+void setSink(FileDialogSink *sink); // nullptr restores the real dialogs
+
+} // namespace FileDialogs

@@ -1,0 +1,26 @@
+#pragma once
+// Process-wide formats: "dd/mm/yyyy" dates, "," decimals and the long time
+// format, whatever the machine's regional settings say.
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+namespace Formats {
+
+// Makes the Italian conventions the process default (called by every screen
+// that reads or writes dates or amounts when it is created; idempotent).
+void install();
+
+QString dateText(const QDate &d);      // "dd/mm/yyyy"
+QString longTimeText(const QTime &t);  // "hh:mm:ss"
+QString shortTimeText(const QTime &t); // "hh:mm"
+// Reads a day/month/year date ("1/2/2024" and "01/02/2024" alike); an invalid
+// QDate when the text is not a date.
+QDate parseDate(const QString &text);
+
+// Decimal numbers with the comma: parse accepts "," (and "." as the same), no
+// thousands separators; ok is false for anything else.
+double parseDecimal(const QString &text, bool *ok);
+QString decimalText(double value, int decimals);
+
+} // namespace Formats

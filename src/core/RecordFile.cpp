@@ -1,0 +1,68 @@
+#include "core/RecordFile.h"
+
+RecordFile::RecordFile(QString path, int recordSize)
+    : m_path(std::move(path)), m_size(recordSize), m_file(m_path) {}
+
+RecordFile::~RecordFile() { close(); }
+
+bool RecordFile::open() {
+    close();
+    m_pos = 0;
+    // ReadWrite creates a missing file and never truncates an existing one.
+    return m_file.open(QIODevice::ReadWrite);
+}
+
+void RecordFile::close() {
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+qint64 RecordFile::count() const { return m_file.isOpen() ? m_file.size() / m_size : 0; }
+
+bool RecordFile::readAt(qint64 pos, QByteArray &record) {
+    if (!m_file.isOpen() || pos < 0 || pos >= count() || !m_file.seek(pos * m_size))
+        return false;
+    record.resize(m_size);
+    if (m_file.read(record.data(), m_size) != m_size)
+        return false;
+    m_pos = pos + 1;
+    return true;
+}
+
+bool RecordFile::readNext(QByteArray &record) { return readAt(m_pos, record); }
+
+qint64 RecordFile::readBlock(QByteArray &buffer, qint64 maxRecords) {
+    if (!m_file.isOpen())
+        return -1;
+    const qint64 n = std::min(maxRecords, count() - m_pos);
+    if (n <= 0)
+        return 0;
+    if (!m_file.seek(m_pos * m_size))
+        return -1;
+    buffer.resize(n * m_size);
+    if (m_file.read(buffer.data(), n * m_size) != n * m_size)
+        return -1;
+    m_pos += n;
+    return n;
+}
+
+bool RecordFile::overwriteAt(qint64 pos, const QByteArray &record) {
+    if (!m_file.isOpen() || pos < 0 || pos >= count() || record.size() != m_size ||
+        !m_file.seek(pos * m_size))
+        return false;
+    if (m_file.write(record) != m_size || !m_file.flush())
+        return false;
+    m_pos = pos + 1;
+    return true;
+}
+
+bool RecordFile::append(const QByteArray &record) {
+    if (!m_file.isOpen() || record.size() != m_size)
+        return false;
+    const qint64 pos = count();
+    // A trailing partial record is written over.
+    if (!m_file.seek(pos * m_size) || m_file.write(record) != m_size || !m_file.flush())
+        return false;
+    m_pos = pos + 1;
+    return true;
+}

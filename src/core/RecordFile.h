@@ -1,0 +1,42 @@
+#pragma once
+// A headerless file of fixed-size records. Every user action opens it,
+// reads or writes, and closes it; nothing is held open between actions.
+// Record number n (1-based, what the user sees) lies at position n - 1.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+class RecordFile {
+public:
+    RecordFile(QString path, int recordSize);
+    ~RecordFile();
+
+    // Opens for reading and writing, creating the file when it does not exist.
+    // An existing file is never truncated; one that cannot be opened is a failure.
+    bool open();
+    void close();
+    bool isOpen() const { return m_file.isOpen(); }
+
+    // Whole records only: a trailing partial record is not counted.
+    qint64 count() const;
+    qint64 position() const { return m_pos; }
+    bool atEnd() const { return m_pos >= count(); }
+
+    bool readAt(qint64 pos, QByteArray &record);
+    bool readNext(QByteArray &record);
+    // Reads up to maxRecords whole records from the current position into one
+    // buffer (for scans); returns the number read, -1 on failure.
+    qint64 readBlock(QByteArray &buffer, qint64 maxRecords);
+    bool overwriteAt(qint64 pos, const QByteArray &record);
+    // Writes at position count(); the new record's number is the old count + 1.
+    bool append(const QByteArray &record);
+
+    const QString &path() const { return m_path; }
+    int recordSize() const { return m_size; }
+
+private:
+    QString m_path;
+    int m_size;
+    QFile m_file;
+    qint64 m_pos = 0;
+};

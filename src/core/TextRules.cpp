@@ -1,0 +1,115 @@
+#include "core/TextRules.h"
+
+#include <array>
+
+namespace Text {
+namespace {
+
+// Code points of the bytes 0x80-0x9F; the five bytes Windows leaves undefined
+// map to the C1 control of the same value, as Windows itself does.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool isAZLower(QChar c) { return c.unicode() >= 'a' && c.unicode() <= 'z'; }
+bool isAZUpper(QChar c) { return c.unicode() >= 'A' && c.unicode() <= 'Z'; }
+
+// Closest Windows-1252 text for a code point Windows-1252 lacks: the base
+// letters of its compatibility decomposition, or "?".
+void appendClosest(QByteArray &out, char32_t cp) {
+    const QString decomposed = QString::fromUcs4(&cp, 1).normalized(QString::NormalizationForm_KD);
+    QByteArray base;
+    for (char32_t d : decomposed.toUcs4()) {
+        const QChar::Category cat = QChar::category(d);
+        if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining ||
+            cat == QChar::Mark_Enclosing)
+            continue;
+        const int b = cp1252Byte(d);
+        if (b < 0x20 || b == 0x7F || (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] == b)) {
+            base.clear();
+            break;
+        }
+        base.append(char(b));
+    }
+    out.append(base.isEmpty() ? QByteArray("?") : base);
+}
+
+} // namespace
+
+QString trim(const QString &s) {
+    qsizetype start = 0, end = s.size();
+    while (start < end && s.at(start).unicode() <= ' ')
+        ++start;
+    while (end > start && s.at(end - 1).unicode() <= ' ')
+        --end;
+    return s.mid(start, end - start);
+}
+
+QString upperAZ(const QString &s) {
+    QString r = s;
+    for (QChar &c : r)
+        if (isAZLower(c))
+            c = QChar(c.unicode() - 32);
+    return r;
+}
+
+QString lowerAZ(const QString &s) {
+    QString r = s;
+    for (QChar &c : r)
+        if (isAZUpper(c))
+            c = QChar(c.unicode() + 32);
+    return r;
+}
+
+int compareNoCaseAZ(const QString &a, const QString &b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        QChar ca = a.at(i), cb = b.at(i);
+        ushort ua = isAZLower(ca) ? ca.unicode() - 32 : ca.unicode();
+        ushort ub = isAZLower(cb) ? cb.unicode() - 32 : cb.unicode();
+        if (ua != ub)
+            return ua < ub ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool containsNoCaseAZ(const QString &haystack, const QString &needle) {
+    return upperAZ(haystack).contains(upperAZ(needle));
+}
+
+int cp1252Byte(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return int(cp);
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == cp)
+            return 0x80 + i;
+    return -1;
+}
+
+QByteArray toCp1252(const QString &s) {
+    QByteArray out;
+    out.reserve(s.size());
+    for (char32_t cp : s.toUcs4()) {
+        const int b = cp1252Byte(cp);
+        if (b >= 0)
+            out.append(char(b));
+        else
+            appendClosest(out, cp);
+    }
+    return out;
+}
+
+QString fromCp1252(const char *data, int length) {
+    QString out(length, Qt::Uninitialized);
+    QChar *d = out.data();
+    for (int i = 0; i < length; ++i) {
+        const uchar b = uchar(data[i]);
+        d[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHigh[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+QString fromCp1252(const QByteArray &bytes) { return fromCp1252(bytes.constData(), int(bytes.size())); }
+
+} // namespace Text

@@ -1,0 +1,27 @@
+#pragma once
+// Text rules shared by every file the program reads or writes: trimming of
+// blanks and control characters, a-z only case changes, Windows-1252.
+#include <QByteArray>
+#include <QString>
+
+namespace Text {
+
+// Removes leading and trailing characters whose code is at or below the blank.
+QString trim(const QString &s);
+// Upper/lower-casing that touches only the letters a-z (accented letters stay).
+QString upperAZ(const QString &s);
+QString lowerAZ(const QString &s);
+// Case-insensitive comparison on a-z only: <0, 0, >0.
+int compareNoCaseAZ(const QString &a, const QString &b);
+// True when needle occurs in haystack, ignoring the case of a-z only.
+bool containsNoCaseAZ(const QString &haystack, const QString &needle);
+
+// Windows-1252 <-> Unicode. A character Windows-1252 cannot hold becomes its
+// closest Windows-1252 character (accents stripped) or "?", never a control byte.
+QByteArray toCp1252(const QString &s);
+QString fromCp1252(const QByteArray &bytes);
+QString fromCp1252(const char *data, int length);
+// The Windows-1252 byte for one code point, or -1 when it has none.
+int cp1252Byte(char32_t codePoint);
+
+} // namespace Text

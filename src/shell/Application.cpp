@@ -1,0 +1,65 @@
+#include "shell/Application.h"
+
+#include "core/Formats.h"
+#include "shell/Avvio.h"
+#include "shell/CambiaPassword.h"
+#include "shell/ModuleWindow.h"
+#include "shell/Password.h"
+
+#include <QApplication>
+
+namespace Tersalia {
+namespace {
+Screens &current() {
+    static Screens s;
+    return s;
+}
+std::function<void()> &terminateHandler() {
+    static std::function<void()> handler = []() { QCoreApplication::quit(); };
+    return handler;
+}
+} // namespace
+
+Screens createScreens() {
+    Formats::install();
+    Screens s;
+    s.password = new TfrmPassword;
+    s.avvio = new TfrmAvvio;
+    s.cambiaPassword = new TfrmCambiaPassword(s.password);
+    s.password->setScreens(s.avvio, s.cambiaPassword);
+    ModuleWindow::setMenu(s.avvio);
+    current() = s;
+    return s;
+}
+
+const Screens &screens() { return current(); }
+
+void destroyScreens() {
+    Screens &s = current();
+    delete s.cambiaPassword;
+    delete s.avvio;
+    delete s.password;
+    ModuleWindow::setMenu(nullptr);
+    s = Screens();
+}
+
+void terminate() { terminateHandler()(); }
+
+void setTerminateHandler(std::function<void()> handler) {
+    terminateHandler() = handler ? std::move(handler) : []() { QCoreApplication::quit(); };
+}
+
+int run(int argc, char *argv[]) {
+    // Software rendering: no hardware acceleration needed on office PCs.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tersalia"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    createScreens();
+    screens().password->show();
+    const int rc = app.exec();
+    destroyScreens();
+    return rc;
+}
+
+} // namespace Tersalia

@@ -1,0 +1,24 @@
+#pragma once
+// The program's own artwork, painted at run time so it stays sharp at any size.
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+namespace Artwork {
+
+enum class Glyph { Padlock, Info, Help, Exit, Credits, Pdf, Mail, Web, People, Clock, Clients, Contract, Agenda, Cleaning };
+
+// A rounded symbol on a coloured disc.
+QPixmap icon(Glyph glyph, int size, const QColor &color);
+// A banner with a large symbol, a title and a few lines of text (login screens).
+QPixmap banner(Glyph glyph, const QString &title, const QStringList &lines, QSize size);
+// A module button of the main menu: the label painted on a glossy tile.
+QPixmap moduleTile(Glyph glyph, const QString &label, QSize size, const QColor &color);
+// The product title and the subtitle band of the main menu.
+QPixmap title(QSize size);
+QPixmap subtitle(const QString &text, QSize size);
+// The large illustration on the left of the main menu.
+QPixmap illustration(QSize size);
+
+} // namespace Artwork

@@ -1,0 +1,20 @@
+#pragma once
+// The program's help texts: a title and paragraphs, shown by TfrmGuida
+// (joined by "\r\n\r\n") and printed as chapters of the manual Guida.pdf.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct HelpText {
+    QString title;
+    QStringList paragraphs;
+    QString joined() const { return paragraphs.join(QStringLiteral("\r\n\r\n")); }
+};
+
+namespace HelpTexts {
+
+HelpText mainHelp(); // "Uno sguardo a Tersalia"
+// Every help text of the program, in the order of the manual.
+QList<HelpText> manual();
+
+} // namespace HelpTexts

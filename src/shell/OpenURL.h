@@ -1,0 +1,22 @@
+#pragma once
+// TMisc.Open: the one way the program hands a file, a web address or a
+// "mailto:" link to the desktop. Silent on failure.
+#include <QString>
+#include <QUrl>
+
+class ShellOpener {
+public:
+    virtual ~ShellOpener() = default;
+    virtual void open(const QString &command) = 0;
+};
+
+class TMisc {
+public:
+    // Strips surrounding double quotes; local paths open as files, "mailto:"
+    // and web addresses as links. Nothing is reported when it fails.
+    static void Open(const QString &command);
+    // Replaces the desktop (nullptr restores it); tests record the commands.
+    static void setOpener(ShellOpener *opener);
+    // What the desktop is asked to open for a command.
+    static QUrl urlFor(const QString &command);
+};

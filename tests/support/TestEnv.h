@@ -1,0 +1,73 @@
+#pragma once
+// Test doubles for the program's seams and a temporary program folder.
+#include "core/FileDialogs.h"
+#include "core/Messages.h"
+#include "shell/OpenURL.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+// A temporary program folder for the life of the object.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    QString path() const; // with trailing "/"
+    QString file(const QString &name) const { return path() + name; }
+    QByteArray read(const QString &name) const;
+    void write(const QString &name, const QByteArray &bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+struct ShownMessage {
+    MessageKind kind;
+    QString text;
+};
+
+// Records every message instead of showing it; confirmations are answered
+// from a queue (Yes when the queue is empty).
+class ScriptedMessages : public MessageSink {
+public:
+    ScriptedMessages();
+    ~ScriptedMessages() override;
+    bool show(QWidget *parent, MessageKind kind, const QString &text) override;
+
+    void answerNext(bool yes) { m_answers.append(yes); }
+    // Called when a message is shown (for example to check the files at that moment).
+    std::function<void(const ShownMessage &)> onShow;
+    QList<ShownMessage> shown;
+    QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
+    void clear() { shown.clear(); }
+
+private:
+    QList<bool> m_answers;
+};
+
+class RecordingShell : public ShellOpener {
+public:
+    RecordingShell();
+    ~RecordingShell() override;
+    void open(const QString &command) override { commands.append(command); }
+    QStringList commands;
+};
+
+class ScriptedFileDialogs : public FileDialogSink {
+public:
+    ScriptedFileDialogs();
+    ~ScriptedFileDialogs() override;
+    QString openFile(QWidget *, const QString &, const QString &, const QString &) override;
+    QString saveFile(QWidget *, const QString &, const QString &, const QString &) override;
+    QStringList nextNames; // taken in order; empty means "cancelled"
+
+private:
+    QString take();
+};
+
+// Runs action on the next modal widget that appears (polling), so a test can
+// drive a dialog opened with exec(). Call before the click that opens it.
+void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
