@@ -1,6 +1,7 @@
 #include "core/Messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 

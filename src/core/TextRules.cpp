@@ -1,5 +1,6 @@
 #include "core/TextRules.h"
 
+#include <QList>
 #include <array>
 
 namespace Text {
