@@ -70,7 +70,7 @@ private slots:
         QTest::newRow("capitals find small letters") << 3 << "LUCA" << "" << 2;
         QTest::newRow("no match") << 1 << "neri" << "" << -1;
         QTest::newRow("empty text never finds") << 1 << "" << "" << -1;
-        QTest::newRow("blank counts") << 0 << "i " << "" << 1;
+        QTest::newRow("blank counts") << 0 << "hi " << "" << 1;
     }
     void quickFindWalk() {
         QFETCH(int, selected);
