@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QScreen>
 
 namespace {
 QPointer<QWidget> &menuWindow() {
@@ -17,8 +18,15 @@ ModuleWindow::ModuleWindow(QWidget *parent) : QMainWindow(parent) { Formats::ins
 void ModuleWindow::setMenu(QWidget *menu) { menuWindow() = menu; }
 QWidget *ModuleWindow::menu() { return menuWindow(); }
 
+void showFullScreenArea(QWidget *w) {
+    w->showMaximized();
+    // Without a window manager (or before it reacts) fill the screen ourselves.
+    if (QScreen *s = w->screen(); s && !w->isMaximized())
+        w->setGeometry(s->availableGeometry());
+}
+
 void ModuleWindow::openModule() {
-    showMaximized();
+    showFullScreenArea(this);
     raise();
     activateWindow();
     if (menuWindow())
@@ -28,7 +36,7 @@ void ModuleWindow::openModule() {
 void ModuleWindow::closeEvent(QCloseEvent *event) {
     moduleClosing();
     if (menuWindow())
-        menuWindow()->showMaximized();
+        showFullScreenArea(menuWindow());
     hide();
     event->ignore(); // long-lived: hidden, never destroyed
 }

@@ -4,6 +4,9 @@
 // whichever way it is closed.
 #include <QMainWindow>
 
+// Shows a window maximised (the main menu and the modules).
+void showFullScreenArea(QWidget *w);
+
 class ModuleWindow : public QMainWindow {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include "shell/Application.h"
 #include "shell/Artwork.h"
 #include "shell/CambiaPassword.h"
+#include "shell/ModuleWindow.h"
 #include "shell/PasswordStore.h"
 
 #include <QGridLayout>
@@ -94,7 +95,7 @@ void TfrmPassword::cmdOKClick() {
     }
     if (PasswordStore::normalise(txtPassword->text()) == expected && !expected.isEmpty()) {
         if (m_menu)
-            m_menu->showMaximized();
+            showFullScreenArea(m_menu);
         hide();
         return;
     }

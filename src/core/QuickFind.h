@@ -1,0 +1,32 @@
+#pragma once
+// The quick find of every list screen: "Trova" moves the selection to the
+// next line holding the text, wrapping, and remembers the text it searched.
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QLineEdit;
+class QAbstractButton;
+class RecordListView;
+
+namespace QuickFind {
+// The line to select, or -1. lowered: the list's lines lower-cased on a-z.
+// A new text starts at line 0 (tested first); the same text starts after the
+// selected line, which is tested last. memory takes the text in any case.
+int next(const QStringList &lowered, int selected, const QString &typed, QString &memory);
+} // namespace QuickFind
+
+// Wires a txtTrova / btnTrova pair to a list: Enter in txtTrova focuses btnTrova.
+class QuickFinder : public QObject {
+    Q_OBJECT
+public:
+    QuickFinder(QLineEdit *txtTrova, QAbstractButton *btnTrova, RecordListView *list);
+    // Each showing of a list screen starts with an empty memory.
+    void reset() { m_memory.clear(); }
+    void find();
+
+private:
+    QLineEdit *m_text;
+    RecordListView *m_list;
+    QString m_memory;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The lines of a list screen with the record number each line came from, so
+// a chosen line leads back to exactly its record.
+#include <QAbstractListModel>
+#include <QList>
+#include <QStringList>
+
+class RecordListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setLines(QStringList lines, QList<qint64> numbers);
+    void clear() { setLines({}, {}); }
+    // Ascending order of the line text, comparing a-z without regard to case.
+    void sortNoCaseAZ();
+
+    int count() const { return int(m_lines.size()); }
+    const QString &line(int row) const { return m_lines.at(row); }
+    qint64 recordNumber(int row) const { return m_numbers.at(row); }
+    const QStringList &lines() const { return m_lines; }
+    // The lines lower-cased on a-z, built once for the quick find.
+    const QStringList &lowered() const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    QStringList m_lines;
+    QList<qint64> m_numbers;
+    mutable QStringList m_lowered;
+    mutable bool m_loweredValid = false;
+};

@@ -1,0 +1,124 @@
+// The help texts: their structure as the help screen and the manual use it,
+// the appointment chapter shared with the card, and Windows-1252 text.
+#include "TestEnv.h"
+
+#include "appointments/Archivio_ScadenzeHelp.h"
+#include "core/TextRules.h"
+#include "shell/HelpTexts.h"
+#include "shell/PasswordStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+class TstHelpTexts : public QObject {
+    Q_OBJECT
+private slots:
+    void titlesAndParagraphCounts_data();
+    void titlesAndParagraphCounts();
+    void mainHelpReusesTheAppointmentChapter();
+    void manualListsTheHelpTextsInOrder();
+    void paragraphsArePlainDistinctWindows1252_data();
+    void paragraphsArePlainDistinctWindows1252();
+    void joinedSeparatesParagraphsWithBlankLines();
+    void firstAccessPasswordOpensTheShippedStore();
+};
+
+void TstHelpTexts::titlesAndParagraphCounts_data() {
+    QTest::addColumn<HelpText>("help");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("paragraphs");
+    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 65;
+    QTest::newRow("appointment card")
+        << appointmentCardHelp() << QStringLiteral("App Schedario Appuntamenti") << 11;
+}
+
+void TstHelpTexts::titlesAndParagraphCounts() {
+    QFETCH(HelpText, help);
+    QFETCH(QString, title);
+    QFETCH(int, paragraphs);
+    QCOMPARE(help.title, title);
+    QCOMPARE(help.paragraphs.size(), paragraphs);
+}
+
+void TstHelpTexts::mainHelpReusesTheAppointmentChapter() {
+    const QStringList main = HelpTexts::mainHelp().paragraphs;
+    const QStringList card = appointmentCardHelp().paragraphs;
+    QCOMPARE(main.size(), 65);
+    // Paragraphs 51-61 (1-based) are the card's eleven, in order; the agenda comes
+    // just before them and the portable-use paragraph just after.
+    QCOMPARE(main.mid(50, 11), card);
+    QVERIFY(!card.contains(main.at(49)));
+    QVERIFY(!card.contains(main.at(61)));
+}
+
+void TstHelpTexts::manualListsTheHelpTextsInOrder() {
+    const QList<HelpText> manual = HelpTexts::manual();
+    QCOMPARE(manual.size(), 2);
+    QCOMPARE(manual.at(0).title, HelpTexts::mainHelp().title);
+    QCOMPARE(manual.at(0).paragraphs, HelpTexts::mainHelp().paragraphs);
+    QCOMPARE(manual.at(1).title, appointmentCardHelp().title);
+    QCOMPARE(manual.at(1).paragraphs, appointmentCardHelp().paragraphs);
+}
+
+void TstHelpTexts::paragraphsArePlainDistinctWindows1252_data() {
+    QTest::addColumn<HelpText>("help");
+    for (const HelpText &help : HelpTexts::manual())
+        QTest::newRow(qPrintable(help.title)) << help;
+}
+
+void TstHelpTexts::paragraphsArePlainDistinctWindows1252() {
+    QFETCH(HelpText, help);
+    QVERIFY(!help.title.isEmpty());
+    QCOMPARE(Text::fromCp1252(Text::toCp1252(help.title)), help.title);
+    QSet<QString> seen;
+    for (int i = 0; i < help.paragraphs.size(); ++i) {
+        const QString &p = help.paragraphs.at(i);
+        const QByteArray where = QByteArray::number(i + 1);
+        QVERIFY2(!Text::trim(p).isEmpty(), where);
+        QVERIFY2(Text::trim(p) == p, where);
+        QVERIFY2(!p.contains(QLatin1Char('\r')) && !p.contains(QLatin1Char('\n')), where);
+        QVERIFY2(Text::fromCp1252(Text::toCp1252(p)) == p, where);
+        QVERIFY2(!seen.contains(p), where);
+        seen.insert(p);
+    }
+}
+
+void TstHelpTexts::joinedSeparatesParagraphsWithBlankLines() {
+    const HelpText help{QStringLiteral("T"),
+                        {QStringLiteral("uno"), QStringLiteral("due"), QStringLiteral("tre")}};
+    QCOMPARE(help.joined(), QStringLiteral("uno\r\n\r\ndue\r\n\r\ntre"));
+    QCOMPARE(HelpText{}.joined(), QString());
+
+    // The real texts come back paragraph by paragraph from their joined form.
+    for (const HelpText &text : HelpTexts::manual()) {
+        const QString joined = text.joined();
+        QVERIFY(joined.startsWith(text.paragraphs.first()));
+        QCOMPARE(joined.split(QStringLiteral("\r\n\r\n")), text.paragraphs);
+    }
+}
+
+void TstHelpTexts::firstAccessPasswordOpensTheShippedStore() {
+    // Paragraph 64 quotes the password of a fresh installation: it must be the
+    // one the installed password store holds.
+    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(63);
+    const QRegularExpressionMatch quoted =
+        QRegularExpression(QStringLiteral("\"([^\"]+)\"")).match(paragraph);
+    QVERIFY2(quoted.hasMatch(), qPrintable(paragraph));
+    QCOMPARE(quoted.captured(1), QStringLiteral("pergolatoviola"));
+
+    // QT_TESTCASE_SOURCEDIR (set by Qt's Test package) is the tests folder.
+    QFile store(
+        QDir(QStringLiteral(QT_TESTCASE_SOURCEDIR)).filePath(QStringLiteral("../install/unins000.dll")));
+    QVERIFY2(store.open(QIODevice::ReadOnly), qPrintable(store.fileName()));
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("unins000.dll"), store.readAll());
+    QString stored;
+    QVERIFY(PasswordStore::read(&stored));
+    QCOMPARE(stored, PasswordStore::normalise(quoted.captured(1)));
+}
+
+QTEST_MAIN(TstHelpTexts)
+#include "tst_helptexts.moc"
