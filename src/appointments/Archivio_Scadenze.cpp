@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using Symbol = CardIcons::Symbol;
 
 namespace {
@@ -33,23 +35,26 @@ const QColor kBand(38, 96, 150);
 
 // The reminder line under the card, shown as a picture.
 QPixmap reminderPicture() {
-    const QString text = QStringLiteral("Ad appuntamento assolto spunta la casella \"Impegno assolto\" e salva la "
-                                        "scheda: l'appuntamento non comparirà più tra quelli imminenti.");
+    const QStringList lines = {
+        QStringLiteral("Ad appuntamento assolto, spunta la casella \"Impegno assolto\" e salva la scheda:"),
+        QStringLiteral("l'appuntamento non comparirà più tra quelli imminenti.")};
     QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(13);
+    f.setPixelSize(12);
     f.setItalic(true);
-    const int w = QFontMetrics(f).horizontalAdvance(text) + 64;
-    QPixmap pm(w, 34);
+    const QFontMetrics fm(f);
+    const int w = std::max(fm.horizontalAdvance(lines[0]), fm.horizontalAdvance(lines[1])) + 56;
+    const int h = 2 * fm.height() + 12;
+    QPixmap pm(w, h);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(214, 170, 60), 1));
     p.setBrush(QColor(255, 248, 220));
-    p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, 33), 6, 6);
-    p.drawPixmap(8, 5, CardIcons::pixmap(Symbol::Done, 24, CardIcons::defaultColor(Symbol::Done)));
+    p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 6, 6);
+    p.drawPixmap(8, (h - 24) / 2, CardIcons::pixmap(Symbol::Done, 24, CardIcons::defaultColor(Symbol::Done)));
     p.setFont(f);
     p.setPen(QColor(110, 80, 10));
-    p.drawText(QRect(42, 0, w - 50, 34), Qt::AlignVCenter | Qt::AlignLeft, text);
+    p.drawText(QRect(42, 6, w - 50, h - 12), Qt::AlignVCenter | Qt::AlignLeft, lines.join(QLatin1Char('\n')));
     return pm;
 }
 
@@ -76,7 +81,7 @@ QComboBox *timeList(QWidget *parent, const char *name, int count) {
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmArchivio_Scadenze"));
     setWindowTitle(QStringLiteral(" Tersalia - Schedario Appuntamenti"));
-    setMinimumSize(1100, 700);
+    setMinimumSize(1240, 700);
     buildScreen();
     buildCard();
 }
@@ -86,8 +91,9 @@ void TfrmArchivio_Scadenze::buildScreen() {
     setCentralWidget(background);
 
     // Title band.
-    auto *title = new CardTitle(QStringLiteral("SCHEDA APPUNTAMENTO"),
-                                CardIcons::pixmap(Symbol::Calendar, 64, QColor(230, 120, 60)), kBand, background);
+    auto *title =
+        new CardTitle(QStringLiteral("SCHEDA APPUNTAMENTO"),
+                      CardIcons::pixmap(Symbol::Calendar, 64, QColor(230, 120, 60)), kBand, background);
     title->setObjectName(QStringLiteral("imgTitolo"));
 
     // Date, time and notice.
@@ -112,13 +118,13 @@ void TfrmArchivio_Scadenze::buildScreen() {
         row->addWidget(CardParts::caption(QStringLiteral("Data appuntamento:"), when));
         row->addWidget(txtData);
         row->addWidget(impData);
-        row->addSpacing(36);
+        row->addSpacing(24);
         row->addWidget(alarm);
         row->addWidget(CardParts::caption(QStringLiteral("Ore:"), when));
         row->addWidget(txtOreApp);
         row->addWidget(CardParts::caption(QStringLiteral("Minuti:"), when));
         row->addWidget(txtMinutiApp);
-        row->addSpacing(36);
+        row->addSpacing(24);
         row->addWidget(CardParts::caption(QStringLiteral("Giorni di preavviso:"), when));
         row->addWidget(txtAvviso);
         row->addStretch();
@@ -156,6 +162,9 @@ void TfrmArchivio_Scadenze::buildScreen() {
     txtImporto = edit(client, "txtImporto");
     txtImporto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtImporto->setFixedWidth(140);
+    txtTel->setMinimumWidth(130);
+    txtCel->setMinimumWidth(130);
+    txtEmail->setMinimumWidth(190);
     {
         QGridLayout *g = client->grid();
         auto *name = new QHBoxLayout;
@@ -278,8 +287,8 @@ void TfrmArchivio_Scadenze::buildScreen() {
     layout->addLayout(bottom);
 
     // Screens built elsewhere: present, not yet in use.
-    for (QToolButton *b : {cmdTrova, cmdAnteprima, cmdStampa, cmdAssolti, cmdDaAssolvere, cmdScaduti, cmdEsporta,
-                           impContatto})
+    for (QToolButton *b :
+         {cmdTrova, cmdAnteprima, cmdStampa, cmdAssolti, cmdDaAssolvere, cmdScaduti, cmdEsporta, impContatto})
         b->setEnabled(false);
 
     connect(impData, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
@@ -294,12 +303,21 @@ void TfrmArchivio_Scadenze::buildCard() {
     d.layout = &Archives::appointments();
     d.fields = {
         {.control = "txtData", .field = "Data", .flags = FieldFlag::ResetOnDuplicate},
-        {.control = "txtOreApp", .field = "Ore", .input = FieldInput::ListOnly, .flags = FieldFlag::ResetOnDuplicate,
+        {.control = "txtOreApp",
+         .field = "Ore",
+         .input = FieldInput::ListOnly,
+         .flags = FieldFlag::ResetOnDuplicate,
          .initial = QStringLiteral("00")},
-        {.control = "txtMinutiApp", .field = "Minuti", .input = FieldInput::ListOnly,
-         .flags = FieldFlag::ResetOnDuplicate, .initial = QStringLiteral("00")},
+        {.control = "txtMinutiApp",
+         .field = "Minuti",
+         .input = FieldInput::ListOnly,
+         .flags = FieldFlag::ResetOnDuplicate,
+         .initial = QStringLiteral("00")},
         {.control = "lblOra", .field = "Ora"},
-        {.control = "txtAvviso", .field = "Avviso", .input = FieldInput::Digits, .initial = QStringLiteral("0"),
+        {.control = "txtAvviso",
+         .field = "Avviso",
+         .input = FieldInput::Digits,
+         .initial = QStringLiteral("0"),
          .whenEmpty = QStringLiteral("0")},
         {.control = "txtTipologia", .field = "Tipologia"},
         {.control = "txtCausale", .field = "Causale"},
@@ -309,14 +327,17 @@ void TfrmArchivio_Scadenze::buildCard() {
         {.control = "txtCel", .field = "Cel", .input = FieldInput::Digits},
         {.control = "txtEmail", .field = "Email", .flags = FieldFlag::TrimTyping},
         {.control = "txtLuogo", .field = "Luogo"},
-        {.control = "txtImporto", .field = "Importo", .input = FieldInput::Amount, .initial = QStringLiteral("0,00"),
+        {.control = "txtImporto",
+         .field = "Importo",
+         .input = FieldInput::Amount,
+         .initial = QStringLiteral("0,00"),
          .whenEmpty = QStringLiteral("0,00")},
         {.control = "txtNote", .field = "Note"},
         {.control = "chkOttemperata", .field = "Ottemperata"},
     };
-    d.enterOrder = {"txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
+    d.enterOrder = {"txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
                     "txtDettagli", "txtContatto",  "txtTel",    "txtCel",       "txtEmail",
-                    "txtLuogo",  "txtImporto",   "txtNote",   "txtData"};
+                    "txtLuogo",    "txtImporto",   "txtNote",   "txtData"};
     const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
     d.required = {
         {"txtData", need + QStringLiteral("la data dell'appuntamento.")},
@@ -328,13 +349,15 @@ void TfrmArchivio_Scadenze::buildCard() {
     d.hints = {
         {"cmdNuovo", QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda.")},
         {"cmdDuplica",
-         QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")},
+         QStringLiteral(
+             "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")},
         {"cmdSalva", QStringLiteral("Salva la scheda corrente in archivio.")},
         {"cmdTrova", QStringLiteral("Trova una scheda in archivio.")},
         {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")},
         {"cmdStampa", QStringLiteral("Stampa la scheda corrente.")},
         {"cmdAssolti", QStringLiteral("Visualizza il riepilogo degli impegni assolti.")},
-        {"cmdDaAssolvere", QStringLiteral("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non.")},
+        {"cmdDaAssolvere",
+         QStringLiteral("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non.")},
         {"cmdScaduti", QStringLiteral("Visualizza il riepilogo degli impegni scaduti e non assolti.")},
         {"cmdEsporta", QStringLiteral("Esporta l'archivio in un file di Excel.")},
         {"cmdGuida", QStringLiteral("Visualizza la guida in linea.")},
@@ -347,7 +370,8 @@ void TfrmArchivio_Scadenze::buildCard() {
         {"btnWhatsApp", QStringLiteral("Invia conferma appuntamento al cliente tramite WhatsApp.")},
         {"impContatto", QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti.")},
         {"impData", QStringLiteral("Importa la data dal calendario.")},
-        {"chkOttemperata", QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto.")},
+        {"chkOttemperata",
+         QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto.")},
     };
     d.firstField = "txtData";
     // The time text is rewritten from hours and minutes at every save.
@@ -390,8 +414,9 @@ void TfrmArchivio_Scadenze::btnEmailClick() {
 }
 
 void TfrmArchivio_Scadenze::btnWhatsAppClick() {
-    const QString prefix = QStringLiteral("Attenzione: per inviare la conferma dell'appuntamento al cliente tramite "
-                                          "WhatsApp è necessario indicare ");
+    const QString prefix =
+        QStringLiteral("Attenzione: per inviare la conferma dell'appuntamento al cliente tramite "
+                       "WhatsApp è necessario indicare ");
     const QString date = Text::trim(txtData->text());
     if (date.isEmpty()) {
         Messages::warning(this, prefix + QStringLiteral("la data."));

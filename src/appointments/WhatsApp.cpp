@@ -15,8 +15,9 @@ QString reminderText(const QString &time, const QString &date) {
 }
 
 QString sendLink(const QString &phone, const QString &text) {
-    return QStringLiteral("https://web.whatsapp.com/send?phone=") + QString::fromLatin1(QUrl::toPercentEncoding(phone)) +
-           QStringLiteral("&text=") + QString::fromLatin1(QUrl::toPercentEncoding(text));
+    return QStringLiteral("https://web.whatsapp.com/send?phone=") +
+           QString::fromLatin1(QUrl::toPercentEncoding(phone)) + QStringLiteral("&text=") +
+           QString::fromLatin1(QUrl::toPercentEncoding(text));
 }
 
 } // namespace WhatsApp

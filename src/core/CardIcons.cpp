@@ -66,8 +66,9 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
     case Symbol::Done:
         pen.setWidthF(u * 1.2);
         p.setPen(pen);
-        p.drawPolyline(QPolygonF({QPointF(c.x() - 2.8 * u, c.y() + 0.2 * u), QPointF(c.x() - 0.8 * u, c.y() + 2.2 * u),
-                                  QPointF(c.x() + 3.0 * u, c.y() - 2.2 * u)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(c.x() - 2.8 * u, c.y() + 0.2 * u), QPointF(c.x() - 0.8 * u, c.y() + 2.2 * u),
+                       QPointF(c.x() + 3.0 * u, c.y() - 2.2 * u)}));
         break;
     case Symbol::Pending:
     case Symbol::AlarmClock:
@@ -91,8 +92,9 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
         p.drawLine(QPointF(c.x() - 3.4 * u, c.y() + 1.0 * u), QPointF(c.x() + 1.6 * u, c.y() + 1.0 * u));
         p.drawLine(QPointF(c.x() - 0.9 * u, c.y() - 3.0 * u), QPointF(c.x() - 0.9 * u, c.y() + 3.0 * u));
         p.drawLine(QPointF(c.x() + 0.6 * u, c.y() + 2.4 * u), QPointF(c.x() + 3.6 * u, c.y() + 2.4 * u));
-        p.drawPolyline(QPolygonF({QPointF(c.x() + 2.4 * u, c.y() + 1.2 * u), QPointF(c.x() + 3.6 * u, c.y() + 2.4 * u),
-                                  QPointF(c.x() + 2.4 * u, c.y() + 3.6 * u)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(c.x() + 2.4 * u, c.y() + 1.2 * u), QPointF(c.x() + 3.6 * u, c.y() + 2.4 * u),
+                       QPointF(c.x() + 2.4 * u, c.y() + 3.6 * u)}));
         break;
     case Symbol::Help:
         f.setPixelSize(int(u * 6.5));
@@ -116,8 +118,9 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
         break;
     case Symbol::Import:
         p.drawLine(QPointF(c.x() + 2.8 * u, c.y() - 2.8 * u), QPointF(c.x() - 1.8 * u, c.y() + 1.8 * u));
-        p.drawPolyline(QPolygonF({QPointF(c.x() - 2.2 * u, c.y() - 1.0 * u), QPointF(c.x() - 2.2 * u, c.y() + 2.2 * u),
-                                  QPointF(c.x() + 1.0 * u, c.y() + 2.2 * u)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(c.x() - 2.2 * u, c.y() - 1.0 * u), QPointF(c.x() - 2.2 * u, c.y() + 2.2 * u),
+                       QPointF(c.x() + 1.0 * u, c.y() + 2.2 * u)}));
         break;
     case Symbol::Mail:
         p.drawRect(QRectF(c.x() - 3.4 * u, c.y() - 2.2 * u, 6.8 * u, 4.4 * u));
@@ -135,8 +138,8 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
         p.drawPath(bubble.united(tail));
         QPainterPath handset;
         handset.moveTo(c.x() - 1.6 * u, c.y() - 1.8 * u);
-        handset.cubicTo(c.x() - 2.0 * u, c.y() + 0.2 * u, c.x() + 0.0 * u, c.y() + 2.0 * u,
-                        c.x() + 1.8 * u, c.y() + 1.6 * u);
+        handset.cubicTo(c.x() - 2.0 * u, c.y() + 0.2 * u, c.x() + 0.0 * u, c.y() + 2.0 * u, c.x() + 1.8 * u,
+                        c.y() + 1.6 * u);
         pen.setWidthF(u * 1.1);
         p.setPen(pen);
         p.drawPath(handset);
@@ -185,25 +188,44 @@ QIcon icon(Symbol symbol, const QColor &color) {
 
 QColor defaultColor(Symbol symbol) {
     switch (symbol) {
-    case Symbol::New: return QColor(46, 125, 196);
-    case Symbol::Duplicate: return QColor(72, 110, 180);
-    case Symbol::Save: return QColor(40, 150, 90);
-    case Symbol::Find: return QColor(90, 100, 170);
-    case Symbol::Preview: return QColor(60, 130, 160);
-    case Symbol::Print: return QColor(70, 90, 120);
-    case Symbol::Done: return QColor(50, 155, 80);
-    case Symbol::Pending: return QColor(220, 150, 30);
-    case Symbol::Overdue: return QColor(200, 60, 60);
-    case Symbol::Export: return QColor(30, 130, 70);
-    case Symbol::Help: return QColor(40, 140, 170);
-    case Symbol::Exit: return QColor(180, 60, 60);
-    case Symbol::Calendar: return QColor(200, 80, 60);
-    case Symbol::Import: return QColor(210, 130, 30);
-    case Symbol::Mail: return QColor(50, 110, 190);
-    case Symbol::WhatsApp: return QColor(37, 168, 90);
-    case Symbol::AlarmClock: return QColor(210, 90, 50);
-    case Symbol::Attach: return QColor(110, 110, 130);
-    case Symbol::Pdf: return QColor(200, 40, 40);
+    case Symbol::New:
+        return QColor(46, 125, 196);
+    case Symbol::Duplicate:
+        return QColor(72, 110, 180);
+    case Symbol::Save:
+        return QColor(40, 150, 90);
+    case Symbol::Find:
+        return QColor(90, 100, 170);
+    case Symbol::Preview:
+        return QColor(60, 130, 160);
+    case Symbol::Print:
+        return QColor(70, 90, 120);
+    case Symbol::Done:
+        return QColor(50, 155, 80);
+    case Symbol::Pending:
+        return QColor(220, 150, 30);
+    case Symbol::Overdue:
+        return QColor(200, 60, 60);
+    case Symbol::Export:
+        return QColor(30, 130, 70);
+    case Symbol::Help:
+        return QColor(40, 140, 170);
+    case Symbol::Exit:
+        return QColor(180, 60, 60);
+    case Symbol::Calendar:
+        return QColor(200, 80, 60);
+    case Symbol::Import:
+        return QColor(210, 130, 30);
+    case Symbol::Mail:
+        return QColor(50, 110, 190);
+    case Symbol::WhatsApp:
+        return QColor(37, 168, 90);
+    case Symbol::AlarmClock:
+        return QColor(210, 90, 50);
+    case Symbol::Attach:
+        return QColor(110, 110, 130);
+    case Symbol::Pdf:
+        return QColor(200, 40, 40);
     }
     return QColor(80, 120, 170);
 }

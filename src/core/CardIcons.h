@@ -7,8 +7,25 @@
 namespace CardIcons {
 
 enum class Symbol {
-    New, Duplicate, Save, Find, Preview, Print, Done, Pending, Overdue, Export, Help, Exit,
-    Calendar, Import, Mail, WhatsApp, AlarmClock, Attach, Pdf
+    New,
+    Duplicate,
+    Save,
+    Find,
+    Preview,
+    Print,
+    Done,
+    Pending,
+    Overdue,
+    Export,
+    Help,
+    Exit,
+    Calendar,
+    Import,
+    Mail,
+    WhatsApp,
+    AlarmClock,
+    Attach,
+    Pdf
 };
 
 QPixmap pixmap(Symbol symbol, int size, const QColor &color);

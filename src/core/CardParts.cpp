@@ -33,7 +33,8 @@ QString styleSheet() {
         "QToolButton[role=\"command\"]:hover { border-color: #4a86c0;"
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #cfe2f5); }"
         "QToolButton[role=\"command\"]:pressed { background: #bcd5ee; }"
-        "QToolButton[role=\"command\"]:disabled { color: #9aa8b6; border-color: #d5dde5; background: #f1f4f7; }"
+        "QToolButton[role=\"command\"]:disabled { color: #9aa8b6; border-color: #d5dde5; background: "
+        "#f1f4f7; }"
         "QToolButton[role=\"icon\"] { border: none; background: transparent; }"
         "QToolButton[role=\"icon\"]:hover { background: rgba(74, 134, 192, 40); border-radius: 4px; }"
         "QCheckBox { color: #1d3e63; font-weight: 600; }");
@@ -156,7 +157,8 @@ void CardBand::paintEvent(QPaintEvent *) {
     f.setLetterSpacing(QFont::PercentageSpacing, 108);
     p.setFont(f);
     p.setPen(Qt::white);
-    p.drawText(QRectF(r.left() + 14, r.top(), r.width() - 28, kStrip), Qt::AlignVCenter | Qt::AlignLeft, m_title);
+    p.drawText(QRectF(r.left() + 14, r.top(), r.width() - 28, kStrip), Qt::AlignVCenter | Qt::AlignLeft,
+               m_title);
 }
 
 CardTitle::CardTitle(const QString &title, const QPixmap &symbol, const QColor &color, QWidget *parent)

@@ -91,8 +91,9 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
 }
 
 QString CardScreen::archiveFailureText() {
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-                          "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+    return QStringLiteral(
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+        "possedere i privilegi di scrittura nella cartella di installazione del programma.");
 }
 
 QString CardScreen::emptyArchiveText() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
@@ -103,9 +104,9 @@ void CardScreen::wireCommands() {
     const struct {
         const char *name;
         void (CardScreen::*action)();
-    } commands[] = {{"cmdNuovo", &CardScreen::newCard},   {"cmdDuplica", &CardScreen::duplicate},
-                    {"cmdPrimo", &CardScreen::first},     {"cmdIndietro", &CardScreen::previous},
-                    {"cmdAvanti", &CardScreen::next},     {"cmdUltimo", &CardScreen::last}};
+    } commands[] = {{"cmdNuovo", &CardScreen::newCard}, {"cmdDuplica", &CardScreen::duplicate},
+                    {"cmdPrimo", &CardScreen::first},   {"cmdIndietro", &CardScreen::previous},
+                    {"cmdAvanti", &CardScreen::next},   {"cmdUltimo", &CardScreen::last}};
     for (const auto &c : commands)
         if (auto *b = m_form->findChild<QAbstractButton *>(QLatin1String(c.name)))
             connect(b, &QAbstractButton::clicked, this, c.action);
@@ -120,7 +121,8 @@ void CardScreen::watchBackground() {
     QList<QWidget *> all = m_form->findChildren<QWidget *>();
     all.prepend(m_form);
     for (QWidget *w : all) {
-        if (w == m_info || m_hinted.contains(w) || insideInput(w, m_form) || qobject_cast<FocusHighlight *>(w))
+        if (w == m_info || m_hinted.contains(w) || insideInput(w, m_form) ||
+            qobject_cast<FocusHighlight *>(w))
             continue;
         w->setMouseTracking(true);
         w->installEventFilter(this);
@@ -364,9 +366,10 @@ bool CardScreen::save() {
     setPosition(shown);
     if (m_def.afterSave)
         m_def.afterSave(shown);
-    Messages::information(m_form, n > 0 ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
-                                                         "salvate in archivio.")
-                                        : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    Messages::information(m_form,
+                          n > 0 ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
+                                                 "salvate in archivio.")
+                                : QStringLiteral("La scheda corrente è stata inserita in archivio."));
     return true;
 }
 
@@ -420,7 +423,8 @@ void CardScreen::leave(const Bound &b) {
         t = AmountField::normalise(t, 4);
         break;
     case FieldInput::ListOnly:
-        if (auto *c = qobject_cast<QComboBox *>(b.widget); c && c->findText(Text::trim(t), Qt::MatchExactly) < 0)
+        if (auto *c = qobject_cast<QComboBox *>(b.widget);
+            c && c->findText(Text::trim(t), Qt::MatchExactly) < 0)
             t.clear();
         break;
     default:

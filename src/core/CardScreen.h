@@ -79,18 +79,19 @@ struct CardDefinition {
     QString duplicateWarning = QStringLiteral(
         "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in "
         "archivio.");
-    QString duplicateDone = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                           "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda in "
-                                           "archivio.");
+    QString duplicateDone =
+        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                       "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda in "
+                       "archivio.");
     // Commands whose archive failure is shown as a warning instead of an error.
     QList<CardCommand> archiveFailureAsWarning;
 
     // Hooks, all optional.
-    std::function<void()> onNew;                 // after the initial values are in
-    std::function<bool()> beforeStore;           // Salva after the checks: derived values; false stops
-    std::function<void(qint64)> afterLoad;       // a record was shown (its number)
-    std::function<void(qint64)> afterSave;       // the record was written and the file closed
-    std::function<void()> afterDuplicate;        // the copy is ready, before its message
+    std::function<void()> onNew;           // after the initial values are in
+    std::function<bool()> beforeStore;     // Salva after the checks: derived values; false stops
+    std::function<void(qint64)> afterLoad; // a record was shown (its number)
+    std::function<void(qint64)> afterSave; // the record was written and the file closed
+    std::function<void()> afterDuplicate;  // the copy is ready, before its message
     std::function<bool(QWidget *, QKeyEvent *)> keyHook; // a field's own keys: true when handled
 };
 

@@ -6,6 +6,8 @@
 #include "core/Calendario.h"
 #include "core/CardScreen.h"
 #include "core/Clock.h"
+#include "shell/Application.h"
+#include "shell/Avvio.h"
 #include "shell/Guida.h"
 
 #include <QApplication>
@@ -28,8 +30,22 @@ constexpr int kSize = 1265;
 
 // Field offsets of the appointment record, straight from its table.
 enum Offset {
-    Data = 0, Ore = 11, Minuti = 14, Ora = 17, Avviso = 23, Tipologia = 27, Causale = 78, Dettagli = 329,
-    Contatto = 580, Tel = 631, Cel = 662, Email = 693, Luogo = 744, Importo = 995, Note = 1011, Ottemperata = 1262
+    Data = 0,
+    Ore = 11,
+    Minuti = 14,
+    Ora = 17,
+    Avviso = 23,
+    Tipologia = 27,
+    Causale = 78,
+    Dettagli = 329,
+    Contatto = 580,
+    Tel = 631,
+    Cel = 662,
+    Email = 693,
+    Luogo = 744,
+    Importo = 995,
+    Note = 1011,
+    Ottemperata = 1262
 };
 
 struct Put {
@@ -55,7 +71,8 @@ QByteArray stored(const QByteArray &file, int n, int offset) {
 QByteArray recordOf(const QByteArray &file, int n) { return file.mid((n - 1) * kSize, kSize); }
 
 const QString kInserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kUpdated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
 } // namespace
@@ -86,8 +103,15 @@ class TstArchivioScadenze : public QObject {
     }
     QList<QByteArray> threeRecords() {
         return {appointment({{Data, "01/02/2024"}, {Contatto, "Uno"}, {Ottemperata, "S\xec"}}),
-                appointment({{Data, "02/02/2024"}, {Ore, "09"}, {Minuti, "30"}, {Ora, "09:30"}, {Avviso, "3"},
-                             {Causale, "Vetri"}, {Contatto, "Due"}, {Cel, "333"}, {Importo, "50,00"},
+                appointment({{Data, "02/02/2024"},
+                             {Ore, "09"},
+                             {Minuti, "30"},
+                             {Ora, "09:30"},
+                             {Avviso, "3"},
+                             {Causale, "Vetri"},
+                             {Contatto, "Due"},
+                             {Cel, "333"},
+                             {Importo, "50,00"},
                              {Ottemperata, "S\xec"}}),
                 appointment({{Data, "03/02/2024"}, {Contatto, "Tre"}, {Ottemperata, "No"}})};
     }
@@ -197,7 +221,8 @@ private slots:
         QTest::addColumn<QString>("warning");
         const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
         QTest::newRow("date") << "txtData" << need + "la data dell'appuntamento.";
-        QTest::newRow("notice") << "txtAvviso" << need + "i giorni di preavviso rispetto alla data dell'appuntamento.";
+        QTest::newRow("notice") << "txtAvviso"
+                                << need + "i giorni di preavviso rispetto alla data dell'appuntamento.";
         QTest::newRow("services") << "txtCausale" << need + "i servizi richiesti dal cliente.";
         QTest::newRow("client") << "txtContatto" << need + "il nome del cliente.";
         QTest::newRow("mobile") << "txtCel" << need + "il numero di cellulare del cliente.";
@@ -239,16 +264,26 @@ private slots:
     void amountOnLeaving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
-        QTest::newRow("empty") << "" << "0,00";
-        QTest::newRow("12") << "12" << "12,00";
-        QTest::newRow("12,5") << "12,5" << "12,50";
-        QTest::newRow("12,346") << "12,346" << "12,35";
-        QTest::newRow("0,5") << "0,5" << "0,50";
-        QTest::newRow("0") << "0" << "0,00";
-        QTest::newRow("1234") << "1234" << "1234,00";
-        QTest::newRow("letters cannot be typed") << "abc" << "0,00";
-        QTest::newRow("two commas") << "1,2,3" << "0,00";
-        QTest::newRow("point swallowed") << "7.25" << "725,00";
+        QTest::newRow("empty") << ""
+                               << "0,00";
+        QTest::newRow("12") << "12"
+                            << "12,00";
+        QTest::newRow("12,5") << "12,5"
+                              << "12,50";
+        QTest::newRow("12,346") << "12,346"
+                                << "12,35";
+        QTest::newRow("0,5") << "0,5"
+                             << "0,50";
+        QTest::newRow("0") << "0"
+                           << "0,00";
+        QTest::newRow("1234") << "1234"
+                              << "1234,00";
+        QTest::newRow("letters cannot be typed") << "abc"
+                                                 << "0,00";
+        QTest::newRow("two commas") << "1,2,3"
+                                    << "0,00";
+        QTest::newRow("point swallowed") << "7.25"
+                                         << "725,00";
     }
     void amountOnLeaving() {
         QFETCH(QString, typed);
@@ -265,13 +300,27 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("notice: digits only, three at most") << "txtAvviso" << "1a -2b34" << "123";
-        QTest::newRow("mobile: no plus, blanks or letters") << "txtCel" << "+39 333-12x" << "3933312";
-        QTest::newRow("amount: digits and comma") << "txtImporto" << "1.5e,7$" << "15,7";
-        QTest::newRow("hours: list only") << "txtOreApp" << "12ab" << "00";
-        QTest::newRow("minutes: list only") << "txtMinutiApp" << "45" << "00";
-        QTest::newRow("e-mail: never a blank at either end") << "txtEmail" << " a@b.it " << "a@b.it";
-        QTest::newRow("free text keeps everything") << "txtNote" << " a, b! " << " a, b! ";
+        QTest::newRow("notice: digits only, three at most") << "txtAvviso"
+                                                            << "1a -2b34"
+                                                            << "123";
+        QTest::newRow("mobile: no plus, blanks or letters") << "txtCel"
+                                                            << "+39 333-12x"
+                                                            << "3933312";
+        QTest::newRow("amount: digits and comma") << "txtImporto"
+                                                  << "1.5e,7$"
+                                                  << "15,7";
+        QTest::newRow("hours: list only") << "txtOreApp"
+                                          << "12ab"
+                                          << "00";
+        QTest::newRow("minutes: list only") << "txtMinutiApp"
+                                            << "45"
+                                            << "00";
+        QTest::newRow("e-mail: never a blank at either end") << "txtEmail"
+                                                             << " a@b.it "
+                                                             << "a@b.it";
+        QTest::newRow("free text keeps everything") << "txtNote"
+                                                    << " a, b! "
+                                                    << " a, b! ";
     }
     void keysTheFieldsSwallow() {
         QFETCH(QString, field);
@@ -313,9 +362,9 @@ private slots:
     }
 
     void enterMovesInTheCardsOrder() {
-        const QStringList order = {"txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
-                                   "txtDettagli", "txtContatto", "txtTel", "txtCel", "txtEmail",
-                                   "txtLuogo", "txtImporto", "txtNote", "txtData"};
+        const QStringList order = {"txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
+                                   "txtDettagli", "txtContatto",  "txtTel",    "txtCel",       "txtEmail",
+                                   "txtLuogo",    "txtImporto",   "txtNote",   "txtData"};
         for (int i = 0; i + 1 < order.size(); ++i) {
             QWidget *w = card->findChild<QWidget *>(order[i]);
             w->setFocus();
@@ -394,8 +443,9 @@ private slots:
     void duplicateNeedsAStoredCard() {
         type(card->txtContatto, QStringLiteral("Rossi"));
         card->cmdDuplica->click();
-        QCOMPARE(texts(), QStringList{QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
-                                                     "soltanto dopo che questa è stata inserita in archivio.")});
+        QCOMPARE(texts(),
+                 QStringList{QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
+                                            "soltanto dopo che questa è stata inserita in archivio.")});
         QCOMPARE(messages->shown.last().kind, MessageKind::Warning);
         QCOMPARE(card->txtContatto->text(), QStringLiteral("Rossi"));
         QVERIFY(!QFile::exists(folder->file(kFile)));
@@ -407,9 +457,10 @@ private slots:
         card->cmdPrimo->click();
         card->cmdAvanti->click(); // record 2
         card->cmdDuplica->click();
-        QCOMPARE(texts(), QStringList{QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                                     "corrente.\n\r\n\rAl termine premere Salva per inserire la "
-                                                     "scheda in archivio.")});
+        QCOMPARE(texts(),
+                 QStringList{QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                            "corrente.\n\r\n\rAl termine premere Salva per inserire la "
+                                            "scheda in archivio.")});
         QCOMPARE(card->lblPosizione->text(), QString());
         QCOMPARE(card->txtData->text(), QString());
         QCOMPARE(card->txtOreApp->currentText(), QStringLiteral("00"));
@@ -421,8 +472,9 @@ private slots:
         // Saved without choosing a date: the date warning, nothing written.
         messages->clear();
         card->cmdSalva->click();
-        QCOMPARE(texts(), QStringList{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la "
-                                                     "data dell'appuntamento.")});
+        QCOMPARE(texts(),
+                 QStringList{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la "
+                                            "data dell'appuntamento.")});
         QCOMPARE(folder->read(kFile), before);
 
         card->txtData->setText(QStringLiteral("09/02/2024"));
@@ -442,9 +494,10 @@ private slots:
     void anArchiveThatCannotBeOpened() {
         QVERIFY(QDir(folder->path()).mkdir(kFile)); // a folder where the file should be
         const QString failure = CardScreen::archiveFailureText();
-        QCOMPARE(failure, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                         "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                                         "installazione del programma."));
+        QCOMPARE(failure,
+                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                                "installazione del programma."));
         fillRequired();
         type(card->txtNote, QStringLiteral("da non perdere"));
         card->cmdSalva->click();
@@ -515,10 +568,15 @@ private slots:
         QTest::addColumn<QString>("mobile");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("focus");
-        const QString prefix = QStringLiteral("Attenzione: per inviare la conferma dell'appuntamento al cliente "
-                                              "tramite WhatsApp è necessario indicare ");
-        QTest::newRow("no date") << "" << "333" << prefix + "la data." << "txtData";
-        QTest::newRow("no mobile") << "05/03/2024" << "" << prefix + "il suo numero di cellulare." << "txtCel";
+        const QString prefix =
+            QStringLiteral("Attenzione: per inviare la conferma dell'appuntamento al cliente "
+                           "tramite WhatsApp è necessario indicare ");
+        QTest::newRow("no date") << ""
+                                 << "333" << prefix + "la data."
+                                 << "txtData";
+        QTest::newRow("no mobile") << "05/03/2024"
+                                   << "" << prefix + "il suo numero di cellulare."
+                                   << "txtCel";
     }
     void whatsAppConfirmation() {
         QFETCH(QString, date);
@@ -546,11 +604,13 @@ private slots:
         QCOMPARE(shell->commands.size(), 2);
         QVERIFY(!QFile::exists(folder->file(kFile))); // nothing saved
 
-        const QString text = QStringLiteral("Gentile Cliente, le confermiamo l'appuntamento fissato per le ore ");
+        const QString text =
+            QStringLiteral("Gentile Cliente, le confermiamo l'appuntamento fissato per le ore ");
         const QStringList times = {QStringLiteral("00:00"), QStringLiteral("09:30")};
         for (int i = 0; i < 2; ++i) {
             const QString command = shell->commands[i];
-            QVERIFY2(!command.contains(QLatin1Char(' ')) && !command.contains(QLatin1Char('\'')), qPrintable(command));
+            QVERIFY2(!command.contains(QLatin1Char(' ')) && !command.contains(QLatin1Char('\'')),
+                     qPrintable(command));
             const QUrl url = TMisc::urlFor(command);
             QCOMPARE(url.scheme(), QStringLiteral("https"));
             QCOMPARE(url.path(), QStringLiteral("/send"));
@@ -579,10 +639,11 @@ private slots:
         const struct {
             QWidget *w;
             const char *hint;
-        } cases[] = {{card->cmdSalva, "Salva la scheda corrente in archivio."},
-                     {card->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
-                     {card->impData, "Importa la data dal calendario."},
-                     {card->chkOttemperata, "Spunta questa casella per indicare che l'impegno è stato assolto."}};
+        } cases[] = {
+            {card->cmdSalva, "Salva la scheda corrente in archivio."},
+            {card->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
+            {card->impData, "Importa la data dal calendario."},
+            {card->chkOttemperata, "Spunta questa casella per indicare che l'impegno è stato assolto."}};
         for (const auto &c : cases) {
             QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
             QApplication::sendEvent(c.w, &enter);
@@ -621,6 +682,24 @@ private slots:
         QVERIFY(menu.isVisible());
         ModuleWindow::setMenu(nullptr);
         QVERIFY(messages->shown.isEmpty());
+    }
+
+    // Until the agenda exists, the agenda's menu button opens the card.
+    void theMainMenuOpensTheCard() {
+        const Tersalia::Screens s = Tersalia::createScreens();
+        QVERIFY(s.scadenze);
+        QToolButton *agenda = s.avvio->moduleButton(5);
+        QVERIFY(agenda->isEnabled());
+        s.avvio->show();
+        agenda->click();
+        QVERIFY(s.scadenze->isVisible());
+        QVERIFY(!s.avvio->isVisible());
+        QCOMPARE(s.scadenze->lblPosizione->text(), QString());
+        s.scadenze->cmdEsci->click();
+        QVERIFY(!s.scadenze->isVisible());
+        QVERIFY(s.avvio->isVisible());
+        Tersalia::destroyScreens();
+        QCOMPARE(Tersalia::screens().scadenze, nullptr);
     }
 };
 

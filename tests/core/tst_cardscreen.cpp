@@ -23,9 +23,9 @@
 namespace {
 
 const RecordLayout &trialLayout() {
-    static const RecordLayout layout(QStringLiteral("Prova.pro"),
-                                     {{"Nome", 8}, {"Codice", 6}, {"Canone", 15}, {"Ditta", 10}, {"Flag", 2},
-                                      {"File", 12}});
+    static const RecordLayout layout(
+        QStringLiteral("Prova.pro"),
+        {{"Nome", 8}, {"Codice", 6}, {"Canone", 15}, {"Ditta", 10}, {"Flag", 2}, {"File", 12}});
     return layout;
 }
 constexpr int kSize = 9 + 7 + 16 + 11 + 3 + 13;
@@ -81,9 +81,14 @@ public:
         d.layout = &trialLayout();
         d.fields = {
             {.control = "txtNome", .field = "Nome", .flags = FieldFlag::TrimTyping | FieldFlag::UpperTyping},
-            {.control = "txtCodice", .field = "Codice", .input = FieldInput::Text,
+            {.control = "txtCodice",
+             .field = "Codice",
+             .input = FieldInput::Text,
              .flags = FieldFlag::TrimOnLeave | FieldFlag::UpperOnLeave},
-            {.control = "txtCanone", .field = "Canone", .input = FieldInput::Fee, .initial = QStringLiteral("0,00")},
+            {.control = "txtCanone",
+             .field = "Canone",
+             .input = FieldInput::Fee,
+             .initial = QStringLiteral("0,00")},
             {.control = "txtDitta", .field = "Ditta", .flags = FieldFlag::KeepOnNew},
             {.control = "chkFlag", .field = "Flag"},
             {.control = "lblFile", .field = "File", .flags = FieldFlag::ResetOnDuplicate},
@@ -195,9 +200,11 @@ private slots:
         w.cmdSalva->click();
         const QByteArray file = folder.read(QStringLiteral("Prova.pro"));
         QCOMPARE(file.size(), kSize);
-        QCOMPARE(file.mid(0, 5), QByteArray("\x04" "Anna"));
+        QCOMPARE(file.mid(0, 5), QByteArray("\x04"
+                                            "Anna"));
         QCOMPARE(file.mid(43, 3), QByteArray("\x02S\xec"));
-        QCOMPARE(file.mid(46, 8), QByteArray("\x07" "doc.pdf"));
+        QCOMPARE(file.mid(46, 8), QByteArray("\x07"
+                                             "doc.pdf"));
 
         w.calls.clear();
         w.cmdNuovo->click();
