@@ -71,6 +71,13 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
                 edit->setMaxLength(width);
             // The frame is named after the field: "txtData" -> "effData".
             FocusHighlight::attach(w, QStringLiteral("eff") + QLatin1String(f.control).mid(3));
+            // A filtered field takes nothing the keyboard could not type into it.
+            if (f.input != FieldInput::Text) {
+                w->setContextMenuPolicy(Qt::NoContextMenu);
+                edit->setContextMenuPolicy(Qt::NoContextMenu);
+                edit->setDragEnabled(false);
+                edit->setAcceptDrops(false);
+            }
             if (f.flags & (FieldFlag::TrimTyping | FieldFlag::UpperTyping)) {
                 connect(edit, &QLineEdit::textEdited, this, [this, control = f.control]() {
                     if (const Bound *bb = bound(control))

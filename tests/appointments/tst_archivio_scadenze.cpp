@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -332,6 +333,21 @@ private slots:
         type(w, typed);
         auto *combo = qobject_cast<QComboBox *>(w);
         QCOMPARE(combo ? combo->currentText() : qobject_cast<QLineEdit *>(w)->text(), text);
+    }
+
+    void pastingCannotBypassTheFilters() {
+        QApplication::clipboard()->setText(QStringLiteral("12 ab"));
+        for (QLineEdit *e : {card->txtCel, card->txtAvviso, card->txtImporto}) {
+            e->clear();
+            e->setFocus();
+            QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
+            QCOMPARE(e->text(), QString());
+            QCOMPARE(e->contextMenuPolicy(), Qt::NoContextMenu); // no menu with "Incolla" either
+        }
+        card->txtNote->setFocus(); // a free field takes it
+        QTest::keyClick(card->txtNote, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(card->txtNote->text(), QStringLiteral("12 ab"));
     }
 
     void digitFieldsKeepTheirEditingKeys() {
