@@ -4,8 +4,8 @@
 
 namespace AmountField {
 
-// An empty or non-numeric text gives "0,00"; otherwise the value is rounded
-// half up to `decimals` places and written with a comma and at least two
+// An empty or non-numeric text gives "0,00"; otherwise the typed value is
+// rounded half up (on its decimal digits) to `decimals` places and written with a comma and at least two
 // decimals ("12" -> "12,00", "12,5" -> "12,50", "12,346" -> "12,35").
 QString normalise(const QString &text, int decimals = 2);
 
