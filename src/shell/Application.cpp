@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 
+#include "appointments/Archivio_Scadenze.h"
 #include "core/Formats.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
@@ -27,6 +28,9 @@ Screens createScreens() {
     s.avvio = new TfrmAvvio;
     s.cambiaPassword = new TfrmCambiaPassword(s.password);
     s.password->setScreens(s.avvio, s.cambiaPassword);
+    s.scadenze = new TfrmArchivio_Scadenze;
+    // Until the agenda exists, its menu button opens the appointment card.
+    s.avvio->setModule(5, s.scadenze);
     ModuleWindow::setMenu(s.avvio);
     current() = s;
     return s;
@@ -36,6 +40,7 @@ const Screens &screens() { return current(); }
 
 void destroyScreens() {
     Screens &s = current();
+    delete s.scadenze;
     delete s.cambiaPassword;
     delete s.avvio;
     delete s.password;

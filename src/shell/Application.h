@@ -12,6 +12,7 @@ struct Screens {
     TfrmPassword *password = nullptr;
     TfrmAvvio *avvio = nullptr;
     TfrmCambiaPassword *cambiaPassword = nullptr;
+    TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card
 };
 
 // Creates the long-lived screens in their start-up order and wires the

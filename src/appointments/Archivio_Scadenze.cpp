@@ -1,0 +1,437 @@
+#include "appointments/Archivio_Scadenze.h"
+
+#include "appointments/Archivio_ScadenzeHelp.h"
+#include "appointments/WhatsApp.h"
+#include "core/Archives.h"
+#include "core/Calendario.h"
+#include "core/CardIcons.h"
+#include "core/CardParts.h"
+#include "core/CardScreen.h"
+#include "core/KeyFilters.h"
+#include "core/Messages.h"
+#include "core/TextRules.h"
+#include "shell/Guida.h"
+#include "shell/OpenURL.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using Symbol = CardIcons::Symbol;
+
+namespace {
+
+const QColor kBand(38, 96, 150);
+
+// The reminder line under the card, shown as a picture.
+QPixmap reminderPicture() {
+    const QStringList lines = {
+        QStringLiteral("Ad appuntamento assolto, spunta la casella \"Impegno assolto\" e salva la scheda:"),
+        QStringLiteral("l'appuntamento non comparirà più tra quelli imminenti.")};
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(12);
+    f.setItalic(true);
+    const QFontMetrics fm(f);
+    const int w = std::max(fm.horizontalAdvance(lines[0]), fm.horizontalAdvance(lines[1])) + 56;
+    const int h = 2 * fm.height() + 12;
+    QPixmap pm(w, h);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(214, 170, 60), 1));
+    p.setBrush(QColor(255, 248, 220));
+    p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 6, 6);
+    p.drawPixmap(8, (h - 24) / 2, CardIcons::pixmap(Symbol::Done, 24, CardIcons::defaultColor(Symbol::Done)));
+    p.setFont(f);
+    p.setPen(QColor(110, 80, 10));
+    p.drawText(QRect(42, 6, w - 50, h - 12), Qt::AlignVCenter | Qt::AlignLeft, lines.join(QLatin1Char('\n')));
+    return pm;
+}
+
+QLineEdit *edit(QWidget *parent, const char *name) {
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    return e;
+}
+
+QComboBox *timeList(QWidget *parent, const char *name, int count) {
+    auto *c = new QComboBox(parent);
+    c->setObjectName(QLatin1String(name));
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMaxVisibleItems(12);
+    for (int i = 0; i < count; ++i)
+        c->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
+    c->setFixedWidth(72);
+    return c;
+}
+
+} // namespace
+
+TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent) : ModuleWindow(parent) {
+    setObjectName(QStringLiteral("frmArchivio_Scadenze"));
+    setWindowTitle(QStringLiteral(" Tersalia - Schedario Appuntamenti"));
+    setMinimumSize(1240, 700);
+    buildScreen();
+    buildCard();
+}
+
+void TfrmArchivio_Scadenze::buildScreen() {
+    auto *background = new CardBackground(this);
+    setCentralWidget(background);
+
+    // Title band.
+    auto *title =
+        new CardTitle(QStringLiteral("SCHEDA APPUNTAMENTO"),
+                      CardIcons::pixmap(Symbol::Calendar, 64, QColor(230, 120, 60)), kBand, background);
+    title->setObjectName(QStringLiteral("imgTitolo"));
+
+    // Date, time and notice.
+    auto *when = new CardBand(QString(), kBand, background);
+    when->setObjectName(QStringLiteral("panData"));
+    txtData = edit(when, "txtData");
+    txtData->setReadOnly(true);
+    txtData->setFixedWidth(120);
+    txtData->setAlignment(Qt::AlignCenter);
+    impData = CardParts::iconButton(when, "impData", CardIcons::icon(Symbol::Calendar));
+    txtOreApp = timeList(when, "txtOreApp", 24);
+    txtMinutiApp = timeList(when, "txtMinutiApp", 60);
+    auto *alarm = new QLabel(when);
+    alarm->setObjectName(QStringLiteral("imgSveglia"));
+    alarm->setPixmap(CardIcons::pixmap(Symbol::AlarmClock, 34, CardIcons::defaultColor(Symbol::AlarmClock)));
+    txtAvviso = edit(when, "txtAvviso");
+    txtAvviso->setFixedWidth(64);
+    txtAvviso->setAlignment(Qt::AlignCenter);
+    {
+        auto *row = new QHBoxLayout;
+        row->setSpacing(10);
+        row->addWidget(CardParts::caption(QStringLiteral("Data appuntamento:"), when));
+        row->addWidget(txtData);
+        row->addWidget(impData);
+        row->addSpacing(24);
+        row->addWidget(alarm);
+        row->addWidget(CardParts::caption(QStringLiteral("Ore:"), when));
+        row->addWidget(txtOreApp);
+        row->addWidget(CardParts::caption(QStringLiteral("Minuti:"), when));
+        row->addWidget(txtMinutiApp);
+        row->addSpacing(24);
+        row->addWidget(CardParts::caption(QStringLiteral("Giorni di preavviso:"), when));
+        row->addWidget(txtAvviso);
+        row->addStretch();
+        when->grid()->addLayout(row, 0, 0);
+    }
+
+    // DESCRIZIONE SERVIZI.
+    auto *services = new CardBand(QStringLiteral("DESCRIZIONE SERVIZI"), kBand, background);
+    services->setObjectName(QStringLiteral("panServizi"));
+    txtTipologia = edit(services, "txtTipologia");
+    txtCausale = edit(services, "txtCausale");
+    txtDettagli = edit(services, "txtDettagli");
+    {
+        QGridLayout *g = services->grid();
+        g->addWidget(CardParts::caption(QStringLiteral("Operatore:"), services), 0, 0);
+        g->addWidget(txtTipologia, 0, 1);
+        g->addWidget(CardParts::caption(QStringLiteral("Servizi richiesti dal cliente:"), services), 1, 0);
+        g->addWidget(txtCausale, 1, 1);
+        g->addWidget(CardParts::caption(QStringLiteral("Dettagli:"), services), 2, 0);
+        g->addWidget(txtDettagli, 2, 1);
+        g->setColumnStretch(1, 1);
+    }
+
+    // DATI CLIENTE.
+    auto *client = new CardBand(QStringLiteral("DATI CLIENTE"), kBand, background);
+    client->setObjectName(QStringLiteral("panCliente"));
+    txtContatto = edit(client, "txtContatto");
+    impContatto = CardParts::iconButton(client, "impContatto", CardIcons::icon(Symbol::Import));
+    txtTel = edit(client, "txtTel");
+    txtCel = edit(client, "txtCel");
+    btnWhatsApp = CardParts::iconButton(client, "btnWhatsApp", CardIcons::icon(Symbol::WhatsApp));
+    txtEmail = edit(client, "txtEmail");
+    btnEmail = CardParts::iconButton(client, "btnEmail", CardIcons::icon(Symbol::Mail));
+    txtLuogo = edit(client, "txtLuogo");
+    txtImporto = edit(client, "txtImporto");
+    txtImporto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtImporto->setFixedWidth(140);
+    txtTel->setMinimumWidth(130);
+    txtCel->setMinimumWidth(130);
+    txtEmail->setMinimumWidth(190);
+    {
+        QGridLayout *g = client->grid();
+        auto *name = new QHBoxLayout;
+        name->addWidget(txtContatto, 1);
+        name->addWidget(impContatto);
+        g->addWidget(CardParts::caption(QStringLiteral("Cognome e nome (o Ragione sociale):"), client), 0, 0);
+        g->addLayout(name, 0, 1);
+        auto *phones = new QHBoxLayout;
+        phones->setSpacing(10);
+        phones->addWidget(txtTel, 2);
+        phones->addSpacing(16);
+        phones->addWidget(CardParts::caption(QStringLiteral("Cellulare:"), client));
+        phones->addWidget(txtCel, 2);
+        phones->addWidget(btnWhatsApp);
+        phones->addSpacing(16);
+        phones->addWidget(CardParts::caption(QStringLiteral("E-mail:"), client));
+        phones->addWidget(txtEmail, 3);
+        phones->addWidget(btnEmail);
+        g->addWidget(CardParts::caption(QStringLiteral("Telefono:"), client), 1, 0);
+        g->addLayout(phones, 1, 1);
+        auto *payment = new QHBoxLayout;
+        payment->setSpacing(10);
+        payment->addWidget(txtLuogo, 1);
+        payment->addSpacing(16);
+        payment->addWidget(CardParts::caption(QStringLiteral("Importo:"), client));
+        payment->addWidget(txtImporto);
+        g->addWidget(CardParts::caption(QStringLiteral("Modalità di pagamento:"), client), 2, 0);
+        g->addLayout(payment, 2, 1);
+        g->setColumnStretch(1, 1);
+    }
+
+    // NOTE.
+    auto *notes = new CardBand(QStringLiteral("NOTE"), kBand, background);
+    notes->setObjectName(QStringLiteral("panNote"));
+    txtNote = edit(notes, "txtNote");
+    notes->grid()->addWidget(txtNote, 0, 0);
+
+    // Fulfilled flag and the reminder picture.
+    chkOttemperata = new QCheckBox(QStringLiteral("Impegno assolto"), background);
+    chkOttemperata->setObjectName(QStringLiteral("chkOttemperata"));
+    auto *reminder = new QLabel(background);
+    reminder->setObjectName(QStringLiteral("imgPromemoria"));
+    reminder->setPixmap(reminderPicture());
+    lblOra = new QLabel(background);
+    lblOra->setObjectName(QStringLiteral("lblOra"));
+    lblOra->hide();
+
+    auto *card = new QVBoxLayout;
+    card->setSpacing(12);
+    card->addWidget(title);
+    card->addWidget(when);
+    card->addWidget(services);
+    card->addWidget(client);
+    card->addWidget(notes);
+    auto *flag = new QHBoxLayout;
+    flag->addWidget(chkOttemperata);
+    flag->addSpacing(24);
+    flag->addWidget(reminder);
+    flag->addStretch();
+    card->addLayout(flag);
+    card->addStretch();
+
+    // Command column.
+    auto *commands = new CardBand(QString(), kBand, background);
+    commands->setObjectName(QStringLiteral("panComandi"));
+    commands->setFixedWidth(210);
+    auto command = [commands](const char *name, const QString &label, Symbol s) {
+        return CardParts::command(commands, name, label, CardIcons::icon(s));
+    };
+    cmdNuovo = command("cmdNuovo", QStringLiteral("Nuovo"), Symbol::New);
+    cmdDuplica = command("cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate);
+    cmdSalva = command("cmdSalva", QStringLiteral("Salva"), Symbol::Save);
+    cmdTrova = command("cmdTrova", QStringLiteral("Trova"), Symbol::Find);
+    cmdAnteprima = command("cmdAnteprima", QStringLiteral("Anteprima"), Symbol::Preview);
+    cmdStampa = command("cmdStampa", QStringLiteral("Stampa"), Symbol::Print);
+    cmdAssolti = command("cmdAssolti", QStringLiteral("Assolti"), Symbol::Done);
+    cmdDaAssolvere = command("cmdDaAssolvere", QStringLiteral("Da assolvere"), Symbol::Pending);
+    cmdScaduti = command("cmdScaduti", QStringLiteral("Scaduti"), Symbol::Overdue);
+    cmdEsporta = command("cmdEsporta", QStringLiteral("Esporta archivio"), Symbol::Export);
+    cmdGuida = command("cmdGuida", QStringLiteral("Guida"), Symbol::Help);
+    cmdEsci = command("cmdEsci", QStringLiteral("Esci"), Symbol::Exit);
+    {
+        QGridLayout *g = commands->grid();
+        g->setVerticalSpacing(6);
+        int row = 0;
+        for (QToolButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova})
+            g->addWidget(b, row++, 0);
+        g->setRowMinimumHeight(row++, 10);
+        for (QToolButton *b : {cmdAnteprima, cmdStampa})
+            g->addWidget(b, row++, 0);
+        g->setRowMinimumHeight(row++, 10);
+        for (QToolButton *b : {cmdAssolti, cmdDaAssolvere, cmdScaduti, cmdEsporta})
+            g->addWidget(b, row++, 0);
+        g->setRowStretch(row++, 1);
+        g->addWidget(cmdGuida, row++, 0);
+        g->addWidget(cmdEsci, row++, 0);
+    }
+
+    // Hint panel and navigation row.
+    panInfo = CardParts::hintPanel(background, QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    QWidget *navigation = CardParts::navigationRow(background);
+    lblPosizione = navigation->findChild<QLabel *>(QStringLiteral("lblPosizione"));
+    cmdPrimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
+    cmdIndietro = navigation->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
+    cmdAvanti = navigation->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
+    cmdUltimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
+
+    auto *main = new QHBoxLayout;
+    main->setSpacing(16);
+    main->addLayout(card, 1);
+    main->addWidget(commands);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(16);
+    bottom->addWidget(panInfo, 1);
+    bottom->addWidget(navigation);
+    auto *layout = new QVBoxLayout(background);
+    layout->setContentsMargins(18, 14, 18, 12);
+    layout->setSpacing(12);
+    layout->addLayout(main, 1);
+    layout->addLayout(bottom);
+
+    // Screens built elsewhere: present, not yet in use.
+    for (QToolButton *b :
+         {cmdTrova, cmdAnteprima, cmdStampa, cmdAssolti, cmdDaAssolvere, cmdScaduti, cmdEsporta, impContatto})
+        b->setEnabled(false);
+
+    connect(impData, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
+    connect(btnEmail, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
+    connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnWhatsAppClick);
+    connect(cmdGuida, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
+    connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TfrmArchivio_Scadenze::buildCard() {
+    CardDefinition d;
+    d.layout = &Archives::appointments();
+    d.fields = {
+        {.control = "txtData", .field = "Data", .flags = FieldFlag::ResetOnDuplicate},
+        {.control = "txtOreApp",
+         .field = "Ore",
+         .input = FieldInput::ListOnly,
+         .flags = FieldFlag::ResetOnDuplicate,
+         .initial = QStringLiteral("00")},
+        {.control = "txtMinutiApp",
+         .field = "Minuti",
+         .input = FieldInput::ListOnly,
+         .flags = FieldFlag::ResetOnDuplicate,
+         .initial = QStringLiteral("00")},
+        {.control = "lblOra", .field = "Ora"},
+        {.control = "txtAvviso",
+         .field = "Avviso",
+         .input = FieldInput::Digits,
+         .initial = QStringLiteral("0"),
+         .whenEmpty = QStringLiteral("0")},
+        {.control = "txtTipologia", .field = "Tipologia"},
+        {.control = "txtCausale", .field = "Causale"},
+        {.control = "txtDettagli", .field = "Dettagli"},
+        {.control = "txtContatto", .field = "Contatto"},
+        {.control = "txtTel", .field = "Tel"},
+        {.control = "txtCel", .field = "Cel", .input = FieldInput::Digits},
+        {.control = "txtEmail", .field = "Email", .flags = FieldFlag::TrimTyping},
+        {.control = "txtLuogo", .field = "Luogo"},
+        {.control = "txtImporto",
+         .field = "Importo",
+         .input = FieldInput::Amount,
+         .initial = QStringLiteral("0,00"),
+         .whenEmpty = QStringLiteral("0,00")},
+        {.control = "txtNote", .field = "Note"},
+        {.control = "chkOttemperata", .field = "Ottemperata"},
+    };
+    d.enterOrder = {"txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
+                    "txtDettagli", "txtContatto",  "txtTel",    "txtCel",       "txtEmail",
+                    "txtLuogo",    "txtImporto",   "txtNote",   "txtData"};
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    d.required = {
+        {"txtData", need + QStringLiteral("la data dell'appuntamento.")},
+        {"txtAvviso", need + QStringLiteral("i giorni di preavviso rispetto alla data dell'appuntamento.")},
+        {"txtCausale", need + QStringLiteral("i servizi richiesti dal cliente.")},
+        {"txtContatto", need + QStringLiteral("il nome del cliente.")},
+        {"txtCel", need + QStringLiteral("il numero di cellulare del cliente.")},
+    };
+    d.hints = {
+        {"cmdNuovo", QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda.")},
+        {"cmdDuplica",
+         QStringLiteral(
+             "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")},
+        {"cmdSalva", QStringLiteral("Salva la scheda corrente in archivio.")},
+        {"cmdTrova", QStringLiteral("Trova una scheda in archivio.")},
+        {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")},
+        {"cmdStampa", QStringLiteral("Stampa la scheda corrente.")},
+        {"cmdAssolti", QStringLiteral("Visualizza il riepilogo degli impegni assolti.")},
+        {"cmdDaAssolvere",
+         QStringLiteral("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non.")},
+        {"cmdScaduti", QStringLiteral("Visualizza il riepilogo degli impegni scaduti e non assolti.")},
+        {"cmdEsporta", QStringLiteral("Esporta l'archivio in un file di Excel.")},
+        {"cmdGuida", QStringLiteral("Visualizza la guida in linea.")},
+        {"cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")},
+        {"cmdPrimo", QStringLiteral("Visualizza la prima scheda in archivio.")},
+        {"cmdIndietro", QStringLiteral("Visualizza la scheda precedente in archivio.")},
+        {"cmdAvanti", QStringLiteral("Visualizza la scheda successiva in archivio.")},
+        {"cmdUltimo", QStringLiteral("Visualizza l'ultima scheda in archivio.")},
+        {"btnEmail", QStringLiteral("Invia una e-mail all'indirizzo indicato.")},
+        {"btnWhatsApp", QStringLiteral("Invia conferma appuntamento al cliente tramite WhatsApp.")},
+        {"impContatto", QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti.")},
+        {"impData", QStringLiteral("Importa la data dal calendario.")},
+        {"chkOttemperata",
+         QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto.")},
+    };
+    d.firstField = "txtData";
+    // The time text is rewritten from hours and minutes at every save.
+    d.beforeStore = [this]() {
+        lblOra->setText(Text::trim(txtOreApp->currentText()) + QLatin1Char(':') +
+                        Text::trim(txtMinutiApp->currentText()));
+        return true;
+    };
+    d.keyHook = [this](QWidget *w, QKeyEvent *e) { return w == txtData && txtDataKeyDown(e); };
+    m_card = new CardScreen(this, std::move(d));
+}
+
+void TfrmArchivio_Scadenze::showEvent(QShowEvent *event) {
+    ModuleWindow::showEvent(event);
+    if (!event->spontaneous()) // shown by the program, not restored by the desktop
+        m_card->newCard();
+}
+
+// The date is read-only: Backspace and Delete empty it, any other key opens
+// the calendar.
+bool TfrmArchivio_Scadenze::txtDataKeyDown(QKeyEvent *e) {
+    if (KeyFilters::isWindowKey(e))
+        return false;
+    if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)
+        txtData->clear();
+    else
+        impDataClick();
+    return true;
+}
+
+void TfrmArchivio_Scadenze::impDataClick() {
+    auto *calendar = new TfrmCalendario(this);
+    calendar->markForAppointmentDate(txtData);
+    calendar->exec();
+    delete calendar;
+}
+
+void TfrmArchivio_Scadenze::btnEmailClick() {
+    TMisc::Open(QStringLiteral("\"mailto:") + Text::trim(txtEmail->text()) + QLatin1Char('"'));
+}
+
+void TfrmArchivio_Scadenze::btnWhatsAppClick() {
+    const QString prefix =
+        QStringLiteral("Attenzione: per inviare la conferma dell'appuntamento al cliente tramite "
+                       "WhatsApp è necessario indicare ");
+    const QString date = Text::trim(txtData->text());
+    if (date.isEmpty()) {
+        Messages::warning(this, prefix + QStringLiteral("la data."));
+        txtData->setFocus();
+        return;
+    }
+    const QString mobile = Text::trim(txtCel->text());
+    if (mobile.isEmpty()) {
+        Messages::warning(this, prefix + QStringLiteral("il suo numero di cellulare."));
+        txtCel->setFocus();
+        return;
+    }
+    TMisc::Open(WhatsApp::sendLink(mobile, WhatsApp::confirmationText(Text::trim(txtOreApp->currentText()),
+                                                                      Text::trim(txtMinutiApp->currentText()),
+                                                                      date)));
+}
+
+void TfrmArchivio_Scadenze::cmdGuidaClick() { TfrmGuida::showHelp(this, appointmentCardHelp()); }

@@ -1,0 +1,12 @@
+#pragma once
+// Amounts typed on the cards: what a field holds once the user leaves it.
+#include <QString>
+
+namespace AmountField {
+
+// An empty or non-numeric text gives "0,00"; otherwise the typed value is
+// rounded half up (on its decimal digits) to `decimals` places and written with a comma and at least two
+// decimals ("12" -> "12,00", "12,5" -> "12,50", "12,346" -> "12,35").
+QString normalise(const QString &text, int decimals = 2);
+
+} // namespace AmountField
