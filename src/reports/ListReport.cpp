@@ -9,6 +9,7 @@ namespace ListReport {
 bool fill(ReportEngine &engine, const QString &title, const QStringList &lines) {
     if (!engine.load(QStringLiteral(":/reports/Riepilogo.json")))
         return false;
+    engine.report().title = title; // names the print job and a PDF printed to file
     const QDateTime now = Clock::now();
     const double height = lines.size() * lineHeight;
     return engine.setText(QStringLiteral("txtTitolo"), title) &&

@@ -21,6 +21,13 @@ bool ReportEngine::load(const QString &fileName) {
     return TemplateReader::read(fileName, &m_template, &m_error);
 }
 
+void ReportEngine::setTemplate(const ReportTemplate &report) {
+    ReportFonts::install();
+    m_template = report;
+    m_isPrepared = false;
+    m_prepared = PreparedReport();
+}
+
 bool ReportEngine::setText(const QString &object, const QString &text) {
     ReportObject *o = findObject(object);
     if (!o)

@@ -21,6 +21,8 @@ class ReportEngine {
 public:
     // Templates are read from the resources (":/reports/<name>.json") or a file.
     bool load(const QString &fileName);
+    // A template built or read elsewhere.
+    void setTemplate(const ReportTemplate &report);
     QString errorString() const { return m_error; }
 
     ReportTemplate &report() { return m_template; }
