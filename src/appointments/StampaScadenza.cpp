@@ -13,3 +13,7 @@ TfrmStampaScadenza::TfrmStampaScadenza(QWidget *parent, const Record &appointmen
 
 // Printer problems are the print dialog's to show: nothing is reported here.
 void TfrmStampaScadenza::run() { AppointmentPrint::print(this, m_appointment); }
+
+// The meta-object code is built with this unit, so a program using this class
+// does not pull in every other screen of the library.
+#include "moc_StampaScadenza.cpp"

@@ -12,3 +12,7 @@ TfrmStartup::TfrmStartup(QWidget *parent, const Record &appointment)
 }
 
 void TfrmStartup::run() { AppointmentPrint::preview(this, m_appointment); }
+
+// The meta-object code is built with this unit, so a program using this class
+// does not pull in every other screen of the library.
+#include "moc_Startup.cpp"

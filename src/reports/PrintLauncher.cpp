@@ -41,3 +41,7 @@ void PrintLauncher::btnStampaClick() {
     run();
     accept();
 }
+
+// The meta-object code is built with this unit, so a program using this class
+// does not pull in every other screen of the library.
+#include "moc_PrintLauncher.cpp"

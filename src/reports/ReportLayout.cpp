@@ -210,6 +210,10 @@ private:
             emitPart(b, from, cut, m_y);
             m_pageEmpty = false;
             from = cut;
+            if (!showsAnything(b, from, b.height)) { // only the band's blank foot is left
+                m_y = m_limit;
+                return;
+            }
             newPage();
         }
     }
@@ -237,6 +241,23 @@ private:
                 break;
         }
         return cut;
+    }
+
+    // Whether the part of a band between from and to has anything to draw.
+    static bool showsAnything(const BandInstance &b, double from, double to) {
+        for (const auto &p : b.objects) {
+            const ReportObject &o = p->object;
+            const QRectF &r = o.rect;
+            if (r.bottom() <= from + eps || r.top() >= to - eps)
+                continue;
+            if (o.kind != ReportObjectKind::Memo || o.fill.isValid() || o.frame.any())
+                return true;
+            const double top = r.top() + textOffset(*p);
+            const double first = std::max(0.0, std::ceil((from - top) / p->pitch - eps)); // first line in the part
+            if (first < p->lines.size() && top + first * p->pitch < std::min(to, r.bottom()) - eps)
+                return true;
+        }
+        return false;
     }
 
     void emitPart(const BandInstance &b, double from, double to, double atY) {

@@ -139,3 +139,7 @@ void ReportPreview::toggleFullScreen() {
         showFullScreen();
     actSchermoIntero->setChecked(isFullScreen());
 }
+
+// The meta-object code is built with this unit, so a program using this class
+// does not pull in every other screen of the library.
+#include "moc_ReportPreview.cpp"
