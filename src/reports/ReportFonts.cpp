@@ -41,10 +41,10 @@ QFont font(const ReportFont &f) {
     return q;
 }
 
-const QPaintDevice *unitDevice() {
+const QPaintDevice *measureDevice() {
     static const QImage device = []() {
         QImage img(1, 1, QImage::Format_ARGB32_Premultiplied);
-        const int dotsPerMeter = qRound(ReportUnits::perInch / 0.0254);
+        const int dotsPerMeter = qRound(ReportUnits::perInch * measureScale / 0.0254);
         img.setDotsPerMeterX(dotsPerMeter);
         img.setDotsPerMeterY(dotsPerMeter);
         return img;

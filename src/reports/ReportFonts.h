@@ -13,7 +13,10 @@ namespace ReportFonts {
 // Registers the stand-ins (idempotent; called by everything that draws a report).
 void install();
 QFont font(const ReportFont &f);
-// A 96 dpi device: font metrics measured on it are in report units.
-const QPaintDevice *unitDevice();
+// Font metrics are taken on a device measureScale times finer than report
+// units: there the rounding of font sizes to whole pixels no longer shows.
+// Divide what it measures by measureScale to get report units.
+constexpr double measureScale = 16;
+const QPaintDevice *measureDevice();
 
 } // namespace ReportFonts

@@ -29,11 +29,11 @@ QStringList wrap(const QStringList &paragraphs, const QFont &font, double width)
             out.append(QString());
             continue;
         }
-        QTextLayout layout(paragraph, font, ReportFonts::unitDevice());
+        QTextLayout layout(paragraph, font, ReportFonts::measureDevice());
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
+            line.setLineWidth(width * ReportFonts::measureScale);
             out.append(withoutTrailingBlanks(paragraph.mid(line.textStart(), line.textLength())));
         }
         layout.endLayout();
@@ -318,9 +318,9 @@ namespace ReportLayout {
 PreparedObject measure(const ReportObject &memo) {
     PreparedObject p{memo, {}, 0, 0};
     const QFont font = ReportFonts::font(memo.font);
-    const QFontMetricsF fm(font, ReportFonts::unitDevice());
-    p.ascent = fm.ascent();
-    p.pitch = memo.lineHeight > 0 ? memo.lineHeight : fm.lineSpacing();
+    const QFontMetricsF fm(font, ReportFonts::measureDevice());
+    p.ascent = fm.ascent() / ReportFonts::measureScale;
+    p.pitch = memo.lineHeight > 0 ? memo.lineHeight : fm.lineSpacing() / ReportFonts::measureScale;
     if (p.pitch <= 0)
         p.pitch = 1;
     if (memo.wordWrap) {

@@ -177,9 +177,9 @@ void TestReportLayout::wordWrapKeepsEveryWordInsideTheBox() {
     memo.setText(text);
     const PreparedObject p = ReportLayout::measure(memo);
     QVERIFY(p.lines.size() > 3);
-    const QFontMetricsF fm(ReportFonts::font(memo.font), ReportFonts::unitDevice());
+    const QFontMetricsF fm(ReportFonts::font(memo.font), ReportFonts::measureDevice());
     for (const QString &line : p.lines)
-        QVERIFY2(fm.horizontalAdvance(line) <= memo.rect.width() - 4 + 0.01, qPrintable(line));
+        QVERIFY2(fm.horizontalAdvance(line) / ReportFonts::measureScale <= memo.rect.width() - 4 + 0.01, qPrintable(line));
     QCOMPARE(p.lines.join(QString()).remove(QLatin1Char(' ')), QString(text).remove(QLatin1Char(' ')));
 
     memo.wordWrap = false;
