@@ -1,0 +1,23 @@
+#pragma once
+// Writes prepared reports as PDF files with their document information
+// (title, subject, author, creator), as a PDF reader shows it.
+#include "reports/PreparedReport.h"
+
+#include <QString>
+
+struct PdfSettings {
+    QString title;
+    QString subject;
+    QString author;
+    QString creator;
+    bool compress = true; // false: every stream stored plainly
+};
+
+namespace PdfExport {
+
+// Replaces any earlier file without asking. On failure the file is left as it
+// was and error tells why (for example a file locked by a viewer).
+bool write(const PreparedReport &report, const QString &fileName, const PdfSettings &settings,
+           QString *error = nullptr);
+
+} // namespace PdfExport
