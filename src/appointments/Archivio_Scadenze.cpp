@@ -1,6 +1,7 @@
 #include "appointments/Archivio_Scadenze.h"
 
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "appointments/ExpScadenzario.h"
 #include "appointments/WhatsApp.h"
 #include "core/Archives.h"
 #include "core/Calendario.h"
@@ -288,12 +289,13 @@ void TfrmArchivio_Scadenze::buildScreen() {
 
     // Screens built elsewhere: present, not yet in use.
     for (QToolButton *b :
-         {cmdTrova, cmdAnteprima, cmdStampa, cmdAssolti, cmdDaAssolvere, cmdScaduti, cmdEsporta, impContatto})
+         {cmdTrova, cmdAnteprima, cmdStampa, cmdAssolti, cmdDaAssolvere, cmdScaduti, impContatto})
         b->setEnabled(false);
 
     connect(impData, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnWhatsAppClick);
+    connect(cmdEsporta, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::cmdEsportaClick);
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
 }
@@ -432,6 +434,12 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick() {
     TMisc::Open(WhatsApp::sendLink(mobile, WhatsApp::confirmationText(Text::trim(txtOreApp->currentText()),
                                                                       Text::trim(txtMinutiApp->currentText()),
                                                                       date)));
+}
+
+void TfrmArchivio_Scadenze::cmdEsportaClick() {
+    auto *grid = new TfrmExpScadenzario(this);
+    grid->exec();
+    delete grid;
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { TfrmGuida::showHelp(this, appointmentCardHelp()); }

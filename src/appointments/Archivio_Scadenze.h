@@ -44,6 +44,7 @@ private:
     void impDataClick();
     void btnEmailClick();
     void btnWhatsAppClick();
+    void cmdEsportaClick();
     void cmdGuidaClick();
 
     CardScreen *m_card = nullptr;

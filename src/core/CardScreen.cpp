@@ -9,9 +9,6 @@
 #include "core/TextRules.h"
 
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QAbstractSlider>
-#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -26,20 +23,6 @@ namespace {
 const QString kYes = QStringLiteral("S\u00ec");
 const QString kNo = QStringLiteral("No");
 
-bool isInput(const QWidget *w) {
-    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
-           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
-           qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QAbstractSlider *>(w);
-}
-
-// Within an input (a combo edit's own line edit, a list's viewport).
-bool insideInput(const QWidget *w, const QWidget *form) {
-    for (const QWidget *p = w; p && p != form; p = p->parentWidget())
-        if (isInput(p))
-            return true;
-    return false;
-}
-
 // Moving the focus by hand, a modal message or a popup is not leaving a field.
 bool isLeaving(const QFocusEvent *e) {
     return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
@@ -51,7 +34,6 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
     : QObject(form), m_form(form), m_def(std::move(definition)) {
     Q_ASSERT(m_def.layout);
     m_position = form->findChild<QLabel *>(QStringLiteral("lblPosizione"));
-    m_info = form->findChild<QLabel *>(QStringLiteral("panInfo"));
     Q_ASSERT_X(m_position, "CardScreen", "the card has no lblPosizione");
 
     for (const CardField &f : m_def.fields) {
@@ -87,14 +69,11 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
         }
         w->installEventFilter(this);
     }
-    for (const CardHint &h : m_def.hints) {
-        if (QWidget *w = form->findChild<QWidget *>(QLatin1String(h.control))) {
-            w->installEventFilter(this);
-            m_hinted.append(w);
-        }
-    }
     wireCommands();
-    watchBackground();
+    QList<QWidget *> fields;
+    for (const Bound &b : std::as_const(m_fields))
+        fields.append(b.widget);
+    m_hints = new HintTracker(form, form->findChild<QLabel *>(QStringLiteral("panInfo")), m_def.hints, fields);
 }
 
 QString CardScreen::archiveFailureText() {
@@ -119,21 +98,6 @@ void CardScreen::wireCommands() {
             connect(b, &QAbstractButton::clicked, this, c.action);
     if (auto *b = m_form->findChild<QAbstractButton *>(QStringLiteral("cmdSalva")))
         connect(b, &QAbstractButton::clicked, this, [this]() { save(); });
-}
-
-// Moving the mouse over the background or a decorative element empties the
-// hint panel: every widget that is neither an input, nor a control with a
-// hint, nor inside an input.
-void CardScreen::watchBackground() {
-    QList<QWidget *> all = m_form->findChildren<QWidget *>();
-    all.prepend(m_form);
-    for (QWidget *w : all) {
-        if (w == m_info || m_hinted.contains(w) || insideInput(w, m_form) ||
-            qobject_cast<FocusHighlight *>(w))
-            continue;
-        w->setMouseTracking(true);
-        w->installEventFilter(this);
-    }
 }
 
 const CardScreen::Bound *CardScreen::bound(const QObject *widget) const {
@@ -214,10 +178,7 @@ void CardScreen::focus(const char *control) {
         w->setFocus(Qt::OtherFocusReason);
 }
 
-void CardScreen::setHint(const QString &text) {
-    if (m_info)
-        m_info->setText(text);
-}
+void CardScreen::setHint(const QString &text) { m_hints->setHint(text); }
 
 qint64 CardScreen::position() const { return Text::trim(m_position->text()).toLongLong(); }
 
@@ -502,15 +463,6 @@ bool CardScreen::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FocusOut:
         if (const Bound *b = bound(watched); b && isLeaving(static_cast<QFocusEvent *>(event)))
             leave(*b);
-        break;
-    case QEvent::Enter:
-        for (const CardHint &h : m_def.hints)
-            if (watched->objectName() == QLatin1String(h.control))
-                setHint(h.text);
-        break;
-    case QEvent::MouseMove:
-        if (!m_hinted.contains(watched) && !bound(watched))
-            setHint(QString());
         break;
     default:
         break;

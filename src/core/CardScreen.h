@@ -11,6 +11,7 @@
 // its own. Controls are told apart by type: QLineEdit and QComboBox hold
 // text, QCheckBox a "Sì"/"No" flag, a (hidden) QLabel a value the user does
 // not edit (derived fields, attachment names).
+#include "core/HintTracker.h"
 #include "core/RecordLayout.h"
 
 #include <QList>
@@ -54,11 +55,6 @@ struct CardField {
 struct RequiredField {
     const char *control;
     QString warning;
-};
-
-struct CardHint {
-    const char *control;
-    QString text;
 };
 
 enum class CardCommand { New, Save, Duplicate, First, Previous, Next, Last };
@@ -155,13 +151,11 @@ private:
     void shapeWhileTyping(const Bound &b);
     void moveAfter(const QObject *widget);
     void wireCommands();
-    void watchBackground();
     bool openArchive(class RecordFile &file, CardCommand command);
 
     QWidget *m_form;
     CardDefinition m_def;
     QList<Bound> m_fields;
     QLabel *m_position = nullptr;
-    QLabel *m_info = nullptr;
-    QList<QWidget *> m_hinted;
+    HintTracker *m_hints = nullptr;
 };

@@ -38,13 +38,18 @@ void appendClosest(QByteArray &out, char32_t cp) {
 
 } // namespace
 
-QString trim(const QString &s) {
+QStringView trim(QStringView s) {
     qsizetype start = 0, end = s.size();
     while (start < end && s.at(start).unicode() <= ' ')
         ++start;
     while (end > start && s.at(end - 1).unicode() <= ' ')
         --end;
     return s.mid(start, end - start);
+}
+
+QString trim(const QString &s) {
+    const QStringView t = trim(QStringView(s));
+    return t.size() == s.size() ? s : t.toString();
 }
 
 QString upperAZ(const QString &s) {

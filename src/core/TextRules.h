@@ -3,11 +3,13 @@
 // blanks and control characters, a-z only case changes, Windows-1252.
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace Text {
 
 // Removes leading and trailing characters whose code is at or below the blank.
 QString trim(const QString &s);
+QStringView trim(QStringView s); // the same rule, without copying
 // Upper/lower-casing that touches only the letters a-z (accented letters stay).
 QString upperAZ(const QString &s);
 QString lowerAZ(const QString &s);

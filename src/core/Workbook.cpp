@@ -7,17 +7,29 @@
 namespace Workbook {
 namespace {
 
-QString escaped(const QString &value) {
-    QString v = Text::trim(value);
-    v.replace(QLatin1Char('&'), QStringLiteral("&amp;"));
-    v.replace(QLatin1Char('<'), QStringLiteral("&lt;"));
-    v.replace(QLatin1Char('>'), QStringLiteral("&gt;"));
-    return v;
+// Text with the markup characters escaped, so a value holding them cannot
+// break the table.
+void appendEscaped(QString &out, QStringView text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('&'))
+            out += QStringLiteral("&amp;");
+        else if (c == QLatin1Char('<'))
+            out += QStringLiteral("&lt;");
+        else if (c == QLatin1Char('>'))
+            out += QStringLiteral("&gt;");
+        else
+            out += c;
+    }
 }
 
-} // namespace
+// One cell, trimmed and escaped.
+void appendCell(QString &out, QStringView value) {
+    out += QStringLiteral("<td style=\"text-align: left;\">");
+    appendEscaped(out, Text::trim(value));
+    out += QStringLiteral("</td>");
+}
 
-QByteArray document(const QString &sheetName, const QList<WorkbookColumn> &columns, const QList<QStringList> &rows) {
+QString head(const QString &sheetName, const QList<WorkbookColumn> &columns) {
     QString d;
     d += QStringLiteral("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
                         "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
@@ -49,30 +61,78 @@ QByteArray document(const QString &sheetName, const QList<WorkbookColumn> &colum
     d += QStringLiteral("<body>");
     d += QStringLiteral("<table x:str>");
     d += QStringLiteral("<tr>");
-    for (const WorkbookColumn &c : columns)
-        d += QStringLiteral("<td style=\"text-align: left; font-weight: bold;\" width=") + QString::number(c.width) +
-             QLatin1Char('>') + c.header + QStringLiteral("</td>");
-    d += QStringLiteral("</tr>");
-    for (const QStringList &row : rows) {
-        d += QStringLiteral("<tr>");
-        for (const QString &cell : row)
-            d += QStringLiteral("<td style=\"text-align: left;\">") + escaped(cell) + QStringLiteral("</td>");
-        d += QStringLiteral("</tr>");
+    for (const WorkbookColumn &c : columns) {
+        d += QStringLiteral("<td style=\"text-align: left; font-weight: bold;\" width=") +
+             QString::number(c.width) + QLatin1Char('>');
+        appendEscaped(d, c.header);
+        d += QStringLiteral("</td>");
     }
-    d += QStringLiteral("</table>");
-    d += QStringLiteral("</body>");
-    d += QStringLiteral("</html>");
+    d += QStringLiteral("</tr>");
+    return d;
+}
+
+QString tail() { return QStringLiteral("</table></body></html>"); }
+
+void appendRow(QString &out, const QList<QStringView> &cells) {
+    out += QStringLiteral("<tr>");
+    for (QStringView cell : cells)
+        appendCell(out, cell);
+    out += QStringLiteral("</tr>");
+}
+
+RowSource fromList(const QList<QStringList> &rows) {
+    return [&rows](qsizetype row, QList<QStringView> &cells) {
+        for (const QString &cell : rows.at(row))
+            cells.append(cell);
+    };
+}
+
+} // namespace
+
+QByteArray document(const QString &sheetName, const QList<WorkbookColumn> &columns,
+                    const QList<QStringList> &rows) {
+    QString d = head(sheetName, columns);
+    const RowSource rowAt = fromList(rows);
+    QList<QStringView> cells;
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        cells.clear();
+        rowAt(r, cells);
+        appendRow(d, cells);
+    }
+    d += tail();
     return Text::toCp1252(d);
 }
 
 bool write(const QString &path, const QString &sheetName, const QList<WorkbookColumn> &columns,
            const QList<QStringList> &rows) {
-    // Built in memory, then written in one pass over any earlier export.
-    const QByteArray bytes = document(sheetName, columns, rows);
+    return write(path, sheetName, columns, rows.size(), fromList(rows));
+}
+
+bool write(const QString &path, const QString &sheetName, const QList<WorkbookColumn> &columns,
+           qsizetype rowCount, const RowSource &rowAt) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    return file.write(bytes) == bytes.size() && file.flush();
+    // Rows are converted and written in pieces of about a megabyte, in order:
+    // one pass, no temporary file.
+    constexpr qsizetype kPiece = 1 << 19;
+    QString text = head(sheetName, columns);
+    text.reserve(kPiece + 4096);
+    auto flush = [&file, &text]() {
+        const QByteArray bytes = Text::toCp1252(text);
+        text.clear();
+        return file.write(bytes) == bytes.size();
+    };
+    QList<QStringView> cells;
+    for (qsizetype r = 0; r < rowCount; ++r) {
+        cells.clear();
+        rowAt(r, cells);
+        appendRow(text, cells);
+        if (text.size() >= kPiece && !flush())
+            return false;
+    }
+    text += tail();
+    return flush() && file.flush();
 }
 
 } // namespace Workbook

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <functional>
 
 struct WorkbookColumn {
     QString header;
@@ -12,12 +15,19 @@ struct WorkbookColumn {
 
 namespace Workbook {
 
-// The whole document. Cell values are trimmed; "&", "<" and ">" are escaped
-// so a note holding them cannot break the table.
+// The cells of data row `row`, in column order (views valid during the call).
+using RowSource = std::function<void(qsizetype row, QList<QStringView> &cells)>;
+
+// The whole document. Cell values are trimmed; in them and in the headers
+// "&", "<" and ">" are escaped so a note holding them cannot break the table.
 QByteArray document(const QString &sheetName, const QList<WorkbookColumn> &columns,
                     const QList<QStringList> &rows);
 // Writes the document over path in one pass; false when it cannot be written.
 bool write(const QString &path, const QString &sheetName, const QList<WorkbookColumn> &columns,
            const QList<QStringList> &rows);
+// The same, taking rowCount rows one at a time from rowAt and streaming them
+// to the file, so a large grid is never held twice in memory.
+bool write(const QString &path, const QString &sheetName, const QList<WorkbookColumn> &columns,
+           qsizetype rowCount, const RowSource &rowAt);
 
 } // namespace Workbook

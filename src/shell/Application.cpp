@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 
+#include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "core/Formats.h"
 #include "shell/Avvio.h"
@@ -28,9 +29,10 @@ Screens createScreens() {
     s.avvio = new TfrmAvvio;
     s.cambiaPassword = new TfrmCambiaPassword(s.password);
     s.password->setScreens(s.avvio, s.cambiaPassword);
+    s.agenda = new TfrmAgenda;
     s.scadenze = new TfrmArchivio_Scadenze;
-    // Until the agenda exists, its menu button opens the appointment card.
-    s.avvio->setModule(5, s.scadenze);
+    s.agenda->setCard(s.scadenze);
+    s.avvio->setModule(5, s.agenda);
     ModuleWindow::setMenu(s.avvio);
     current() = s;
     return s;
@@ -41,6 +43,7 @@ const Screens &screens() { return current(); }
 void destroyScreens() {
     Screens &s = current();
     delete s.scadenze;
+    delete s.agenda;
     delete s.cambiaPassword;
     delete s.avvio;
     delete s.password;

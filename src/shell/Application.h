@@ -5,6 +5,7 @@ class TfrmPassword;
 class TfrmAvvio;
 class TfrmCambiaPassword;
 class TfrmArchivio_Scadenze;
+class TfrmAgenda;
 
 namespace Tersalia {
 
@@ -12,7 +13,8 @@ struct Screens {
     TfrmPassword *password = nullptr;
     TfrmAvvio *avvio = nullptr;
     TfrmCambiaPassword *cambiaPassword = nullptr;
-    TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card
+    TfrmAgenda *agenda = nullptr;
+    TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card, shown by the agenda
 };
 
 // Creates the long-lived screens in their start-up order and wires the

@@ -1,11 +1,12 @@
 #include "shell/HelpTexts.h"
 
+#include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
 
 namespace {
 
-// Paragraphs 1-50: the product, contracts, employees, working hours, clients
-// and the agenda.
+// Paragraphs 1-43: the product, contracts, employees, working hours and
+// clients.
 QStringList overviewParagraphs() {
     return {
         // The product
@@ -198,33 +199,6 @@ QStringList overviewParagraphs() {
             "anteprima. L'intero archivio dei contratti può essere esportato in un foglio di calcolo in "
             "formato XLS, che si apre con le più comuni suite per ufficio (ad esempio Microsoft Office, "
             "LibreOffice o OpenOffice)."),
-        // App Agenda Interventi Programmati
-        QStringLiteral(
-            "L'app Agenda Interventi Programmati gestisce gli appuntamenti con i clienti: per ciascuno si "
-            "registrano la data, l'ora, i giorni di preavviso, i servizi richiesti, l'operatore incaricato, "
-            "i dati del cliente, la modalità di pagamento e le note."),
-        QStringLiteral(
-            "All'apertura dell'agenda un messaggio indica se ci sono appuntamenti imminenti e, quando ce ne "
-            "sono, un breve allarme sonoro li segnala."),
-        QStringLiteral(
-            "L'agenda è di sola consultazione: gli appuntamenti si inseriscono e si modificano nello "
-            "schedario, che si apre con il pulsante Inserisci appuntamenti. L'elenco degli appuntamenti "
-            "imminenti può essere stampato con Stampa riepilogo oppure esportato con Esporta in Excel, che "
-            "ne mostra tutti i dettagli in una griglia."),
-        QStringLiteral(
-            "Il calendario dell'agenda permette di selezionare un giorno o un mese di qualsiasi anno: i due "
-            "pulsanti sotto il calendario mostrano gli appuntamenti del giorno o del mese selezionato."),
-        QStringLiteral(
-            "L'elenco tiene conto dei giorni di preavviso di ciascun appuntamento: un appuntamento vi "
-            "compare a partire dalla sua data meno i giorni di preavviso, per cui l'elenco può comprendere "
-            "anche appuntamenti lontani nel tempo. Vi resta finché la sua scheda non viene salvata con la "
-            "casella Impegno assolto spuntata."),
-        QStringLiteral("Gli appuntamenti sono ordinati per data e ora, qualunque sia l'ordine in cui sono "
-                       "stati inseriti; se non ci sono appuntamenti imminenti, l'elenco è vuoto."),
-        QStringLiteral(
-            "Per ricordare un appuntamento al cliente basta selezionarlo nell'elenco e fare clic sull'icona "
-            "di WhatsApp: dopo aver controllato i dati nella finestra che si apre, il pulsante Invia "
-            "messaggio apre WhatsApp Web con il promemoria già pronto."),
     };
 }
 
@@ -252,11 +226,14 @@ QStringList closingParagraphs() {
 namespace HelpTexts {
 
 HelpText mainHelp() {
-    // The appointment card's chapter is its own help text, so the two never drift apart.
-    return {QStringLiteral("Uno sguardo a Tersalia"),
-            overviewParagraphs() + appointmentCardHelp().paragraphs + closingParagraphs()};
+    // The agenda's and the appointment card's chapters are their own help
+    // texts, so the two never drift apart.
+    return {QStringLiteral("Uno sguardo a Tersalia"), overviewParagraphs() + agendaHelp().paragraphs +
+                                                          appointmentCardHelp().paragraphs + closingParagraphs()};
 }
 
-QList<HelpText> manual() { return {mainHelp(), appointmentCardHelp()}; }
+QList<HelpText> manual() {
+    return {mainHelp(), agendaHelp(), appointmentGridHelp(), appointmentCardHelp(), archiveExportHelp()};
+}
 
 } // namespace HelpTexts

@@ -6,8 +6,6 @@
 #include "core/Calendario.h"
 #include "core/CardScreen.h"
 #include "core/Clock.h"
-#include "shell/Application.h"
-#include "shell/Avvio.h"
 #include "shell/Guida.h"
 
 #include <QApplication>
@@ -672,8 +670,8 @@ private slots:
     }
 
     void laterScreensArePresentButDisabled() {
-        for (const char *name : {"cmdTrova", "cmdAnteprima", "cmdStampa", "cmdAssolti", "cmdDaAssolvere",
-                                 "cmdScaduti", "cmdEsporta", "impContatto"}) {
+        for (const char *name :
+             {"cmdTrova", "cmdAnteprima", "cmdStampa", "cmdAssolti", "cmdDaAssolvere", "cmdScaduti", "impContatto"}) {
             auto *b = card->findChild<QToolButton *>(QLatin1String(name));
             QVERIFY2(b && !b->isEnabled(), name);
         }
@@ -698,24 +696,6 @@ private slots:
         QVERIFY(menu.isVisible());
         ModuleWindow::setMenu(nullptr);
         QVERIFY(messages->shown.isEmpty());
-    }
-
-    // Until the agenda exists, the agenda's menu button opens the card.
-    void theMainMenuOpensTheCard() {
-        const Tersalia::Screens s = Tersalia::createScreens();
-        QVERIFY(s.scadenze);
-        QToolButton *agenda = s.avvio->moduleButton(5);
-        QVERIFY(agenda->isEnabled());
-        s.avvio->show();
-        agenda->click();
-        QVERIFY(s.scadenze->isVisible());
-        QVERIFY(!s.avvio->isVisible());
-        QCOMPARE(s.scadenze->lblPosizione->text(), QString());
-        s.scadenze->cmdEsci->click();
-        QVERIFY(!s.scadenze->isVisible());
-        QVERIFY(s.avvio->isVisible());
-        Tersalia::destroyScreens();
-        QCOMPARE(Tersalia::screens().scadenze, nullptr);
     }
 };
 

@@ -42,6 +42,11 @@ private slots:
         QVERIFY(doc.endsWith("width=180>Modalit\xe0 di pagamento</td></tr></table></body></html>"));
     }
 
+    void headersAreEscapedLikeCells() {
+        const QByteArray doc = Workbook::document(QStringLiteral("Foglio prova"), {{QStringLiteral("A & <B>"), 50}}, {});
+        QVERIFY(doc.endsWith("width=50>A &amp; &lt;B&gt;</td></tr></table></body></html>"));
+    }
+
     void writingReplacesAndReportsFailure() {
         TempProgramFolder folder;
         const QString path = folder.file(QStringLiteral("Prova.xls"));
@@ -50,6 +55,20 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("Prova.xls")), Workbook::document(QStringLiteral("Foglio prova"), kColumns, {}));
         QDir(folder.path()).mkdir(QStringLiteral("Bloccato.xls"));
         QVERIFY(!Workbook::write(folder.file(QStringLiteral("Bloccato.xls")), QStringLiteral("x"), kColumns, {}));
+    }
+
+    // A large export is written in pieces: the file is still the one document.
+    void streamedFileEqualsTheDocument() {
+        QList<QStringList> rows;
+        for (int i = 0; i < 4000; ++i)
+            rows.append({QStringLiteral(" %1 \u00e8 <x> & \u20ac ").arg(i), QString(200, QChar(u'a' + i % 26))});
+        TempProgramFolder folder;
+        QVERIFY(Workbook::write(folder.file(QStringLiteral("Grande.xls")), QStringLiteral("Foglio prova"), kColumns,
+                                rows));
+        const QByteArray file = folder.read(QStringLiteral("Grande.xls"));
+        QVERIFY(file.size() > 1 << 20);
+        QCOMPARE(file, Workbook::document(QStringLiteral("Foglio prova"), kColumns, rows));
+        QVERIFY(file.contains("<td style=\"text-align: left;\">3999 \xe8 &lt;x&gt; &amp; \x80</td>"));
     }
 };
 

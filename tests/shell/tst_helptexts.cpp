@@ -2,6 +2,7 @@
 // the appointment chapter shared with the card, and Windows-1252 text.
 #include "TestEnv.h"
 
+#include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "core/TextRules.h"
 #include "shell/HelpTexts.h"
@@ -19,6 +20,7 @@ private slots:
     void titlesAndParagraphCounts_data();
     void titlesAndParagraphCounts();
     void mainHelpReusesTheAppointmentChapter();
+    void mainHelpReusesTheAgendaChapter();
     void manualListsTheHelpTextsInOrder();
     void paragraphsArePlainDistinctWindows1252_data();
     void paragraphsArePlainDistinctWindows1252();
@@ -33,6 +35,11 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 65;
     QTest::newRow("appointment card")
         << appointmentCardHelp() << QStringLiteral("App Schedario Appuntamenti") << 11;
+    QTest::newRow("agenda") << agendaHelp() << QStringLiteral("App Agenda Interventi Programmati") << 7;
+    QTest::newRow("appointment grids")
+        << appointmentGridHelp() << QStringLiteral("Visualizzazione appuntamenti") << 5;
+    QTest::newRow("appointment archive export")
+        << archiveExportHelp() << QStringLiteral("Esportazione archivio appuntamenti in Excel") << 3;
 }
 
 void TstHelpTexts::titlesAndParagraphCounts() {
@@ -54,13 +61,22 @@ void TstHelpTexts::mainHelpReusesTheAppointmentChapter() {
     QVERIFY(!card.contains(main.at(61)));
 }
 
+void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
+    const QStringList main = HelpTexts::mainHelp().paragraphs;
+    // Paragraphs 44-50 (1-based) are the agenda's seven, right before the card's.
+    QCOMPARE(main.mid(43, 7), agendaHelp().paragraphs);
+    QVERIFY(!agendaHelp().paragraphs.contains(main.at(42)));
+}
+
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
+    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(), appointmentGridHelp(),
+                                      appointmentCardHelp(), archiveExportHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
-    QCOMPARE(manual.size(), 2);
-    QCOMPARE(manual.at(0).title, HelpTexts::mainHelp().title);
-    QCOMPARE(manual.at(0).paragraphs, HelpTexts::mainHelp().paragraphs);
-    QCOMPARE(manual.at(1).title, appointmentCardHelp().title);
-    QCOMPARE(manual.at(1).paragraphs, appointmentCardHelp().paragraphs);
+    QCOMPARE(manual.size(), expected.size());
+    for (int i = 0; i < manual.size(); ++i) {
+        QCOMPARE(manual.at(i).title, expected.at(i).title);
+        QCOMPARE(manual.at(i).paragraphs, expected.at(i).paragraphs);
+    }
 }
 
 void TstHelpTexts::paragraphsArePlainDistinctWindows1252_data() {

@@ -38,6 +38,9 @@ bool ScriptedMessages::show(QWidget *, MessageKind kind, const QString &text) {
 RecordingShell::RecordingShell() { TMisc::setOpener(this); }
 RecordingShell::~RecordingShell() { TMisc::setOpener(nullptr); }
 
+RecordingAlarm::RecordingAlarm() { Alarm::setPlayer(this); }
+RecordingAlarm::~RecordingAlarm() { Alarm::setPlayer(nullptr); }
+
 ScriptedFileDialogs::ScriptedFileDialogs() { FileDialogs::setSink(this); }
 ScriptedFileDialogs::~ScriptedFileDialogs() { FileDialogs::setSink(nullptr); }
 QString ScriptedFileDialogs::take() { return nextNames.isEmpty() ? QString() : nextNames.takeFirst(); }

@@ -1,5 +1,6 @@
 #pragma once
 // Test doubles for the program's seams and a temporary program folder.
+#include "core/Alarm.h"
 #include "core/FileDialogs.h"
 #include "core/Messages.h"
 #include "shell/OpenURL.h"
@@ -54,6 +55,17 @@ public:
     ~RecordingShell() override;
     void open(const QString &command) override { commands.append(command); }
     QStringList commands;
+};
+
+// Records what the alarm player is asked to do instead of playing a sound:
+// "play <path>" and "stop", in order.
+class RecordingAlarm : public AlarmPlayer {
+public:
+    RecordingAlarm();
+    ~RecordingAlarm() override;
+    void play(const QString &path) override { calls.append(QStringLiteral("play ") + path); }
+    void stop() override { calls.append(QStringLiteral("stop")); }
+    QStringList calls;
 };
 
 class ScriptedFileDialogs : public FileDialogSink {

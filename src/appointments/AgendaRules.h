@@ -1,0 +1,21 @@
+#pragma once
+// What the agenda and its grids read in an appointment record: the imminent
+// rule, the unique code that orders appointments by date and time, and the
+// agenda's list line. They work on a record's bytes as a scan hands them over.
+#include <QDate>
+#include <QString>
+
+namespace AgendaRules {
+
+// Not fulfilled ("No") and date − days of notice ≤ today. A date or a notice
+// that cannot be read makes the record not imminent, so one damaged record
+// never hides the appointments after it.
+bool isImminent(const char *record, const QDate &today);
+// The date's year, month and day, then hours and minutes: "yyyymmddhhmm" for
+// a complete record.
+QString uniqueCode(const char *record);
+// "ID: " + code + "  Data: " + date + "  Ora: " + time + "  " + client + "  Cel. " + mobile
+// + "  " + services + "  € " + amount, every field but the amount at a fixed width.
+QString agendaLine(const char *record);
+
+} // namespace AgendaRules

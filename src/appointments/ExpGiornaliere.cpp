@@ -1,0 +1,16 @@
+#include "appointments/ExpGiornaliere.h"
+
+#include "appointments/AppointmentGrid.h"
+#include "core/Archives.h"
+#include "core/Formats.h"
+
+TfrmExpGiornaliere::TfrmExpGiornaliere(const QDate &day, QWidget *parent)
+    : ExportGrid(parent,
+                 AppointmentGrid::agendaGrid(
+                     QStringLiteral(" Appuntamenti del giorno"),
+                     [text = Formats::dateText(day), field = Archives::appointments().indexOf("Data")](
+                         const char *r) { return decodeField(Archives::appointments(), r, field) == text; },
+                     QStringLiteral("Appuntamenti_Giornalieri.xls"),
+                     QStringLiteral("Appuntamenti del giorno"))) {
+    setObjectName(QStringLiteral("frmExpGiornaliere"));
+}
