@@ -88,6 +88,8 @@ void TfrmAgenda::buildScreen() {
     auto *instruction = picture(background, "imgIstruzioni", AgendaArt::instruction(QSize(330, 72)));
     calAppuntamenti = new QCalendarWidget(background);
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
     calAppuntamenti->setGridVisible(true);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setFixedSize(330, 240);
