@@ -258,6 +258,10 @@ void TfrmAgenda::lstRecordsClick() {
     const qint64 number = lstRecords->selectedRecordNumber();
     if (number <= 0)
         return;
+    // A record that cannot be read leaves the holders empty rather than
+    // holding the previous line's client.
+    for (QLabel *l : {lblData, lblOra, lblContatto, lblCel})
+        l->clear();
     Record record(Archives::appointments());
     if (!RecordScan::readRecord(ProgramFolder::file(Archives::appointments().fileName()), number, record))
         return;

@@ -43,7 +43,8 @@ private slots:
     }
 
     void headersAreEscapedLikeCells() {
-        const QByteArray doc = Workbook::document(QStringLiteral("Foglio prova"), {{QStringLiteral("A & <B>"), 50}}, {});
+        const QByteArray doc =
+            Workbook::document(QStringLiteral("Foglio prova"), {{QStringLiteral("A & <B>"), 50}}, {});
         QVERIFY(doc.endsWith("width=50>A &amp; &lt;B&gt;</td></tr></table></body></html>"));
     }
 
