@@ -1,5 +1,12 @@
 #include "appointments/Archivio_Scadenze.h"
 
+#include "appointments/Assolti.h"
+#include "appointments/Confermati.h"
+#include "appointments/Scaduti.h"
+#include "appointments/StampaScadenza.h"
+#include "appointments/Startup.h"
+#include "core/TrovaScadenze.h"
+
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "appointments/WhatsApp.h"
 #include "core/Archives.h"
@@ -12,6 +19,7 @@
 #include "core/TextRules.h"
 #include "shell/Guida.h"
 #include "shell/OpenURL.h"
+#include "shell/Satellite.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -287,9 +295,29 @@ void TfrmArchivio_Scadenze::buildScreen() {
     layout->addLayout(bottom);
 
     // Screens built elsewhere: present, not yet in use.
-    for (QToolButton *b :
-         {cmdTrova, cmdAnteprima, cmdStampa, cmdAssolti, cmdDaAssolvere, cmdScaduti, cmdEsporta, impContatto})
+    for (QToolButton *b : {cmdEsporta, impContatto})
         b->setEnabled(false);
+
+    connect(cmdTrova, &QToolButton::clicked, this, [this]() {
+        auto *search = new TfrmTrovaScadenze(this);
+        search->setAttribute(Qt::WA_DeleteOnClose);
+        search->lblMemory->setText(QStringLiteral("scadenze"));
+        search->exec();
+    });
+    connect(cmdDaAssolvere, &QToolButton::clicked, this, [this]() { openSatellite<TfrmConfermati>(this); });
+    connect(cmdScaduti, &QToolButton::clicked, this, [this]() { openSatellite<TfrmScaduti>(this); });
+    connect(cmdAssolti, &QToolButton::clicked, this, [this]() { openSatellite<TfrmAssolti>(this); });
+    // Print and preview take the card as it is on screen, saved or not.
+    connect(cmdStampa, &QToolButton::clicked, this, [this]() {
+        Record appointment(Archives::appointments());
+        m_card->collect(appointment);
+        TfrmStampaScadenza(this, appointment).exec();
+    });
+    connect(cmdAnteprima, &QToolButton::clicked, this, [this]() {
+        Record appointment(Archives::appointments());
+        m_card->collect(appointment);
+        TfrmStartup(this, appointment).exec();
+    });
 
     connect(impData, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
