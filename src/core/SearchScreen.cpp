@@ -1,5 +1,6 @@
 #include "core/SearchScreen.h"
 
+#include "core/CardIcons.h"
 #include "core/Formats.h"
 #include "core/FocusHighlight.h"
 #include "core/ListPanel.h"
@@ -32,10 +33,10 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec spec) : QDialog(parent), 
     Formats::install();
     setWindowTitle(m_spec.caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(980, 620);
+    setFixedSize(980, 520);
 
     auto *banner = new QLabel(this);
-    banner->setPixmap(Artwork::banner(Artwork::Glyph::Help, m_spec.bannerTitle,
+    banner->setPixmap(Artwork::banner(Artwork::Glyph::Magnifier, m_spec.bannerTitle,
                                       {QStringLiteral("Compila uno o più criteri e premi Cerca: l'elenco mostrerà "
                                                       "le schede che li contengono tutti."),
                                        QStringLiteral("Lasciando vuoti tutti i criteri si ottiene l'intero archivio.")},
@@ -72,9 +73,9 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec spec) : QDialog(parent), 
     lblMemory = new QLabel(panAvvio);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
-    btnCerca = new QPushButton(Artwork::icon(Artwork::Glyph::Help, 20, QColor(40, 110, 190)), QStringLiteral("Cerca"), panAvvio);
+    btnCerca = new QPushButton(CardIcons::icon(CardIcons::Symbol::Find), QStringLiteral("Cerca"), panAvvio);
     btnCerca->setObjectName(QStringLiteral("btnCerca"));
-    btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio);
+    btnAnnulla = new QPushButton(CardIcons::icon(CardIcons::Symbol::Exit), QStringLiteral("Chiudi"), panAvvio);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
     for (QPushButton *b : {btnCerca, btnAnnulla})
         b->setAutoDefault(false);
@@ -85,6 +86,7 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec spec) : QDialog(parent), 
     buttons->addWidget(btnAnnulla);
     grid->addLayout(buttons, 10, 0, 1, 2);
     grid->setRowStretch(11, 1);
+    grid->setVerticalSpacing(8);
 
     // Results panel, in the same place.
     panContainer = new QWidget(this);
