@@ -8,7 +8,6 @@
 #include "core/ProgramFolder.h"
 #include "core/QuickFind.h"
 #include "core/RecordListView.h"
-#include "core/RecordScan.h"
 #include "core/TextRules.h"
 #include "reports/ListReport.h"
 #include "shell/Artwork.h"
@@ -160,23 +159,16 @@ void SearchScreen::btnCercaClick() {
     lblConta->setText(QString::number(fields.size()));
 
     const RecordLayout &layout = *m_spec.layout;
-    QStringList lines;
-    QList<qint64> numbers;
-    const bool ok = RecordScan::forEach(ProgramFolder::file(layout.fileName()), layout,
-                                        [&](const char *record, qint64 number) {
-                                            if (matches(layout, record, fields, lowered)) {
-                                                lines.append(m_spec.line.build(record));
-                                                numbers.append(number);
-                                            }
-                                            return true;
-                                        });
+    RecordListModel *model = list->lstRecords->listModel();
+    const bool ok = model->fill(ProgramFolder::file(layout.fileName()), m_spec.line, [&](const char *record) {
+        return matches(layout, record, fields, lowered);
+    });
     lblAttendere->hide();
     if (!ok) {
+        model->clear();
         Messages::plain(this, kArchiveError);
         return;
     }
-    RecordListModel *model = list->lstRecords->listModel();
-    model->setLines(std::move(lines), std::move(numbers));
     if (m_spec.sorted)
         model->sortNoCaseAZ();
     list->lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene ") + QString::number(model->count()) +
@@ -191,8 +183,7 @@ void SearchScreen::loadLine(int row) {
     // now and handed back, even when another record shows the same line.
     RecordListModel *model = list->lstRecords->listModel();
     Record record(*m_spec.layout);
-    if (row >= 0 && row < model->count() &&
-        RecordScan::readRecord(ProgramFolder::file(m_spec.layout->fileName()), model->recordNumber(row), record))
+    if (model->readRecord(row, ProgramFolder::file(m_spec.layout->fileName()), record))
         handBack(record, model->recordNumber(row));
     close();
 }

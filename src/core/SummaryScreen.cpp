@@ -5,7 +5,6 @@
 #include "core/ProgramFolder.h"
 #include "core/QuickFind.h"
 #include "core/RecordListView.h"
-#include "core/RecordScan.h"
 #include "reports/ListReport.h"
 #include "shell/Artwork.h"
 
@@ -53,18 +52,9 @@ void SummaryScreen::closeEvent(QCloseEvent *e) {
 }
 
 void SummaryScreen::buildList() {
-    QStringList lines;
-    QList<qint64> numbers;
-    RecordScan::forEach(ProgramFolder::file(m_spec.layout->fileName()), *m_spec.layout,
-                        [&](const char *record, qint64 number) {
-                            if (selects(record)) {
-                                lines.append(m_spec.line.build(record));
-                                numbers.append(number);
-                            }
-                            return true;
-                        });
     RecordListModel *model = list->lstRecords->listModel();
-    model->setLines(std::move(lines), std::move(numbers));
+    model->fill(ProgramFolder::file(m_spec.layout->fileName()), m_spec.line,
+                [this](const char *record) { return selects(record); });
     if (m_spec.sorted)
         model->sortNoCaseAZ();
 }
@@ -72,8 +62,7 @@ void SummaryScreen::buildList() {
 void SummaryScreen::loadLine(int row) {
     RecordListModel *model = list->lstRecords->listModel();
     Record record(*m_spec.layout);
-    if (row >= 0 && row < model->count() &&
-        RecordScan::readRecord(ProgramFolder::file(m_spec.layout->fileName()), model->recordNumber(row), record))
+    if (model->readRecord(row, ProgramFolder::file(m_spec.layout->fileName()), record))
         handBack(record, model->recordNumber(row));
     close();
 }
