@@ -19,10 +19,11 @@ QStringList resultLines(int n) {
     QStringList lines;
     lines.reserve(n);
     for (int i = 0; i < n; ++i)
-        lines.append(QStringLiteral("%1/03/2024  %2:30  Rossi Mario %3                 Pulizia uffici e vetri     Sì")
-                         .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
-                         .arg(i % 24, 2, 10, QLatin1Char('0'))
-                         .arg(i, 6));
+        lines.append(
+            QStringLiteral("%1/03/2024  %2:30  Rossi Mario %3                 Pulizia uffici e vetri     Sì")
+                .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                .arg(i % 24, 2, 10, QLatin1Char('0'))
+                .arg(i, 6));
     return lines;
 }
 
@@ -61,10 +62,12 @@ int main(int argc, char *argv[]) {
     ListReport::fill(engine, QStringLiteral("Riepilogo appuntamenti"), lines);
     engine.prepare();
     QTemporaryDir dir;
-    const QString pdf = argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("lista.pdf"));
+    const QString pdf =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("lista.pdf"));
     QElapsedTimer t;
     t.start();
-    if (!engine.exportPdf(pdf, PdfSettings{QStringLiteral("Riepilogo"), {}, {}, QStringLiteral("Tersalia"), true})) {
+    if (!engine.exportPdf(
+            pdf, PdfSettings{QStringLiteral("Riepilogo"), {}, {}, QStringLiteral("Tersalia"), true})) {
         std::fprintf(stderr, "cannot write the PDF: %s\n", qPrintable(engine.errorString()));
         return 1;
     }

@@ -15,6 +15,11 @@ packages=(
   poppler-utils
 )
 
+# The tests also read the spreadsheet exports back through LibreOffice.
+if [ "$mode" = "test" ] && ! command -v soffice >/dev/null 2>&1; then
+  packages+=(libreoffice-calc-nogui)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -255,15 +255,15 @@ void TfrmAgenda::showImminent(bool any) {
 // The selected line leads to its own record through the record number kept
 // with it, so two appointments with the same line are never mixed up.
 void TfrmAgenda::lstRecordsClick() {
-    const qint64 number = lstRecords->selectedRecordNumber();
-    if (number <= 0)
+    const int row = lstRecords->currentRow();
+    if (row < 0)
         return;
     // A record that cannot be read leaves the holders empty rather than
     // holding the previous line's client.
     for (QLabel *l : {lblData, lblOra, lblContatto, lblCel})
         l->clear();
     Record record(Archives::appointments());
-    if (!RecordScan::readRecord(ProgramFolder::file(Archives::appointments().fileName()), number, record))
+    if (!lstRecords->listModel()->readRecord(row, ProgramFolder::file(Archives::appointments().fileName()), record))
         return;
     lblData->setText(record.get("Data"));
     lblOra->setText(record.get("Ora"));

@@ -28,7 +28,8 @@ bool fill(ReportEngine &engine, const Record &a) {
         {"txtLuogo", a.get("Luogo")},
         {"txtImporto", a.get("Importo")},
         {"txtNote", a.get("Note")},
-        {"txtOttemperata", a.get("Ottemperata") == QStringLiteral("Sì") ? QStringLiteral("Sì") : QStringLiteral("No")},
+        {"txtOttemperata",
+         a.get("Ottemperata") == QStringLiteral("Sì") ? QStringLiteral("Sì") : QStringLiteral("No")},
         {"txtCalce", QStringLiteral("Stampa eseguita in data ") + Formats::dateText(now.date()) +
                          QStringLiteral(" alle ore ") + Formats::longTimeText(now.time())},
     };

@@ -1,5 +1,12 @@
 #include "appointments/Archivio_Scadenze.h"
 
+#include "appointments/Assolti.h"
+#include "appointments/Confermati.h"
+#include "appointments/Scaduti.h"
+#include "appointments/StampaScadenza.h"
+#include "appointments/Startup.h"
+#include "core/TrovaScadenze.h"
+
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "appointments/ExpScadenzario.h"
 #include "appointments/WhatsApp.h"
@@ -13,6 +20,7 @@
 #include "core/TextRules.h"
 #include "shell/Guida.h"
 #include "shell/OpenURL.h"
+#include "shell/Satellite.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -288,14 +296,33 @@ void TfrmArchivio_Scadenze::buildScreen() {
     layout->addLayout(bottom);
 
     // Screens built elsewhere: present, not yet in use.
-    for (QToolButton *b :
-         {cmdTrova, cmdAnteprima, cmdStampa, cmdAssolti, cmdDaAssolvere, cmdScaduti, impContatto})
-        b->setEnabled(false);
+    impContatto->setEnabled(false);
+
+    connect(cmdTrova, &QToolButton::clicked, this, [this]() {
+        auto *search = new TfrmTrovaScadenze(this);
+        search->setAttribute(Qt::WA_DeleteOnClose);
+        search->lblMemory->setText(QStringLiteral("scadenze"));
+        search->exec();
+    });
+    connect(cmdDaAssolvere, &QToolButton::clicked, this, [this]() { openSatellite<TfrmConfermati>(this); });
+    connect(cmdScaduti, &QToolButton::clicked, this, [this]() { openSatellite<TfrmScaduti>(this); });
+    connect(cmdAssolti, &QToolButton::clicked, this, [this]() { openSatellite<TfrmAssolti>(this); });
+    // Print and preview take the card as it is on screen, saved or not.
+    connect(cmdStampa, &QToolButton::clicked, this, [this]() {
+        Record appointment(Archives::appointments());
+        m_card->collect(appointment);
+        TfrmStampaScadenza(this, appointment).exec();
+    });
+    connect(cmdAnteprima, &QToolButton::clicked, this, [this]() {
+        Record appointment(Archives::appointments());
+        m_card->collect(appointment);
+        TfrmStartup(this, appointment).exec();
+    });
 
     connect(impData, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnWhatsAppClick);
-    connect(cmdEsporta, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::cmdEsportaClick);
+    connect(cmdEsporta, &QToolButton::clicked, this, [this]() { openSatellite<TfrmExpScadenzario>(this); });
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
 }
@@ -434,12 +461,6 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick() {
     TMisc::Open(WhatsApp::sendLink(mobile, WhatsApp::confirmationText(Text::trim(txtOreApp->currentText()),
                                                                       Text::trim(txtMinutiApp->currentText()),
                                                                       date)));
-}
-
-void TfrmArchivio_Scadenze::cmdEsportaClick() {
-    auto *grid = new TfrmExpScadenzario(this);
-    grid->exec();
-    delete grid;
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { TfrmGuida::showHelp(this, appointmentCardHelp()); }

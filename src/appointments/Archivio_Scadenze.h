@@ -44,7 +44,6 @@ private:
     void impDataClick();
     void btnEmailClick();
     void btnWhatsAppClick();
-    void cmdEsportaClick();
     void cmdGuidaClick();
 
     CardScreen *m_card = nullptr;

@@ -3,10 +3,11 @@
 #include "appointments/AppointmentPrint.h"
 
 TfrmStampaScadenza::TfrmStampaScadenza(QWidget *parent, const Record &appointment)
-    : PrintLauncher(parent, QStringLiteral(" Stampa documento"), QStringLiteral("Stampa documento"),
-                    {QStringLiteral("L'operazione stampa su carta il documento con i dati inseriti nei campi."),
-                     QStringLiteral("Premere Stampa per avviare la stampa, Annulla per annullare l'operazione.")},
-                    QStringLiteral("Stampa")),
+    : PrintLauncher(
+          parent, QStringLiteral(" Stampa documento"), QStringLiteral("Stampa documento"),
+          {QStringLiteral("L'operazione stampa su carta il documento con i dati inseriti nei campi."),
+           QStringLiteral("Premere Stampa per avviare la stampa, Annulla per annullare l'operazione.")},
+          QStringLiteral("Stampa")),
       m_appointment(appointment) {
     setObjectName(QStringLiteral("frmStampaScadenza"));
 }

@@ -3,10 +3,11 @@
 #include "appointments/AppointmentPrint.h"
 
 TfrmStartup::TfrmStartup(QWidget *parent, const Record &appointment)
-    : PrintLauncher(parent, QStringLiteral(" Anteprima di stampa"), QStringLiteral("Anteprima di stampa"),
-                    {QStringLiteral("L'operazione mostra in anteprima i dati che verranno stampati."),
-                     QStringLiteral("Premere Mostra anteprima per visualizzarla, Annulla per annullare l'operazione.")},
-                    QStringLiteral("Mostra anteprima")),
+    : PrintLauncher(
+          parent, QStringLiteral(" Anteprima di stampa"), QStringLiteral("Anteprima di stampa"),
+          {QStringLiteral("L'operazione mostra in anteprima i dati che verranno stampati."),
+           QStringLiteral("Premere Mostra anteprima per visualizzarla, Annulla per annullare l'operazione.")},
+          QStringLiteral("Mostra anteprima")),
       m_appointment(appointment) {
     setObjectName(QStringLiteral("frmStartup"));
 }

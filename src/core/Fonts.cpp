@@ -7,9 +7,12 @@ namespace Fonts {
 void install() {
     static const bool done = []() {
         QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                                   {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+                                   {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                                    QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
         QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+        // Vera/DejaVu Sans was drawn to Verdana's proportions.
         QFont::insertSubstitutions(QStringLiteral("Verdana"),
                                    {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
         return true;

@@ -2,17 +2,16 @@
 
 #include "core/QuickFind.h"
 #include "core/RecordListView.h"
-#include "shell/Artwork.h"
+#include "core/CardIcons.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 ListPanel::ListPanel(const QString &doubleClickHint, QWidget *parent) : QWidget(parent) {
     auto *magnifier = new QLabel(this);
-    magnifier->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(24, 24));
+    magnifier->setPixmap(CardIcons::pixmap(CardIcons::Symbol::Find, 24, CardIcons::defaultColor(CardIcons::Symbol::Find)));
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setPlaceholderText(QStringLiteral("Parole da cercare nell'elenco"));
@@ -25,10 +24,10 @@ ListPanel::ListPanel(const QString &doubleClickHint, QWidget *parent) : QWidget(
     lblTrovate->hide();
     lblRigo03 = new QLabel(doubleClickHint, this);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
-    btnStampa = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Stampa"), this);
+    btnStampa = new QPushButton(CardIcons::icon(CardIcons::Symbol::Print), QStringLiteral("Stampa"), this);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
     btnStampa->setAutoDefault(false);
-    btnChiudi = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Chiudi"), this);
+    btnChiudi = new QPushButton(CardIcons::icon(CardIcons::Symbol::Exit), QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setAutoDefault(false);
 

@@ -1,5 +1,7 @@
 #include "core/RecordListModel.h"
 
+#include "core/RecordScan.h"
+#include "core/ResultLine.h"
 #include "core/TextRules.h"
 
 #include <QSize>
@@ -13,6 +15,25 @@ void RecordListModel::setLines(QStringList lines, QList<qint64> numbers) {
     m_numbers.resize(m_lines.size());
     m_loweredValid = false;
     endResetModel();
+}
+
+bool RecordListModel::fill(const QString &path, const LineFormat &line,
+                           const std::function<bool(const char *)> &selection) {
+    QStringList lines;
+    QList<qint64> numbers;
+    const bool ok = RecordScan::forEach(path, line.layout(), [&](const char *record, qint64 number) {
+        if (selection(record)) {
+            lines.append(line.build(record));
+            numbers.append(number);
+        }
+        return true;
+    });
+    setLines(std::move(lines), std::move(numbers));
+    return ok;
+}
+
+bool RecordListModel::readRecord(int row, const QString &path, Record &record) const {
+    return row >= 0 && row < count() && RecordScan::readRecord(path, m_numbers.at(row), record);
 }
 
 void RecordListModel::sortNoCaseAZ() {

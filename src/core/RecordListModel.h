@@ -4,6 +4,10 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QStringList>
+#include <functional>
+
+class LineFormat;
+class Record;
 
 class RecordListModel : public QAbstractListModel {
     Q_OBJECT
@@ -11,6 +15,13 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setLines(QStringList lines, QList<qint64> numbers);
+    // Lists, in file order, the line of every record of the archive that
+    // selection keeps; false when the archive cannot be read (the lines
+    // read until then stay listed).
+    bool fill(const QString &path, const LineFormat &line,
+              const std::function<bool(const char *record)> &selection);
+    // Re-reads the record of a line from its archive, now.
+    bool readRecord(int row, const QString &path, Record &record) const;
     void clear() { setLines({}, {}); }
     // Ascending order of the line text, comparing a-z without regard to case.
     void sortNoCaseAZ();

@@ -1,5 +1,7 @@
 #include "core/ResultLine.h"
 
+#include "core/TextRules.h"
+
 LineFormat &LineFormat::text(const QString &literal) {
     m_pieces.append({literal, -1, -1});
     return *this;
@@ -24,8 +26,20 @@ QString LineFormat::build(const char *record) const {
             line += p.literal;
             continue;
         }
-        const QString value = decodeField(*m_layout, record, p.field);
-        line += p.width < 0 ? value : padCut(value, p.width);
+        // Trimming on the bytes is the same as on the text: Windows-1252 maps
+        // every byte up to the blank to itself and nothing else below it.
+        const char *f = record + m_layout->offset(p.field);
+        int begin = 1, end = 1 + std::min<int>(uchar(f[0]), m_layout->field(p.field).width);
+        while (begin < end && uchar(f[begin]) <= ' ')
+            ++begin;
+        while (end > begin && uchar(f[end - 1]) <= ' ')
+            --end;
+        int len = end - begin;
+        if (p.width >= 0 && len > p.width)
+            len = p.width;
+        Text::appendCp1252(line, f + begin, len);
+        if (p.width > len)
+            line.append(QString(p.width - len, QLatin1Char(' ')));
     }
     return line;
 }

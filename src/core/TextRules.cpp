@@ -52,21 +52,27 @@ QString trim(const QString &s) {
     return t.size() == s.size() ? s : t.toString();
 }
 
-QString upperAZ(const QString &s) {
-    QString r = s;
-    for (QChar &c : r)
-        if (isAZLower(c))
-            c = QChar(c.unicode() - 32);
+namespace {
+// Shifts the letters first..last by delta, copying only when one changes.
+QString shiftRange(const QString &s, char16_t first, char16_t last, int delta) {
+    const char16_t *src = reinterpret_cast<const char16_t *>(s.utf16());
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    while (i < n && (src[i] < first || src[i] > last))
+        ++i;
+    if (i == n)
+        return s;
+    QString r(n, Qt::Uninitialized);
+    char16_t *dst = reinterpret_cast<char16_t *>(r.data());
+    std::copy(src, src + i, dst);
+    for (; i < n; ++i)
+        dst[i] = (src[i] >= first && src[i] <= last) ? char16_t(src[i] + delta) : src[i];
     return r;
 }
+} // namespace
 
-QString lowerAZ(const QString &s) {
-    QString r = s;
-    for (QChar &c : r)
-        if (isAZUpper(c))
-            c = QChar(c.unicode() + 32);
-    return r;
-}
+QString upperAZ(const QString &s) { return shiftRange(s, u'a', u'z', -32); }
+QString lowerAZ(const QString &s) { return shiftRange(s, u'A', u'Z', 32); }
 
 int compareNoCaseAZ(const QString &a, const QString &b) {
     const qsizetype n = std::min(a.size(), b.size());
@@ -106,13 +112,19 @@ QByteArray toCp1252(const QString &s) {
     return out;
 }
 
-QString fromCp1252(const char *data, int length) {
-    QString out(length, Qt::Uninitialized);
-    QChar *d = out.data();
+void appendCp1252(QString &out, const char *data, int length) {
+    const qsizetype start = out.size();
+    out.resize(start + length);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data()) + start;
     for (int i = 0; i < length; ++i) {
         const uchar b = uchar(data[i]);
-        d[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHigh[b - 0x80]) : QChar(b);
+        d[i] = (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char16_t(b);
     }
+}
+
+QString fromCp1252(const char *data, int length) {
+    QString out;
+    appendCp1252(out, data, length);
     return out;
 }
 

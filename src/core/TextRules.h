@@ -23,6 +23,8 @@ bool containsNoCaseAZ(const QString &haystack, const QString &needle);
 QByteArray toCp1252(const QString &s);
 QString fromCp1252(const QByteArray &bytes);
 QString fromCp1252(const char *data, int length);
+// Appends the decoded bytes to out (no intermediate string).
+void appendCp1252(QString &out, const char *data, int length);
 // The Windows-1252 byte for one code point, or -1 when it has none.
 int cp1252Byte(char32_t codePoint);
 

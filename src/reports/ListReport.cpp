@@ -13,9 +13,9 @@ bool fill(ReportEngine &engine, const QString &title, const QStringList &lines) 
     const QDateTime now = Clock::now();
     const double height = lines.size() * lineHeight;
     return engine.setText(QStringLiteral("txtTitolo"), title) &&
-           engine.setText(QStringLiteral("txtPagina"), QStringLiteral("Stampa eseguita in data ") +
-                                                           Formats::dateText(now.date()) + QStringLiteral(" alle ore ") +
-                                                           Formats::longTimeText(now.time())) &&
+           engine.setText(QStringLiteral("txtPagina"),
+                          QStringLiteral("Stampa eseguita in data ") + Formats::dateText(now.date()) +
+                              QStringLiteral(" alle ore ") + Formats::longTimeText(now.time())) &&
            engine.setLines(QStringLiteral("txtRiepilogo"), lines) &&
            engine.setHeight(QStringLiteral("txtRiepilogo"), height) &&
            engine.setHeight(QStringLiteral("MasterData"), height + bandExtra);

@@ -30,7 +30,8 @@ bool write(const QList<HelpText> &chapters, const QString &pdfFile, QString *err
     pdf.creator = QStringLiteral("Tersalia");
     ok = chapter && engine.prepare() && engine.exportPdf(pdfFile, pdf);
     if (!ok && error)
-        *error = chapter ? engine.errorString() : QStringLiteral("The manual's template has no chapter band.");
+        *error =
+            chapter ? engine.errorString() : QStringLiteral("The manual's template has no chapter band.");
     return ok;
 }
 

@@ -54,7 +54,8 @@ QByteArray withInfo(const QByteArray &pdfBytes, const PdfSettings &settings) {
 
 namespace PdfExport {
 
-bool write(const PreparedReport &report, const QString &fileName, const PdfSettings &settings, QString *error) {
+bool write(const PreparedReport &report, const QString &fileName, const PdfSettings &settings,
+           QString *error) {
     auto failed = [error](const QString &why) {
         if (error)
             *error = why;

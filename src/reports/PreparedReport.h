@@ -10,16 +10,16 @@
 // page that shows a part of it.
 struct PreparedObject {
     ReportObject object;
-    QStringList lines;  // memo: the lines to draw, after word wrapping
-    double pitch = 0;   // memo: distance between two lines
-    double ascent = 0;  // memo: from a line's top to its baseline
+    QStringList lines; // memo: the lines to draw, after word wrapping
+    double pitch = 0;  // memo: distance between two lines
+    double ascent = 0; // memo: from a line's top to its baseline
 };
 
 struct PreparedItem {
     QSharedPointer<const PreparedObject> source;
-    QRectF box;           // the part of the object on this page
-    double textTop = 0;   // memo: where the top of line 0 would be on this page
-    int firstLine = 0;    // memo: lines [firstLine, endLine) start on this page
+    QRectF box;         // the part of the object on this page
+    double textTop = 0; // memo: where the top of line 0 would be on this page
+    int firstLine = 0;  // memo: lines [firstLine, endLine) start on this page
     int endLine = 0;
 };
 

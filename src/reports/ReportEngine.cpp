@@ -105,7 +105,8 @@ bool ReportEngine::print(QWidget *parent) {
     if (!ReportRenderer::render(m_prepared, &printer, from, to)) {
         return fail(printer.outputFormat() == QPrinter::PdfFormat
                         ? QStringLiteral("Cannot write the file \"%1\".").arg(printer.outputFileName())
-                        : QStringLiteral("The printer \"%1\" did not accept the document.").arg(printer.printerName()));
+                        : QStringLiteral("The printer \"%1\" did not accept the document.")
+                              .arg(printer.printerName()));
     }
     return true;
 }
@@ -113,7 +114,8 @@ bool ReportEngine::print(QWidget *parent) {
 void ReportEngine::showPreview(QWidget *parent) {
     if (!ensurePrepared())
         return;
-    ReportPreview preview(m_prepared, [this](QWidget *owner) { print(owner); }, parent);
+    ReportPreview preview(
+        m_prepared, [this](QWidget *owner) { print(owner); }, parent);
     preview.exec();
 }
 

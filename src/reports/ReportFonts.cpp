@@ -1,26 +1,13 @@
 #include "reports/ReportFonts.h"
 
+#include "core/Fonts.h"
 #include "reports/ReportUnits.h"
 
 #include <QImage>
 
 namespace ReportFonts {
 
-void install() {
-    static const bool done = []() {
-        QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                                   {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
-                                    QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
-        // Vera/DejaVu Sans was drawn to Verdana's proportions.
-        QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-        return true;
-    }();
-    (void)done;
-}
+void install() { Fonts::install(); }
 
 QFont font(const ReportFont &f) {
     install();

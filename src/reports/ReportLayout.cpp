@@ -76,14 +76,16 @@ BandInstance instantiate(const ReportBand &band, const ReportRow *row) {
         const auto value = values.constFind(o.name.toLower());
         if (value != values.constEnd())
             filled.setText(*value);
-        auto p = QSharedPointer<PreparedObject>::create(
-            filled.kind == ReportObjectKind::Memo ? ReportLayout::measure(filled) : PreparedObject{filled, {}, 0, 0});
+        auto p = QSharedPointer<PreparedObject>::create(filled.kind == ReportObjectKind::Memo
+                                                            ? ReportLayout::measure(filled)
+                                                            : PreparedObject{filled, {}, 0, 0});
         b.objects.append(p);
     }
     // Growing memos push down what lies below them, top to bottom.
     QList<QSharedPointer<PreparedObject>> byTop = b.objects;
-    std::stable_sort(byTop.begin(), byTop.end(),
-                     [](const auto &x, const auto &y) { return x->object.rect.top() < y->object.rect.top(); });
+    std::stable_sort(byTop.begin(), byTop.end(), [](const auto &x, const auto &y) {
+        return x->object.rect.top() < y->object.rect.top();
+    });
     for (const auto &p : byTop) {
         ReportObject &o = p->object;
         if (o.kind != ReportObjectKind::Memo || !o.autoHeight)
@@ -104,7 +106,8 @@ BandInstance instantiate(const ReportBand &band, const ReportRow *row) {
 
 class Flow {
 public:
-    Flow(const ReportPage &page, PreparedReport &out) : m_page(page), m_out(out), m_area(page.printableArea()) {
+    Flow(const ReportPage &page, PreparedReport &out)
+        : m_page(page), m_out(out), m_area(page.printableArea()) {
         for (const ReportBand &band : page.bands) {
             if (band.kind == BandKind::PageHeader)
                 m_headers.append(instantiate(band, nullptr));
@@ -229,7 +232,8 @@ private:
                     const double i = std::floor((cut - top) / p->pitch + eps);
                     if (i >= 0 && i < p->lines.size()) {
                         const double start = top + i * p->pitch;
-                        if (start < cut - eps && start + p->pitch > cut + eps && start <= o.rect.bottom() + eps)
+                        if (start < cut - eps && start + p->pitch > cut + eps &&
+                            start <= o.rect.bottom() + eps)
                             cut = std::max(start, from);
                     }
                 } else if (o.kind != ReportObjectKind::Memo && o.kind != ReportObjectKind::Line) {
@@ -253,7 +257,8 @@ private:
             if (o.kind != ReportObjectKind::Memo || o.fill.isValid() || o.frame.any())
                 return true;
             const double top = r.top() + textOffset(*p);
-            const double first = std::max(0.0, std::ceil((from - top) / p->pitch - eps)); // first line in the part
+            const double first =
+                std::max(0.0, std::ceil((from - top) / p->pitch - eps)); // first line in the part
             if (first < p->lines.size() && top + first * p->pitch < std::min(to, r.bottom()) - eps)
                 return true;
         }
@@ -274,7 +279,8 @@ private:
         PreparedItem item;
         item.source = p;
         if (o.kind == ReportObjectKind::Line) {
-            if (r.top() < from - eps || r.top() > to + eps || (r.top() >= to - eps && to > from + eps && r.height() > eps))
+            if (r.top() < from - eps || r.top() > to + eps ||
+                (r.top() >= to - eps && to > from + eps && r.height() > eps))
                 return;
             item.box = r.translated(m_area.left(), shift);
             m_out.pages.last().items.append(item);

@@ -66,7 +66,8 @@ QIcon icon(Icon kind) {
     return QIcon(pm);
 }
 
-QAction *makeAction(QToolBar *bar, Icon kind, const QString &text, const QString &name, const QKeySequence &key) {
+QAction *makeAction(QToolBar *bar, Icon kind, const QString &text, const QString &name,
+                    const QKeySequence &key) {
     QAction *a = bar->addAction(icon(kind), text);
     a->setObjectName(name);
     a->setToolTip(text);
@@ -77,28 +78,32 @@ QAction *makeAction(QToolBar *bar, Icon kind, const QString &text, const QString
 
 } // namespace
 
-ReportPreview::ReportPreview(const PreparedReport &report, std::function<void(QWidget *)> print, QWidget *parent)
+ReportPreview::ReportPreview(const PreparedReport &report, std::function<void(QWidget *)> print,
+                             QWidget *parent)
     : QDialog(parent), m_report(report), m_print(std::move(print)), m_printer(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("frmAnteprima"));
     setWindowTitle(QStringLiteral(" Anteprima di stampa") +
                    (report.title.isEmpty() ? QString() : QStringLiteral(" - ") + report.title));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
 
     toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("barAnteprima"));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar->setMovable(false);
-    actStampa = makeAction(toolbar, Icon::Print, QStringLiteral("Stampa"), QStringLiteral("actStampa"), QKeySequence::Print);
+    actStampa = makeAction(toolbar, Icon::Print, QStringLiteral("Stampa"), QStringLiteral("actStampa"),
+                           QKeySequence::Print);
     toolbar->addSeparator();
-    actIngrandisci = makeAction(toolbar, Icon::ZoomIn, QStringLiteral("Ingrandisci"), QStringLiteral("actIngrandisci"),
-                               QKeySequence::ZoomIn);
+    actIngrandisci = makeAction(toolbar, Icon::ZoomIn, QStringLiteral("Ingrandisci"),
+                                QStringLiteral("actIngrandisci"), QKeySequence::ZoomIn);
     actRiduci = makeAction(toolbar, Icon::ZoomOut, QStringLiteral("Riduci"), QStringLiteral("actRiduci"),
-                          QKeySequence::ZoomOut);
+                           QKeySequence::ZoomOut);
     actSchermoIntero = makeAction(toolbar, Icon::FullScreen, QStringLiteral("Schermo intero"),
-                                 QStringLiteral("actSchermoIntero"), QKeySequence(Qt::Key_F11));
+                                  QStringLiteral("actSchermoIntero"), QKeySequence(Qt::Key_F11));
     actSchermoIntero->setCheckable(true);
     toolbar->addSeparator();
-    actChiudi = makeAction(toolbar, Icon::Close, QStringLiteral("Chiudi"), QStringLiteral("actChiudi"), QKeySequence());
+    actChiudi = makeAction(toolbar, Icon::Close, QStringLiteral("Chiudi"), QStringLiteral("actChiudi"),
+                           QKeySequence());
 
     // The preview printer only records the pages; its paper follows the report.
     m_printer.setFullPage(true);

@@ -15,7 +15,8 @@ class ReportPreview : public QDialog {
     Q_OBJECT
 public:
     // print is what the print button does (the engine's print step).
-    ReportPreview(const PreparedReport &report, std::function<void(QWidget *)> print, QWidget *parent = nullptr);
+    ReportPreview(const PreparedReport &report, std::function<void(QWidget *)> print,
+                  QWidget *parent = nullptr);
 
     QToolBar *toolbar;
     QPrintPreviewWidget *view;

@@ -15,7 +15,9 @@ constexpr double eps = 1e-6;
 struct Scale {
     double x;
     double y;
-    QRectF rect(const QRectF &r) const { return QRectF(r.left() * x, r.top() * y, r.width() * x, r.height() * y); }
+    QRectF rect(const QRectF &r) const {
+        return QRectF(r.left() * x, r.top() * y, r.width() * x, r.height() * y);
+    }
     QPointF point(const QPointF &p) const { return QPointF(p.x() * x, p.y() * y); }
 };
 
@@ -106,7 +108,8 @@ void drawPicture(QPainter &p, const Scale &s, const PreparedItem &item) {
     if (!o.picture.isNull()) {
         // The picture is fitted into the whole box, then cut to the part on this page.
         const QRectF whole = s.rect(QRectF(item.box.left(), item.box.top(), o.rect.width(), o.rect.height()));
-        QSizeF size = QSizeF(o.picture.size()).scaled(whole.size(), o.keepAspect ? Qt::KeepAspectRatio : Qt::IgnoreAspectRatio);
+        QSizeF size = QSizeF(o.picture.size())
+                          .scaled(whole.size(), o.keepAspect ? Qt::KeepAspectRatio : Qt::IgnoreAspectRatio);
         QRectF target(whole.topLeft(), size);
         if (o.center)
             target.moveCenter(whole.center());

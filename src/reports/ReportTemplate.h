@@ -116,7 +116,7 @@ public:
     QList<ReportObject> objects;
     QList<ReportBand> bands;
 
-    QSizeF paperSize() const;    // units, turned by the orientation
+    QSizeF paperSize() const;     // units, turned by the orientation
     QRectF printableArea() const; // units, inside the margins
 };
 

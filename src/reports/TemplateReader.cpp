@@ -14,7 +14,9 @@ struct TemplateError {
     QString text;
 };
 
-[[noreturn]] void fail(const QString &where, const QString &what) { throw TemplateError{where + QStringLiteral(": ") + what}; }
+[[noreturn]] void fail(const QString &where, const QString &what) {
+    throw TemplateError{where + QStringLiteral(": ") + what};
+}
 
 // Unknown keys are refused so that a misspelt property does not pass unnoticed.
 void checkKeys(const QJsonObject &o, const QString &where, std::initializer_list<const char *> allowed) {
@@ -58,7 +60,8 @@ QMarginsF margins(const QJsonValue &v, const QString &where, const char *key, bo
     }
     const QJsonArray a = v.toArray();
     if (a.size() != 4)
-        fail(where, QStringLiteral("\"%1\" must be a number or [left, top, right, bottom]").arg(QLatin1String(key)));
+        fail(where,
+             QStringLiteral("\"%1\" must be a number or [left, top, right, bottom]").arg(QLatin1String(key)));
     return QMarginsF(conv(number(a[0], where, key)), conv(number(a[1], where, key)),
                      conv(number(a[2], where, key)), conv(number(a[3], where, key)));
 }
@@ -137,7 +140,8 @@ ReportObject object(const QJsonValue &v, const QString &container) {
     const QJsonObject o = v.toObject();
     ReportObject obj;
     obj.name = o.value(QLatin1String("name")).toString();
-    const QString where = container + QLatin1Char('/') + (obj.name.isEmpty() ? QStringLiteral("?") : obj.name);
+    const QString where =
+        container + QLatin1Char('/') + (obj.name.isEmpty() ? QStringLiteral("?") : obj.name);
     if (obj.name.isEmpty())
         fail(where, QStringLiteral("every object needs a \"name\""));
     obj.rect = rectMm(o.value(QLatin1String("rect")), where);
@@ -146,8 +150,9 @@ ReportObject object(const QJsonValue &v, const QString &container) {
         obj.fill = color(o.value(QLatin1String("fill")), where, "fill");
     const QString kind = o.value(QLatin1String("kind")).toString();
     if (kind == QLatin1String("memo")) {
-        checkKeys(o, where, {"name", "kind", "rect", "visible", "fill", "frame", "text", "font", "color", "align",
-                             "valign", "wordWrap", "autoHeight", "lineHeight", "padding", "pageMacros"});
+        checkKeys(o, where,
+                  {"name", "kind", "rect", "visible", "fill", "frame", "text", "font", "color", "align",
+                   "valign", "wordWrap", "autoHeight", "lineHeight", "padding", "pageMacros"});
         obj.kind = ReportObjectKind::Memo;
         obj.setText(o.value(QLatin1String("text")).toString());
         if (o.contains(QLatin1String("font")))
@@ -165,7 +170,8 @@ ReportObject object(const QJsonValue &v, const QString &container) {
         if (o.contains(QLatin1String("frame")))
             obj.frame = frame(o.value(QLatin1String("frame")), where, true);
     } else if (kind == QLatin1String("picture")) {
-        checkKeys(o, where, {"name", "kind", "rect", "visible", "fill", "frame", "image", "keepAspect", "center"});
+        checkKeys(o, where,
+                  {"name", "kind", "rect", "visible", "fill", "frame", "image", "keepAspect", "center"});
         obj.kind = ReportObjectKind::Picture;
         const QString image = o.value(QLatin1String("image")).toString();
         if (!image.isEmpty() && !obj.picture.load(image))
@@ -232,7 +238,8 @@ ReportPage page(const QJsonValue &v, int index) {
     const QString orientation = o.value(QLatin1String("orientation")).toString(QStringLiteral("portrait"));
     if (orientation != QLatin1String("portrait") && orientation != QLatin1String("landscape"))
         fail(where, QStringLiteral("\"orientation\" must be portrait or landscape"));
-    p.orientation = orientation == QLatin1String("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait;
+    p.orientation =
+        orientation == QLatin1String("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (o.contains(QLatin1String("margins")))
         p.margins = margins(o.value(QLatin1String("margins")), where, "margins", true);
     for (const QJsonValue &ov : o.value(QLatin1String("objects")).toArray())
@@ -264,7 +271,8 @@ bool parse(const QByteArray &json, ReportTemplate *out, QString *error) {
     const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
     if (doc.isNull() || !doc.isObject()) {
         if (error)
-            *error = QStringLiteral("not a JSON object: %1 at offset %2").arg(pe.errorString()).arg(pe.offset);
+            *error =
+                QStringLiteral("not a JSON object: %1 at offset %2").arg(pe.errorString()).arg(pe.offset);
         return false;
     }
     try {

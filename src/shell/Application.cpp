@@ -7,6 +7,7 @@
 #include "shell/CambiaPassword.h"
 #include "shell/ModuleWindow.h"
 #include "shell/Password.h"
+#include "reports/Manual.h"
 
 #include <QApplication>
 
@@ -63,6 +64,8 @@ int run(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tersalia"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The manual opened by every help screen is written on the first start.
+    Manual::ensureInstalled();
     createScreens();
     screens().password->show();
     const int rc = app.exec();

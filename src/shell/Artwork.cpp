@@ -103,6 +103,11 @@ void drawGlyph(QPainter &p, Glyph g, const QRectF &r) {
         p.drawLine(QPointF(c.x() - 1.6 * u, c.y() - 3.4 * u), QPointF(c.x() - 1.6 * u, c.y() - 1.8 * u));
         p.drawLine(QPointF(c.x() + 1.6 * u, c.y() - 3.4 * u), QPointF(c.x() + 1.6 * u, c.y() - 1.8 * u));
         break;
+    case Glyph::Magnifier:
+        p.drawEllipse(QPointF(c.x() - 0.8 * u, c.y() - 0.8 * u), 2.4 * u, 2.4 * u);
+        p.setPen(QPen(Qt::white, u * 1.3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(c.x() + 0.9 * u, c.y() + 0.9 * u), QPointF(c.x() + 3.2 * u, c.y() + 3.2 * u));
+        break;
     case Glyph::Cleaning: {
         // A spray bottle with three drops.
         p.setBrush(Qt::white);

@@ -7,7 +7,7 @@
 
 namespace Artwork {
 
-enum class Glyph { Padlock, Info, Help, Exit, Credits, Pdf, Mail, Web, People, Clock, Clients, Contract, Agenda, Cleaning };
+enum class Glyph { Padlock, Info, Help, Exit, Credits, Pdf, Mail, Web, People, Clock, Clients, Contract, Agenda, Cleaning, Magnifier };
 
 // A rounded symbol on a coloured disc.
 QPixmap icon(Glyph glyph, int size, const QColor &color);

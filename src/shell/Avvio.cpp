@@ -9,6 +9,7 @@
 #include "shell/ModuleWindow.h"
 #include "shell/OpenURL.h"
 #include "shell/Product.h"
+#include "shell/Satellite.h"
 #include "shell/Splash.h"
 
 #include <QCloseEvent>
@@ -34,12 +35,6 @@ const ModuleTile kTiles[5] = {
     {"imgApp04", "STESURA CONTRATTI PULIZIE", Artwork::Glyph::Contract, QColor(120, 80, 170)},
     {"imgApp05", "AGENDA INTERVENTI PROGRAMMATI", Artwork::Glyph::Agenda, QColor(190, 60, 70)},
 };
-
-template <typename Dialog> void showSatellite(QWidget *owner) {
-    auto *dialog = new Dialog(owner);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->exec();
-}
 
 } // namespace
 
@@ -124,8 +119,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     layout->addStretch(1);
     layout->addLayout(bottom);
 
-    connect(imgInfo, &ClickableImage::clicked, this, [this]() { showSatellite<TfrmInfo>(this); });
-    connect(imgCrediti, &ClickableImage::clicked, this, [this]() { showSatellite<TfrmSplash>(this); });
+    connect(imgInfo, &ClickableImage::clicked, this, [this]() { openSatellite<TfrmInfo>(this); });
+    connect(imgCrediti, &ClickableImage::clicked, this, [this]() { openSatellite<TfrmSplash>(this); });
     connect(imgGuida, &ClickableImage::clicked, this, [this]() { TfrmGuida::showHelp(this, HelpTexts::mainHelp()); });
     connect(imgSito, &ClickableImage::clicked, this, []() { TMisc::Open(Product::website()); });
     connect(imgEsci, &ClickableImage::clicked, this, []() { Tersalia::terminate(); });

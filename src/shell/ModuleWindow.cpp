@@ -19,10 +19,11 @@ void ModuleWindow::setMenu(QWidget *menu) { menuWindow() = menu; }
 QWidget *ModuleWindow::menu() { return menuWindow(); }
 
 void showFullScreenArea(QWidget *w) {
-    w->showMaximized();
-    // Without a window manager (or before it reacts) fill the screen ourselves.
-    if (QScreen *s = w->screen(); s && !w->isMaximized())
+    // The geometry first, so the window fills the screen even where no window
+    // manager carries out the maximising.
+    if (QScreen *s = w->screen())
         w->setGeometry(s->availableGeometry());
+    w->showMaximized();
 }
 
 void ModuleWindow::openModule() {

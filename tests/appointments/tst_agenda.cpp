@@ -1,7 +1,7 @@
 // The agenda driven as a user would, with today fixed: which appointments it
 // lists and how, the pictures and the alarm, the chosen line, the WhatsApp
 // reminder, the print, the grids it opens and the way to the appointment card.
-#include "Appointments.h"
+#include "AppointmentFixture.h"
 #include "PdfText.h"
 #include "ScriptedPrinter.h"
 #include "TestEnv.h"

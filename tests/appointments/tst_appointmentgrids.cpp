@@ -1,6 +1,6 @@
 // The appointment grids: the agenda's imminent, day and month grids and the
 // whole archive's export, with their selections, order, numbering and files.
-#include "Appointments.h"
+#include "AppointmentFixture.h"
 #include "TestEnv.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "appointments/ExpGiornaliere.h"

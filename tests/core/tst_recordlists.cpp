@@ -1,5 +1,6 @@
 // The shared list mechanism: result lines, sorting, the quick find and the scan.
 #include "TestEnv.h"
+#include "appointments/AppointmentLine.h"
 #include "core/Archives.h"
 #include "core/QuickFind.h"
 #include "core/RecordListView.h"
@@ -11,15 +12,7 @@
 #include <QTest>
 
 namespace {
-LineFormat searchLine() {
-    return LineFormat(Archives::appointments())
-        .text(QStringLiteral("Data: ")).field("Data", 10)
-        .text(QStringLiteral("  Ora: ")).field("Ora", 5)
-        .text(QStringLiteral("  ")).field("Causale", 42)
-        .text(QStringLiteral("  Cliente: ")).field("Contatto", 30)
-        .text(QStringLiteral("  Cel. ")).field("Cel", 14)
-        .text(QStringLiteral("  Importo: € ")).field("Importo");
-}
+LineFormat searchLine() { return AppointmentLine::format(); }
 } // namespace
 
 class TstRecordLists : public QObject {

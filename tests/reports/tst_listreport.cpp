@@ -38,6 +38,7 @@ private slots:
     void printedPages();
     void cancelledDialogPrintsNothing();
     void printToFileWithAFolderName();
+    void printFailureIsTold();
 };
 
 void TestListReport::heightsFollowTheLines_data() {
@@ -63,7 +64,8 @@ void TestListReport::heightsFollowTheLines() {
 void TestListReport::titleAndPrintDate() {
     ReportEngine engine;
     QVERIFY(ListReport::fill(engine, QStringLiteral("Appuntamenti imminenti"), {}));
-    QCOMPARE(engine.findObject(QStringLiteral("txtTitolo"))->text(), QStringLiteral("Appuntamenti imminenti"));
+    QCOMPARE(engine.findObject(QStringLiteral("txtTitolo"))->text(),
+             QStringLiteral("Appuntamenti imminenti"));
     QCOMPARE(engine.findObject(QStringLiteral("txtPagina"))->text(),
              QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 09:07:03"));
 }
@@ -104,7 +106,8 @@ void TestListReport::printedPages() {
             QCOMPARE(pdf.textIn(p, title), QStringLiteral("Riepilogo lavori svolti"));
         else
             QVERIFY(!pdf.pageText(p).contains(QStringLiteral("Riepilogo lavori svolti")));
-        QCOMPARE(pdf.textIn(p, footer), QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 09:07:03"));
+        QCOMPARE(pdf.textIn(p, footer),
+                 QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 09:07:03"));
         const QString text = pdf.textIn(p, body);
         if (!text.isEmpty())
             printed += text.split(QLatin1Char('\n'));
@@ -133,12 +136,25 @@ void TestListReport::printToFileWithAFolderName() {
     TempProgramFolder folder;
     QVERIFY(QDir().mkpath(folder.file(QStringLiteral("Documenti"))));
     ScriptedPrinter printer;
-    printer.onChoose = [&folder](QPrinter *p) { p->setOutputFileName(folder.file(QStringLiteral("Documenti"))); };
+    printer.onChoose = [&folder](QPrinter *p) {
+        p->setOutputFileName(folder.file(QStringLiteral("Documenti")));
+    };
     QVERIFY(ListReport::print(nullptr, QStringLiteral("Clienti da ricontattare"), resultLines(2)));
     const QString file = folder.file(QStringLiteral("Documenti/Clienti da ricontattare.pdf"));
     QVERIFY(QFile::exists(file));
     if (PdfText::toolsAvailable())
         QCOMPARE(PdfText(file).pageCount(), 1);
+}
+
+void TestListReport::printFailureIsTold() {
+    TempProgramFolder folder;
+    ScriptedPrinter printer;
+    printer.outputFile = folder.file(QStringLiteral("manca/stampa.pdf")); // a folder that is not there
+    ReportEngine engine;
+    QVERIFY(ListReport::fill(engine, QStringLiteral("Titolo"), resultLines(2)));
+    QVERIFY(engine.prepare());
+    QVERIFY(!engine.print(nullptr));
+    QVERIFY2(engine.errorString().contains(printer.outputFile), qPrintable(engine.errorString()));
 }
 
 QTEST_MAIN(TestListReport)

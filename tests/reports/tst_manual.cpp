@@ -10,9 +10,10 @@ namespace {
 QList<HelpText> chapters() {
     QStringList many;
     for (int i = 1; i <= 40; ++i)
-        many.append(QStringLiteral("Paragrafo %1 del capitolo lungo: il testo va a capo quando non sta nella "
-                                   "larghezza della pagina e continua sulla pagina successiva senza perdere parole.")
-                        .arg(i));
+        many.append(
+            QStringLiteral("Paragrafo %1 del capitolo lungo: il testo va a capo quando non sta nella "
+                           "larghezza della pagina e continua sulla pagina successiva senza perdere parole.")
+                .arg(i));
     return {
         {QStringLiteral("Uno sguardo a Tersalia"),
          {QStringLiteral("Tersalia gestisce clienti, dipendenti, appuntamenti e contratti."),

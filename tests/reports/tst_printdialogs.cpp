@@ -22,12 +22,24 @@ void TestPrintDialogs::pdfOutputGetsAFileName_data() {
     QTest::addColumn<QString>("chosen"); // relative to the program folder; "" for none
     QTest::addColumn<QString>("docName");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no name") << "" << "Riepilogo" << "Riepilogo.pdf";
-    QTest::newRow("a folder") << "Stampe" << "Riepilogo" << "Stampe/Riepilogo.pdf";
-    QTest::newRow("a folder with slash") << "Stampe/" << "Riepilogo" << "Stampe/Riepilogo.pdf";
-    QTest::newRow("a file") << "Stampe/mia.pdf" << "Riepilogo" << "Stampe/mia.pdf";
-    QTest::newRow("a name unfit for files") << "Stampe" << "Lavori 01/02: \"a*b\"" << "Stampe/Lavori 01_02_ _a_b_.pdf";
-    QTest::newRow("no document name") << "Stampe" << "" << "Stampe/Stampa.pdf";
+    QTest::newRow("no name") << ""
+                             << "Riepilogo"
+                             << "Riepilogo.pdf";
+    QTest::newRow("a folder") << "Stampe"
+                              << "Riepilogo"
+                              << "Stampe/Riepilogo.pdf";
+    QTest::newRow("a folder with slash") << "Stampe/"
+                                         << "Riepilogo"
+                                         << "Stampe/Riepilogo.pdf";
+    QTest::newRow("a file") << "Stampe/mia.pdf"
+                            << "Riepilogo"
+                            << "Stampe/mia.pdf";
+    QTest::newRow("a name unfit for files") << "Stampe"
+                                            << "Lavori 01/02: \"a*b\""
+                                            << "Stampe/Lavori 01_02_ _a_b_.pdf";
+    QTest::newRow("no document name") << "Stampe"
+                                      << ""
+                                      << "Stampe/Stampa.pdf";
 }
 
 void TestPrintDialogs::pdfOutputGetsAFileName() {

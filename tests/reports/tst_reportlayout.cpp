@@ -115,8 +115,10 @@ void TestReportLayout::bandThatDoesNotFitMovesToNextPage() {
                      {"name": "txtB", "kind": "memo", "rect": [0, 0, 190, 150], "text": "b"}]}]}]})";
     PreparedReport r = ReportLayout::prepare(parsed(json));
     QCOMPARE(r.pages.size(), 2);
-    QCOMPARE(itemsNamed(r.pages[0], QStringLiteral("shpA")).first()->box, QRectF(10 * mm, 10 * mm, 190 * mm, 150 * mm));
-    QCOMPARE(itemsNamed(r.pages[1], QStringLiteral("shpB")).first()->box, QRectF(10 * mm, 10 * mm, 190 * mm, 150 * mm));
+    QCOMPARE(itemsNamed(r.pages[0], QStringLiteral("shpA")).first()->box,
+             QRectF(10 * mm, 10 * mm, 190 * mm, 150 * mm));
+    QCOMPARE(itemsNamed(r.pages[1], QStringLiteral("shpB")).first()->box,
+             QRectF(10 * mm, 10 * mm, 190 * mm, 150 * mm));
     QVERIFY(itemsNamed(r.pages[0], QStringLiteral("shpB")).isEmpty());
 
     // The same band allowed to split keeps its place and continues on page 2.
@@ -172,14 +174,16 @@ void TestReportLayout::wordWrapKeepsEveryWordInsideTheBox() {
     memo.rect = QRectF(0, 0, 40 * mm, 50 * mm);
     memo.font.family = QStringLiteral("Arial");
     memo.font.size = 10;
-    const QString text = QStringLiteral("Servizi richiesti: pulizia vetri, lavaggio pavimenti e sanificazione "
-                                        "bagni; UnaParolaMoltoLungaCheNonStaInUnaSolaRigaDelRiquadro fine.");
+    const QString text =
+        QStringLiteral("Servizi richiesti: pulizia vetri, lavaggio pavimenti e sanificazione "
+                       "bagni; UnaParolaMoltoLungaCheNonStaInUnaSolaRigaDelRiquadro fine.");
     memo.setText(text);
     const PreparedObject p = ReportLayout::measure(memo);
     QVERIFY(p.lines.size() > 3);
     const QFontMetricsF fm(ReportFonts::font(memo.font), ReportFonts::measureDevice());
     for (const QString &line : p.lines)
-        QVERIFY2(fm.horizontalAdvance(line) / ReportFonts::measureScale <= memo.rect.width() - 4 + 0.01, qPrintable(line));
+        QVERIFY2(fm.horizontalAdvance(line) / ReportFonts::measureScale <= memo.rect.width() - 4 + 0.01,
+                 qPrintable(line));
     QCOMPARE(p.lines.join(QString()).remove(QLatin1Char(' ')), QString(text).remove(QLatin1Char(' ')));
 
     memo.wordWrap = false;
@@ -188,7 +192,8 @@ void TestReportLayout::wordWrapKeepsEveryWordInsideTheBox() {
 
 void TestReportLayout::orientationTurnsEveryPage() {
     ReportEngine engine;
-    engine.setTemplate(parsed(R"({"pages": [{"margins": 10}, {"margins": 10, "orientation": "landscape"}]})"));
+    engine.setTemplate(
+        parsed(R"({"pages": [{"margins": 10}, {"margins": 10, "orientation": "landscape"}]})"));
     QVERIFY(engine.prepare());
     QCOMPARE(engine.prepared().pages[0].orientation, QPageLayout::Portrait);
     QCOMPARE(engine.prepared().pages[1].orientation, QPageLayout::Landscape);
@@ -214,9 +219,12 @@ void TestReportLayout::pagesWithoutBands() {
     const PreparedReport r = ReportLayout::prepare(parsed(json));
     QCOMPARE(r.pages.size(), 2);
     QCOMPARE(r.pages[0].items.size(), 2);
-    QCOMPARE(itemsNamed(r.pages[0], QStringLiteral("txtTitolo")).first()->box, QRectF(94 * mm, 12.5 * mm, 104 * mm, 5 * mm));
-    QCOMPARE(itemsNamed(r.pages[0], QStringLiteral("linFirma")).first()->box, QRectF(12 * mm, 240 * mm, 78 * mm, 0));
-    QCOMPARE(itemsNamed(r.pages[1], QStringLiteral("picClausole")).first()->box, QRectF(10 * mm, 10 * mm, 190 * mm, 277 * mm));
+    QCOMPARE(itemsNamed(r.pages[0], QStringLiteral("txtTitolo")).first()->box,
+             QRectF(94 * mm, 12.5 * mm, 104 * mm, 5 * mm));
+    QCOMPARE(itemsNamed(r.pages[0], QStringLiteral("linFirma")).first()->box,
+             QRectF(12 * mm, 240 * mm, 78 * mm, 0));
+    QCOMPARE(itemsNamed(r.pages[1], QStringLiteral("picClausole")).first()->box,
+             QRectF(10 * mm, 10 * mm, 190 * mm, 277 * mm));
 }
 
 QTEST_MAIN(TestReportLayout)

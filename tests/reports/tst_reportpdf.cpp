@@ -112,7 +112,8 @@ void TestReportPdf::textsStayInTheirBoxes() {
     for (const PdfWord &w : pdf.words(0))
         if (centre.contains(w.box.center()))
             words |= w.box;
-    QVERIFY2(std::abs(words.center().x() - centre.center().x()) < 1.0, qPrintable(QString::number(words.center().x())));
+    QVERIFY2(std::abs(words.center().x() - centre.center().x()) < 1.0,
+             qPrintable(QString::number(words.center().x())));
     QVERIFY(std::abs(words.center().y() - centre.center().y()) < 2.0);
 }
 
@@ -120,7 +121,8 @@ void TestReportPdf::lineWithoutWrapIsCutAtTheBoxEdge() {
     Fixture f;
     const QString text = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
     QVERIFY(f.engine.setText(QStringLiteral("txtTaglio"), text));
-    QVERIFY(f.engine.setText(QStringLiteral("txtACapo"), QStringLiteral("uno due tre quattro cinque sei sette otto")));
+    QVERIFY(f.engine.setText(QStringLiteral("txtACapo"),
+                             QStringLiteral("uno due tre quattro cinque sei sette otto")));
     QVERIFY(f.engine.exportPdf(f.pdf(), PdfSettings()));
     const PdfText pdf(f.pdf());
 
@@ -145,10 +147,10 @@ void TestReportPdf::lineWithoutWrapIsCutAtTheBoxEdge() {
 
 void TestReportPdf::fixedColumnsLineUp() {
     Fixture f;
-    QVERIFY(f.engine.setLines(QStringLiteral("txtColonne"),
-                              {QStringLiteral("Rossi Mario     12/03/2024  Sì"),
-                               QStringLiteral("Li Wu           01/01/2025  No"),
-                               QStringLiteral("WWWWWWWWWWWWWW  31/12/2023  Sì")}));
+    QVERIFY(
+        f.engine.setLines(QStringLiteral("txtColonne"), {QStringLiteral("Rossi Mario     12/03/2024  Sì"),
+                                                         QStringLiteral("Li Wu           01/01/2025  No"),
+                                                         QStringLiteral("WWWWWWWWWWWWWW  31/12/2023  Sì")}));
     QVERIFY(f.engine.exportPdf(f.pdf(), PdfSettings()));
     const PdfText pdf(f.pdf());
     QList<double> dates, flags;
@@ -196,10 +198,15 @@ void TestReportPdf::pictureIsFittedIntoItsBox() {
     const QRectF expected(box.left() + expectedMm.left() * mm, box.top() + expectedMm.top() * mm,
                           expectedMm.width() * mm, expectedMm.height() * mm);
     const QRect found = redArea(page);
-    QVERIFY2(std::abs(found.left() - expected.left()) <= 1.5 && std::abs(found.top() - expected.top()) <= 1.5 &&
+    QVERIFY2(std::abs(found.left() - expected.left()) <= 1.5 &&
+                 std::abs(found.top() - expected.top()) <= 1.5 &&
                  std::abs(found.right() + 1 - expected.right()) <= 1.5 &&
                  std::abs(found.bottom() + 1 - expected.bottom()) <= 1.5,
-             qPrintable(QStringLiteral("found %1,%2 %3x%4").arg(found.x()).arg(found.y()).arg(found.width()).arg(found.height())));
+             qPrintable(QStringLiteral("found %1,%2 %3x%4")
+                            .arg(found.x())
+                            .arg(found.y())
+                            .arg(found.width())
+                            .arg(found.height())));
 }
 
 void TestReportPdf::pageNumbers() {
@@ -212,8 +219,8 @@ void TestReportPdf::pageNumbers() {
          "objects": [{"name": "txtPagina", "kind": "memo", "rect": [0, 0, 190, 8], "align": "center",
                       "text": "Pagina [PAGE#] di [TOTALPAGES#]", "pageMacros": true},
                      {"name": "txtLetterale", "kind": "memo", "rect": [0, 0, 50, 8], "text": "[PAGE#]"}]}]}]})",
-                                  &t, &error),
-            qPrintable(error));
+                                   &t, &error),
+             qPrintable(error));
     QStringList lines;
     for (int i = 0; i < 150; ++i)
         lines.append(QStringLiteral("riga"));
@@ -256,7 +263,8 @@ void TestReportPdf::documentInformation() {
     QCOMPARE(info.value(QStringLiteral("Creator")), settings.creator);
     QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
     QCOMPARE(info.value(QStringLiteral("Page size")), pageSize);
-    QCOMPARE(info.value(QStringLiteral("Encrypted")), QStringLiteral("no")); // printing, copying... all allowed
+    QCOMPARE(info.value(QStringLiteral("Encrypted")),
+             QStringLiteral("no")); // printing, copying... all allowed
 }
 
 void TestReportPdf::uncompressedOnRequest() {

@@ -48,7 +48,8 @@ void TestReportPreview::opensOnThePagesAndCloses() {
     });
     engine.showPreview(nullptr); // returns once the window is closed
     QVERIFY(wasModal);
-    QCOMPARE(actions, QStringList({"actStampa", "actIngrandisci", "actRiduci", "actSchermoIntero", "actChiudi"}));
+    QCOMPARE(actions,
+             QStringList({"actStampa", "actIngrandisci", "actRiduci", "actSchermoIntero", "actChiudi"}));
     QCOMPARE(previewPages, engine.pageCount());
 }
 

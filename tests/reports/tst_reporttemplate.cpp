@@ -44,13 +44,19 @@ void TestReportTemplate::shippedTemplatesHaveTheirObjects() {
         QStringList bands;
     };
     const Expected expected[] = {
-        {":/reports/Riepilogo.json", QPageLayout::Landscape,
-         {"txtTitolo", "txtRiepilogo", "txtPagina"}, {"ReportTitle", "MasterData", "Footer"}},
-        {":/reports/SchedaAppuntamento.json", QPageLayout::Portrait,
-         {"titArcataSup", "txtData", "txtOra", "txtTipologia", "txtCausale", "txtDettagli", "txtContatto", "txtTel",
-          "txtCel", "txtEmail", "txtLuogo", "txtImporto", "txtNote", "txtOttemperata", "txtCalce"},
+        {":/reports/Riepilogo.json",
+         QPageLayout::Landscape,
+         {"txtTitolo", "txtRiepilogo", "txtPagina"},
+         {"ReportTitle", "MasterData", "Footer"}},
+        {":/reports/SchedaAppuntamento.json",
+         QPageLayout::Portrait,
+         {"titArcataSup", "txtData", "txtOra", "txtTipologia", "txtCausale", "txtDettagli", "txtContatto",
+          "txtTel", "txtCel", "txtEmail", "txtLuogo", "txtImporto", "txtNote", "txtOttemperata", "txtCalce"},
          {}},
-        {":/reports/Guida.json", QPageLayout::Portrait, {"txtCapitolo", "txtTesto", "txtPagina"}, {"Capitolo"}},
+        {":/reports/Guida.json",
+         QPageLayout::Portrait,
+         {"txtCapitolo", "txtTesto", "txtPagina"},
+         {"Capitolo"}},
     };
     for (const Expected &e : expected) {
         ReportEngine engine;
@@ -131,7 +137,8 @@ void TestReportTemplate::memoTextBreaksIntoLines() {
 void TestReportTemplate::faultyTemplatesAreRefused_data() {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("reason");
-    const QByteArray memo = R"({"pages": [{"objects": [{"name": "m", "kind": "memo", "rect": [0, 0, 1, 1], %1}]}]})";
+    const QByteArray memo =
+        R"({"pages": [{"objects": [{"name": "m", "kind": "memo", "rect": [0, 0, 1, 1], %1}]}]})";
     auto withMemo = [&memo](const char *extra) { return QByteArray(memo).replace("%1", extra); };
     QTest::newRow("not json") << QByteArray("{pages: ") << "JSON";
     QTest::newRow("no pages") << QByteArray(R"({"pages": []})") << "no pages";
@@ -140,9 +147,11 @@ void TestReportTemplate::faultyTemplatesAreRefused_data() {
     QTest::newRow("bad alignment") << withMemo(R"("align": "middle")") << "align";
     QTest::newRow("bad frame side") << withMemo(R"("frame": {"sides": ["up"]})") << "frame side";
     QTest::newRow("unknown kind")
-        << QByteArray(R"({"pages": [{"objects": [{"name": "m", "kind": "text", "rect": [0, 0, 1, 1]}]}]})") << "kind";
+        << QByteArray(R"({"pages": [{"objects": [{"name": "m", "kind": "text", "rect": [0, 0, 1, 1]}]}]})")
+        << "kind";
     QTest::newRow("short rect")
-        << QByteArray(R"({"pages": [{"objects": [{"name": "m", "kind": "memo", "rect": [0, 0, 1]}]}]})") << "rect";
+        << QByteArray(R"({"pages": [{"objects": [{"name": "m", "kind": "memo", "rect": [0, 0, 1]}]}]})")
+        << "rect";
     QTest::newRow("nameless object")
         << QByteArray(R"({"pages": [{"objects": [{"kind": "memo", "rect": [0, 0, 1, 1]}]}]})") << "name";
     QTest::newRow("missing picture")
@@ -150,7 +159,8 @@ void TestReportTemplate::faultyTemplatesAreRefused_data() {
                          "image": ":/nowhere.png"}]}]})")
         << "cannot load";
     QTest::newRow("unknown band kind")
-        << QByteArray(R"({"pages": [{"bands": [{"name": "b", "kind": "Detail", "height": 5}]}]})") << "band kind";
+        << QByteArray(R"({"pages": [{"bands": [{"name": "b", "kind": "Detail", "height": 5}]}]})")
+        << "band kind";
     QTest::newRow("band without height")
         << QByteArray(R"({"pages": [{"bands": [{"name": "b", "kind": "MasterData"}]}]})") << "height";
     QTest::newRow("unknown paper") << QByteArray(R"({"pages": [{"paper": "A3"}]})") << "paper";

@@ -50,7 +50,8 @@ bool PdfText::toolsAvailable() {
 
 QMap<QString, QString> PdfText::info(const QString &pdfFile) {
     QMap<QString, QString> out;
-    const QString text = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfFile}));
+    const QString text = QString::fromUtf8(
+        run(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfFile}));
     for (const QString &line : text.split(QLatin1Char('\n'))) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
         if (colon > 0)
@@ -60,8 +61,9 @@ QMap<QString, QString> PdfText::info(const QString &pdfFile) {
 }
 
 PdfText::PdfText(const QString &pdfFile) {
-    const QByteArray xml = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
-                                                              QStringLiteral("UTF-8"), pdfFile, QStringLiteral("-")});
+    const QByteArray xml =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                                          QStringLiteral("UTF-8"), pdfFile, QStringLiteral("-")});
     if (xml.isEmpty())
         return;
     QXmlStreamReader r(xml);
@@ -79,7 +81,8 @@ PdfText::PdfText(const QString &pdfFile) {
             const double y0 = a.value(QLatin1String("yMin")).toDouble();
             const double x1 = a.value(QLatin1String("xMax")).toDouble();
             const double y1 = a.value(QLatin1String("yMax")).toDouble();
-            m_pages.last().words.append(PdfWord{r.readElementText(), QRectF(QPointF(x0, y0), QPointF(x1, y1))});
+            m_pages.last().words.append(
+                PdfWord{r.readElementText(), QRectF(QPointF(x0, y0), QPointF(x1, y1))});
         }
     }
     m_valid = !r.hasError() && !m_pages.isEmpty();

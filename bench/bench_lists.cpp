@@ -1,0 +1,76 @@
+// Times the appointment search, a status summary and the quick find on a large
+// archive, next to the time of reading the same file once.
+//   bench_lists [records]   (default 100000; run with QT_QPA_PLATFORM=offscreen)
+#include "ArchiveGenerator.h"
+#include "appointments/Confermati.h"
+#include "core/ListPanel.h"
+#include "core/ProgramFolder.h"
+#include "core/QuickFind.h"
+#include "core/RecordListView.h"
+#include "core/TrovaScadenze.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+double readOnce(const QString &path) {
+    QElapsedTimer t;
+    t.start();
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    QByteArray block(4 << 20, Qt::Uninitialized);
+    while (f.read(block.data(), block.size()) > 0) {
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
+void report(const char *what, double ms, double baseline) {
+    std::printf("%-44s %9.1f ms  (%.2f x one read)\n", what, ms, ms / baseline);
+}
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    QTemporaryDir dir;
+    ProgramFolder::setPath(dir.path());
+    const QString path = ProgramFolder::file(QStringLiteral("Archivio_Appuntamenti.pro"));
+    if (!writeAppointmentArchive(path, count))
+        return 1;
+    std::printf("%d appointments, %.1f MB\n", count, QFile(path).size() / 1e6);
+    readOnce(path); // warm the page cache, as the program's own reads find it
+    const double once = readOnce(path);
+    report("read the file once", once, once);
+
+    QElapsedTimer t;
+    {
+        TfrmTrovaScadenze search;
+        search.criterion("txtContatto")->setText(QStringLiteral("rossi"));
+        search.criterion("txtCausale")->setText(QStringLiteral("uffici"));
+        t.start();
+        search.btnCercaClick();
+        report("search, two criteria", t.nsecsElapsed() / 1e6, once);
+        std::printf("  (%d lines)\n", search.list->lstRecords->listModel()->count());
+    }
+    {
+        TfrmConfermati summary;
+        t.start();
+        summary.buildList();
+        report("summary of pending appointments", t.nsecsElapsed() / 1e6, once);
+        RecordListModel *model = summary.list->lstRecords->listModel();
+        std::printf("  (%d lines)\n", model->count());
+        QString memory;
+        t.start();
+        QuickFind::next(model->lowered(), 0, QStringLiteral("nota numero 99999"), memory);
+        report("first quick find (lower-cases the list)", t.nsecsElapsed() / 1e6, once);
+        t.start();
+        const int found = QuickFind::next(model->lowered(), 0, QStringLiteral("zzz not there"), memory);
+        report("quick find walking the whole list", t.nsecsElapsed() / 1e6, once);
+        (void)found;
+    }
+    return 0;
+}
