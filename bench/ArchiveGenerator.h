@@ -10,12 +10,13 @@
 #include <QStringList>
 
 inline bool writeAppointmentArchive(const QString &path, int count, quint32 seed = 42) {
-    static const QStringList surnames = {"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo", "Ricci",
-                                         "Marino", "Greco", "Bruno", "Gallo", "Conti", "De Luca", "Mancini"};
+    static const QStringList surnames = {"Rossi",   "Bianchi", "Verdi",   "Esposito", "Romano",
+                                         "Colombo", "Ricci",   "Marino",  "Greco",    "Bruno",
+                                         "Gallo",   "Conti",   "De Luca", "Mancini"};
     static const QStringList names = {"Anna", "Marco", "Giulia", "Luca", "Sara", "Paolo", "Chiara", "Davide"};
-    static const QStringList services = {"Pulizia uffici", "Sanificazione ambienti", "Lavaggio vetrate",
-                                         "Pulizia scale condominiali", "Trattamento pavimenti",
-                                         "Pulizia post cantiere"};
+    static const QStringList services = {"Pulizia uffici",        "Sanificazione ambienti",
+                                         "Lavaggio vetrate",      "Pulizia scale condominiali",
+                                         "Trattamento pavimenti", "Pulizia post cantiere"};
     QFile::remove(path);
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly))
@@ -34,9 +35,11 @@ inline bool writeAppointmentArchive(const QString &path, int count, quint32 seed
         r.set("Ora", QStringLiteral("%1:%2").arg(h, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0')));
         r.set("Avviso", QString::number(rng.bounded(15)));
         r.set("Tipologia", names[rng.bounded(names.size())]);
-        r.set("Causale", services[rng.bounded(services.size())] + QStringLiteral(" piano %1").arg(rng.bounded(8)));
+        r.set("Causale",
+              services[rng.bounded(services.size())] + QStringLiteral(" piano %1").arg(rng.bounded(8)));
         r.set("Dettagli", QStringLiteral("Portare i prodotti specifici per superfici delicate"));
-        r.set("Contatto", surnames[rng.bounded(surnames.size())] + QLatin1Char(' ') + names[rng.bounded(names.size())]);
+        r.set("Contatto",
+              surnames[rng.bounded(surnames.size())] + QLatin1Char(' ') + names[rng.bounded(names.size())]);
         r.set("Tel", QStringLiteral("06%1").arg(rng.bounded(1000000, 9999999)));
         r.set("Cel", QStringLiteral("33%1").arg(rng.bounded(10000000, 99999999)));
         r.set("Email", QStringLiteral("cliente%1@esempio.it").arg(i));

@@ -263,7 +263,8 @@ void TfrmAgenda::lstRecordsClick() {
     for (QLabel *l : {lblData, lblOra, lblContatto, lblCel})
         l->clear();
     Record record(Archives::appointments());
-    if (!lstRecords->listModel()->readRecord(row, ProgramFolder::file(Archives::appointments().fileName()), record))
+    if (!lstRecords->listModel()->readRecord(row, ProgramFolder::file(Archives::appointments().fileName()),
+                                             record))
         return;
     lblData->setText(record.get("Data"));
     lblOra->setText(record.get("Ora"));

@@ -8,6 +8,7 @@
 namespace AppointmentLine {
 
 LineFormat format() {
+    // clang-format off
     return LineFormat(Archives::appointments())
         .text(QStringLiteral("Data: ")).field("Data", 10)
         .text(QStringLiteral("  Ora: ")).field("Ora", 5)
@@ -15,6 +16,7 @@ LineFormat format() {
         .text(QStringLiteral("  Cliente: ")).field("Contatto", 30)
         .text(QStringLiteral("  Cel. ")).field("Cel", 14)
         .text(QStringLiteral("  Importo: € ")).field("Importo");
+    // clang-format on
 }
 
 } // namespace AppointmentLine

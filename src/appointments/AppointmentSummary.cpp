@@ -5,14 +5,17 @@
 
 AppointmentSummary::AppointmentSummary(QWidget *parent, const QString &caption, const QString &picture,
                                        const QString &title, Selection selection)
-    : SummaryScreen(parent, SummarySpec{caption, picture, &Archives::appointments(), AppointmentLine::format(),
-                                        false, title,
-                                        QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda")}),
+    : SummaryScreen(
+          parent,
+          SummarySpec{caption, picture, &Archives::appointments(), AppointmentLine::format(), false, title,
+                      QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda")}),
       m_selection(std::move(selection)) {}
 
-bool AppointmentSummary::selects(const char *record) const { return m_selection(*spec().layout, record); }
+bool AppointmentSummary::selects(const char *record) const { return m_selection(*setup().layout, record); }
 
-void AppointmentSummary::handBack(const Record &record, qint64 number) { showAppointmentOnCard(record, number); }
+void AppointmentSummary::handBack(const Record &record, qint64 number) {
+    showAppointmentOnCard(record, number);
+}
 
 bool appointmentFulfilled(const RecordLayout &layout, const char *record) {
     return decodeField(layout, record, layout.indexOf("Ottemperata")) == QStringLiteral("Sì");

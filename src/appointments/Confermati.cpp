@@ -2,7 +2,7 @@
 
 TfrmConfermati::TfrmConfermati(QWidget *parent)
     : AppointmentSummary(parent, QStringLiteral(" Riepilogo impegni da assolvere"),
-                         QStringLiteral("IMPEGNI DA ASSOLVERE"), QStringLiteral("Riepilogo impegni da assolvere"),
-                         appointmentPending) {
+                         QStringLiteral("IMPEGNI DA ASSOLVERE"),
+                         QStringLiteral("Riepilogo impegni da assolvere"), appointmentPending) {
     setObjectName(QStringLiteral("frmConfermati"));
 }

@@ -4,6 +4,9 @@
 
 namespace Archives {
 
+// The field tables are laid out as tables on purpose.
+// clang-format off
+
 const RecordLayout &clients() {
     static const RecordLayout layout(QStringLiteral("Contatti.pro"),
         {{"Cliente", 50},      {"DataNasc", 30},     {"ComuneNasc", 50},  {"ProvNasc", 2},
@@ -73,6 +76,8 @@ const RecordLayout &contracts() {
          {"lblDesc01", 250},        {"lblDesc02", 250},        {"lblDesc03", 250}});
     return layout;
 }
+
+// clang-format on
 
 QString servicesFileName(qint64 clientNumber) {
     return QStringLiteral("Servizi_Cliente_%1.pro").arg(clientNumber);

@@ -73,7 +73,8 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
     QList<QWidget *> fields;
     for (const Bound &b : std::as_const(m_fields))
         fields.append(b.widget);
-    m_hints = new HintTracker(form, form->findChild<QLabel *>(QStringLiteral("panInfo")), m_def.hints, fields);
+    m_hints =
+        new HintTracker(form, form->findChild<QLabel *>(QStringLiteral("panInfo")), m_def.hints, fields);
 }
 
 QString CardScreen::archiveFailureText() {

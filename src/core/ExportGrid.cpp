@@ -21,7 +21,7 @@
 
 using Symbol = CardIcons::Symbol;
 
-ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec spec) : QDialog(parent), m_spec(std::move(spec)) {
+ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec setup) : QDialog(parent), m_spec(std::move(setup)) {
     Q_ASSERT(m_spec.layout);
     setWindowTitle(m_spec.caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

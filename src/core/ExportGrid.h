@@ -42,13 +42,13 @@ struct ExportGridSpec {
 class ExportGrid : public QDialog {
     Q_OBJECT
 public:
-    ExportGrid(QWidget *parent, ExportGridSpec spec);
+    ExportGrid(QWidget *parent, ExportGridSpec setup);
 
     static QString askText();
     static QString doneText();
     static QString failureText();
 
-    const ExportGridSpec &spec() const { return m_spec; }
+    const ExportGridSpec &setup() const { return m_spec; }
     GridModel *model() const { return m_model; }
     QString exportPath() const;
     // Reads the archive into the grid (done each time the screen is shown).

@@ -13,7 +13,9 @@ void install() {
     QLocale::setDefault(it);
 }
 
-QString dateText(const QDate &d) { return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : QString(); }
+QString dateText(const QDate &d) {
+    return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
 QString longTimeText(const QTime &t) { return t.toString(QStringLiteral("HH:mm:ss")); }
 QString shortTimeText(const QTime &t) { return t.toString(QStringLiteral("HH:mm")); }
 

@@ -11,7 +11,8 @@
 
 ListPanel::ListPanel(const QString &doubleClickHint, QWidget *parent) : QWidget(parent) {
     auto *magnifier = new QLabel(this);
-    magnifier->setPixmap(CardIcons::pixmap(CardIcons::Symbol::Find, 24, CardIcons::defaultColor(CardIcons::Symbol::Find)));
+    magnifier->setPixmap(
+        CardIcons::pixmap(CardIcons::Symbol::Find, 24, CardIcons::defaultColor(CardIcons::Symbol::Find)));
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setPlaceholderText(QStringLiteral("Parole da cercare nell'elenco"));

@@ -8,7 +8,8 @@
 class RecordListView : public QListView {
     Q_OBJECT
 public:
-    explicit RecordListView(QWidget *parent = nullptr, const QString &objectName = QStringLiteral("lstRecords"));
+    explicit RecordListView(QWidget *parent = nullptr,
+                            const QString &objectName = QStringLiteral("lstRecords"));
 
     RecordListModel *listModel() const { return m_model; }
     int currentRow() const;

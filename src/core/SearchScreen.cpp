@@ -23,23 +23,24 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kArchiveError = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
+const QString kArchiveError = QStringLiteral("Attenzione: il sistema non permette di accedere "
+                                             "all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
+                                             "scrittura nella cartella di installazione del programma.");
 }
 
-SearchScreen::SearchScreen(QWidget *parent, SearchSpec spec) : QDialog(parent), m_spec(std::move(spec)) {
+SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent), m_spec(std::move(setup)) {
     Formats::install();
     setWindowTitle(m_spec.caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(980, 520);
 
     auto *banner = new QLabel(this);
-    banner->setPixmap(Artwork::banner(Artwork::Glyph::Magnifier, m_spec.bannerTitle,
-                                      {QStringLiteral("Compila uno o più criteri e premi Cerca: l'elenco mostrerà "
-                                                      "le schede che li contengono tutti."),
-                                       QStringLiteral("Lasciando vuoti tutti i criteri si ottiene l'intero archivio.")},
-                                      QSize(960, 96)));
+    banner->setPixmap(
+        Artwork::banner(Artwork::Glyph::Magnifier, m_spec.bannerTitle,
+                        {QStringLiteral("Compila uno o più criteri e premi Cerca: l'elenco mostrerà "
+                                        "le schede che li contengono tutti."),
+                         QStringLiteral("Lasciando vuoti tutti i criteri si ottiene l'intero archivio.")},
+                        QSize(960, 96)));
 
     // Criteria panel: two columns of five, each label above its edit.
     panAvvio = new QWidget(this);
@@ -74,7 +75,8 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec spec) : QDialog(parent), 
     lblMemory->hide();
     btnCerca = new QPushButton(CardIcons::icon(CardIcons::Symbol::Find), QStringLiteral("Cerca"), panAvvio);
     btnCerca->setObjectName(QStringLiteral("btnCerca"));
-    btnAnnulla = new QPushButton(CardIcons::icon(CardIcons::Symbol::Exit), QStringLiteral("Chiudi"), panAvvio);
+    btnAnnulla =
+        new QPushButton(CardIcons::icon(CardIcons::Symbol::Exit), QStringLiteral("Chiudi"), panAvvio);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
     for (QPushButton *b : {btnCerca, btnAnnulla})
         b->setAutoDefault(false);
@@ -90,7 +92,8 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec spec) : QDialog(parent), 
     // Results panel, in the same place.
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    list = new ListPanel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"), panContainer);
+    list = new ListPanel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
+                         panContainer);
     list->lblTrovate->show();
     auto *results = new QVBoxLayout(panContainer);
     results->setContentsMargins(0, 0, 0, 0);
@@ -110,9 +113,11 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec spec) : QDialog(parent), 
     connect(btnCerca, &QPushButton::clicked, this, &SearchScreen::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::close);
     connect(list->btnChiudi, &QPushButton::clicked, this, &QDialog::close);
-    connect(list->lstRecords, &RecordListView::lineActivated, this, [this](int row, qint64) { loadLine(row); });
-    connect(list->btnStampa, &QPushButton::clicked, this,
-            [this]() { ListReport::print(this, m_spec.reportTitle, list->lstRecords->listModel()->lines()); });
+    connect(list->lstRecords, &RecordListView::lineActivated, this,
+            [this](int row, qint64) { loadLine(row); });
+    connect(list->btnStampa, &QPushButton::clicked, this, [this]() {
+        ListReport::print(this, m_spec.reportTitle, list->lstRecords->listModel()->lines());
+    });
 }
 
 QLineEdit *SearchScreen::criterion(const char *control) const {
@@ -160,9 +165,8 @@ void SearchScreen::btnCercaClick() {
 
     const RecordLayout &layout = *m_spec.layout;
     RecordListModel *model = list->lstRecords->listModel();
-    const bool ok = model->fill(ProgramFolder::file(layout.fileName()), m_spec.line, [&](const char *record) {
-        return matches(layout, record, fields, lowered);
-    });
+    const bool ok = model->fill(ProgramFolder::file(layout.fileName()), m_spec.line,
+                                [&](const char *record) { return matches(layout, record, fields, lowered); });
     lblAttendere->hide();
     if (!ok) {
         model->clear();
@@ -171,8 +175,8 @@ void SearchScreen::btnCercaClick() {
     }
     if (m_spec.sorted)
         model->sortNoCaseAZ();
-    list->lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene ") + QString::number(model->count()) +
-                              m_spec.ending);
+    list->lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene ") +
+                              QString::number(model->count()) + m_spec.ending);
     m_stack->setCurrentWidget(panContainer);
     list->txtTrova->clear();
     list->txtTrova->setFocus();

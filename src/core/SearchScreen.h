@@ -25,16 +25,16 @@ struct SearchSpec {
     const RecordLayout *layout;
     QList<SearchCriterion> criteria; // ten, in Enter order
     LineFormat line;
-    bool sorted;          // else file order
-    QString ending;       // after "Il presente riepilogo contiene " + count
-    QString reportTitle;  // title of the printed list
-    QString bannerTitle;  // the words on the criteria panel's picture
+    bool sorted;         // else file order
+    QString ending;      // after "Il presente riepilogo contiene " + count
+    QString reportTitle; // title of the printed list
+    QString bannerTitle; // the words on the criteria panel's picture
 };
 
 class SearchScreen : public QDialog {
     Q_OBJECT
 public:
-    SearchScreen(QWidget *parent, SearchSpec spec);
+    SearchScreen(QWidget *parent, SearchSpec setup);
 
     // A record matches when every criterion with some non-blank text occurs,
     // exactly as typed and ignoring the case of a-z, in its field.

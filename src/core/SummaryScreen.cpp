@@ -14,28 +14,31 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SummaryScreen::SummaryScreen(QWidget *parent, SummarySpec spec) : QDialog(parent), m_spec(std::move(spec)) {
+SummaryScreen::SummaryScreen(QWidget *parent, SummarySpec setup) : QDialog(parent), m_spec(std::move(setup)) {
     Formats::install();
     setWindowTitle(m_spec.caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     resize(1100, 640);
 
     auto *title = new QLabel(this);
-    title->setPixmap(Artwork::banner(Artwork::Glyph::Clock, m_spec.pictureTitle,
-                                     {QStringLiteral("Scrivi una o più parole consecutive contenute nella voce da "
-                                                     "cercare e premi Trova."),
-                                      QStringLiteral("Premi di nuovo Trova per passare alla voce successiva che "
-                                                     "contiene le stesse parole.")},
-                                     QSize(1080, 96)));
+    title->setPixmap(
+        Artwork::banner(Artwork::Glyph::Clock, m_spec.pictureTitle,
+                        {QStringLiteral("Scrivi una o più parole consecutive contenute nella voce da "
+                                        "cercare e premi Trova."),
+                         QStringLiteral("Premi di nuovo Trova per passare alla voce successiva che "
+                                        "contiene le stesse parole.")},
+                        QSize(1080, 96)));
     list = new ListPanel(m_spec.doubleClickHint, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(list, 1);
 
     connect(list->btnChiudi, &QPushButton::clicked, this, &QDialog::close);
-    connect(list->lstRecords, &RecordListView::lineActivated, this, [this](int row, qint64) { loadLine(row); });
-    connect(list->btnStampa, &QPushButton::clicked, this,
-            [this]() { ListReport::print(this, m_spec.reportTitle, list->lstRecords->listModel()->lines()); });
+    connect(list->lstRecords, &RecordListView::lineActivated, this,
+            [this](int row, qint64) { loadLine(row); });
+    connect(list->btnStampa, &QPushButton::clicked, this, [this]() {
+        ListReport::print(this, m_spec.reportTitle, list->lstRecords->listModel()->lines());
+    });
 }
 
 void SummaryScreen::showEvent(QShowEvent *e) {

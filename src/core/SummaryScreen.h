@@ -22,7 +22,7 @@ struct SummarySpec {
 class SummaryScreen : public QDialog {
     Q_OBJECT
 public:
-    SummaryScreen(QWidget *parent, SummarySpec spec);
+    SummaryScreen(QWidget *parent, SummarySpec setup);
     ListPanel *list;
     // Re-reads the archive and lists the selected records (silently keeps
     // what was listed when the archive cannot be read).
@@ -35,7 +35,7 @@ protected:
     virtual void handBack(const Record &record, qint64 number) = 0;
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
-    const SummarySpec &spec() const { return m_spec; }
+    const SummarySpec &setup() const { return m_spec; }
 
 private:
     SummarySpec m_spec;

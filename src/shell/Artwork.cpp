@@ -256,8 +256,9 @@ QPixmap illustration(QSize size) {
     p.drawRect(building);
     for (int row = 0; row < 5; ++row)
         for (int col = 0; col < 3; ++col) {
-            const QRectF win(building.left() + building.width() * (0.1 + col * 0.3), building.top() + building.height() * (0.06 + row * 0.17),
-                             building.width() * 0.2, building.height() * 0.11);
+            const QRectF win(building.left() + building.width() * (0.1 + col * 0.3),
+                             building.top() + building.height() * (0.06 + row * 0.17), building.width() * 0.2,
+                             building.height() * 0.11);
             QLinearGradient glass(win.topLeft(), win.bottomRight());
             glass.setColorAt(0, QColor(150, 200, 240));
             glass.setColorAt(0.5, QColor(240, 250, 255));
@@ -269,7 +270,8 @@ QPixmap illustration(QSize size) {
     p.drawRect(QRectF(w * 0.44, h * 0.72, w * 0.12, h * 0.12));
     // Sparkles
     p.setPen(QPen(QColor(255, 230, 120), 2));
-    for (const QPointF &s : {QPointF(w * 0.1, h * 0.2), QPointF(w * 0.9, h * 0.3), QPointF(w * 0.86, h * 0.08)}) {
+    for (const QPointF &s :
+         {QPointF(w * 0.1, h * 0.2), QPointF(w * 0.9, h * 0.3), QPointF(w * 0.86, h * 0.08)}) {
         p.drawLine(s - QPointF(8, 0), s + QPointF(8, 0));
         p.drawLine(s - QPointF(0, 8), s + QPointF(0, 8));
     }
@@ -283,8 +285,8 @@ QPixmap illustration(QSize size) {
     p.drawLine(QPointF(w * 0.92, h * 0.55), QPointF(w * 0.84, h * 0.9));
     p.setPen(QPen(QColor(30, 60, 110), 2));
     p.setBrush(QColor(230, 200, 90));
-    p.drawPolygon(QPolygonF({QPointF(w * 0.8, h * 0.88), QPointF(w * 0.88, h * 0.9), QPointF(w * 0.86, h * 0.98),
-                             QPointF(w * 0.74, h * 0.96)}));
+    p.drawPolygon(QPolygonF({QPointF(w * 0.8, h * 0.88), QPointF(w * 0.88, h * 0.9),
+                             QPointF(w * 0.86, h * 0.98), QPointF(w * 0.74, h * 0.96)}));
     return pm;
 }
 

@@ -7,7 +7,23 @@
 
 namespace Artwork {
 
-enum class Glyph { Padlock, Info, Help, Exit, Credits, Pdf, Mail, Web, People, Clock, Clients, Contract, Agenda, Cleaning, Magnifier };
+enum class Glyph {
+    Padlock,
+    Info,
+    Help,
+    Exit,
+    Credits,
+    Pdf,
+    Mail,
+    Web,
+    People,
+    Clock,
+    Clients,
+    Contract,
+    Agenda,
+    Cleaning,
+    Magnifier
+};
 
 // A rounded symbol on a coloured disc.
 QPixmap icon(Glyph glyph, int size, const QColor &color);

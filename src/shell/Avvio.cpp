@@ -50,9 +50,12 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
         img->setToolTip(tip);
         return img;
     };
-    imgInfo = icon("imgInfo", Artwork::Glyph::Info, QColor(40, 110, 190), QStringLiteral("Informazioni su Tersalia"));
-    imgGuida = icon("imgGuida", Artwork::Glyph::Help, QColor(40, 140, 90), QStringLiteral("Guida all'utilizzo del software"));
-    imgCrediti = icon("imgCrediti", Artwork::Glyph::Credits, QColor(220, 150, 30), QStringLiteral("Riconoscimenti"));
+    imgInfo = icon("imgInfo", Artwork::Glyph::Info, QColor(40, 110, 190),
+                   QStringLiteral("Informazioni su Tersalia"));
+    imgGuida = icon("imgGuida", Artwork::Glyph::Help, QColor(40, 140, 90),
+                    QStringLiteral("Guida all'utilizzo del software"));
+    imgCrediti =
+        icon("imgCrediti", Artwork::Glyph::Credits, QColor(220, 150, 30), QStringLiteral("Riconoscimenti"));
     imgEsci = icon("imgEsci", Artwork::Glyph::Exit, QColor(190, 50, 50), QStringLiteral("Esci da Tersalia"));
 
     auto *title = new QLabel(this);
@@ -62,8 +65,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     auto *subtitle = new QLabel(this);
     subtitle->setObjectName(QStringLiteral("imgSottotitolo"));
     subtitle->setPixmap(Artwork::subtitle(
-        QStringLiteral("Il software per le imprese di pulizie: contratti di servizio, prestazioni dei dipendenti, "
-                       "clienti e agenda degli interventi"),
+        QStringLiteral(
+            "Il software per le imprese di pulizie: contratti di servizio, prestazioni dei dipendenti, "
+            "clienti e agenda degli interventi"),
         QSize(900, 48)));
     subtitle->setAlignment(Qt::AlignCenter);
     auto *picture = new QLabel(this);
@@ -91,7 +95,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
         column->addWidget(b);
     }
 
-    imgSito = new ClickableImage(Artwork::subtitle(QStringLiteral("Tersalia - ") + Product::website(), QSize(420, 30)), this);
+    imgSito = new ClickableImage(
+        Artwork::subtitle(QStringLiteral("Tersalia - ") + Product::website(), QSize(420, 30)), this);
     imgSito->setObjectName(QStringLiteral("imgSito"));
 
     auto *top = new QHBoxLayout;
@@ -121,7 +126,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
 
     connect(imgInfo, &ClickableImage::clicked, this, [this]() { openSatellite<TfrmInfo>(this); });
     connect(imgCrediti, &ClickableImage::clicked, this, [this]() { openSatellite<TfrmSplash>(this); });
-    connect(imgGuida, &ClickableImage::clicked, this, [this]() { TfrmGuida::showHelp(this, HelpTexts::mainHelp()); });
+    connect(imgGuida, &ClickableImage::clicked, this,
+            [this]() { TfrmGuida::showHelp(this, HelpTexts::mainHelp()); });
     connect(imgSito, &ClickableImage::clicked, this, []() { TMisc::Open(Product::website()); });
     connect(imgEsci, &ClickableImage::clicked, this, []() { Tersalia::terminate(); });
 }

@@ -15,18 +15,21 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kChangeError = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                            "modifica della password. Si consiglia di reinstallare il software.");
+const QString kChangeError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                   "modifica della password. Si consiglia di reinstallare il software.");
 }
 
-TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword *login, QWidget *parent) : QWidget(parent), m_login(login) {
+TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword *login, QWidget *parent)
+    : QWidget(parent), m_login(login) {
     setObjectName(QStringLiteral("frmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     auto *picture = new QLabel(this);
     picture->setPixmap(Artwork::banner(Artwork::Glyph::Padlock, QStringLiteral("Cambia password"),
-                                       {QStringLiteral("Compila i campi qui sotto e premi OK.")}, QSize(460, 110)));
+                                       {QStringLiteral("Compila i campi qui sotto e premi OK.")},
+                                       QSize(460, 110)));
     auto makeField = [this](const char *name) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
@@ -105,8 +108,9 @@ void TfrmCambiaPassword::cmdOKClick() {
         return;
     }
     if (Text::trim(txtPasswordNew->text()) != Text::trim(txtConferma->text())) {
-        Messages::plain(this, QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
-                                             "E' necessario reinserire entrambi i valori."));
+        Messages::plain(this,
+                        QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                                       "E' necessario reinserire entrambi i valori."));
         txtPasswordNew->clear();
         txtConferma->clear();
         txtPasswordNew->setFocus();
@@ -119,9 +123,10 @@ void TfrmCambiaPassword::cmdOKClick() {
     for (QChar c : fresh)
         representable = representable && c.unicode() >= 1 && c.unicode() <= 255;
     if (!representable) {
-        Messages::plain(this, QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri "
-                                             "e nessun carattere speciale fuori dall'alfabeto occidentale. "
-                                             "Scegliere un'altra password."));
+        Messages::plain(this,
+                        QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri "
+                                       "e nessun carattere speciale fuori dall'alfabeto occidentale. "
+                                       "Scegliere un'altra password."));
         txtPasswordNew->clear();
         txtConferma->clear();
         txtPasswordNew->setFocus();

@@ -66,4 +66,6 @@ void TfrmGuida::showHelp(QWidget *parent, const QString &title, const QString &t
     help->exec();
 }
 
-void TfrmGuida::showHelp(QWidget *parent, const HelpText &help) { showHelp(parent, help.title, help.joined()); }
+void TfrmGuida::showHelp(QWidget *parent, const HelpText &help) {
+    showHelp(parent, help.title, help.joined());
+}

@@ -229,7 +229,8 @@ HelpText mainHelp() {
     // The agenda's and the appointment card's chapters are their own help
     // texts, so the two never drift apart.
     return {QStringLiteral("Uno sguardo a Tersalia"), overviewParagraphs() + agendaHelp().paragraphs +
-                                                          appointmentCardHelp().paragraphs + closingParagraphs()};
+                                                          appointmentCardHelp().paragraphs +
+                                                          closingParagraphs()};
 }
 
 QList<HelpText> manual() {

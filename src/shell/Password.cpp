@@ -89,8 +89,9 @@ void TfrmPassword::updateOK() { cmdOK->setEnabled(!Text::trim(txtPassword->text(
 void TfrmPassword::cmdOKClick() {
     QString expected;
     if (!PasswordStore::read(&expected)) {
-        Messages::plain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                             "lettura della password. Si consiglia di reinstallare il software."));
+        Messages::plain(this,
+                        QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                       "lettura della password. Si consiglia di reinstallare il software."));
         return;
     }
     if (PasswordStore::normalise(txtPassword->text()) == expected && !expected.isEmpty()) {

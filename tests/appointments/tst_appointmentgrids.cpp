@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(g->model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("N."));
         QCOMPARE(g->model()->headerData(columns - 1, Qt::Horizontal, Qt::DisplayRole).toString(),
                  columns == 15 ? QStringLiteral("Codice univoco") : QStringLiteral("Note"));
-        QCOMPARE(g->spec().sheetName, sheet);
+        QCOMPARE(g->setup().sheetName, sheet);
         QCOMPARE(g->exportPath(), folder->file(file));
         QString title;
         whenModal([&](QWidget *w) {

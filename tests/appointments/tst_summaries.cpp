@@ -73,9 +73,11 @@ private slots:
 
     void selections() {
         QCOMPARE(open<TfrmConfermati>(card->cmdDaAssolvere),
-                 (QStringList{"Ieri non assolto", "Oggi non assolto", "Data impossibile", "Mese scorso non assolto"}));
+                 (QStringList{"Ieri non assolto", "Oggi non assolto", "Data impossibile",
+                              "Mese scorso non assolto"}));
         // Today is not overdue; an unreadable date is skipped, later records still listed.
-        QCOMPARE(open<TfrmScaduti>(card->cmdScaduti), (QStringList{"Ieri non assolto", "Mese scorso non assolto"}));
+        QCOMPARE(open<TfrmScaduti>(card->cmdScaduti),
+                 (QStringList{"Ieri non assolto", "Mese scorso non assolto"}));
         QCOMPARE(open<TfrmAssolti>(card->cmdAssolti), (QStringList{"Anno scorso assolto"}));
     }
 
@@ -83,8 +85,9 @@ private slots:
         open<TfrmScaduti>(card->cmdScaduti, [](TfrmScaduti *s) {
             QCOMPARE(s->windowTitle(), QStringLiteral(" Riepilogo impegni scaduti e non assolti"));
             QCOMPARE(s->list->lstRecords->listModel()->line(0),
-                     QStringLiteral("Data: 14/03/2024  Ora: 09:00  Ieri non assolto") + QString(26, QLatin1Char(' ')) +
-                         QStringLiteral("  Cliente: Rossi") + QString(25, QLatin1Char(' ')) + QStringLiteral("  Cel. 3331") +
+                     QStringLiteral("Data: 14/03/2024  Ora: 09:00  Ieri non assolto") +
+                         QString(26, QLatin1Char(' ')) + QStringLiteral("  Cliente: Rossi") +
+                         QString(25, QLatin1Char(' ')) + QStringLiteral("  Cel. 3331") +
                          QString(10, QLatin1Char(' ')) + QStringLiteral("  Importo: € 1,00"));
         });
     }
@@ -107,7 +110,8 @@ private slots:
         folder->write(kFile, QByteArray());
         open<TfrmAssolti>(card->cmdAssolti, [this](TfrmAssolti *s) {
             s->list->btnTrova->click();
-            QCOMPARE(messages->lastText(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+            QCOMPARE(messages->lastText(),
+                     QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         });
     }
 

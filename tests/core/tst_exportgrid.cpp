@@ -40,7 +40,7 @@ QString place(const char *record) {
     return decodeField(people(), record, 1) + QLatin1Char(' ') + decodeField(people(), record, 2);
 }
 
-ExportGridSpec spec(bool sorted, std::function<bool(const char *)> selects = {}) {
+ExportGridSpec setup(bool sorted, std::function<bool(const char *)> selects = {}) {
     ExportGridSpec s;
     s.caption = QStringLiteral(" Esporta persone");
     s.layout = &people();
@@ -122,7 +122,7 @@ private slots:
         writeArchive();
         auto withProvince = [](const char *r) { return !decodeField(people(), r, 2).isEmpty(); };
         ExportGrid grid(nullptr,
-                        spec(sorted, selected ? std::function<bool(const char *)>(withProvince) : nullptr));
+                        setup(sorted, selected ? std::function<bool(const char *)>(withProvince) : nullptr));
         QCOMPARE(grid.model()->rows(), 0); // filled when shown
         grid.show();
         QCOMPARE(shownRows(grid), rows);
@@ -134,7 +134,7 @@ private slots:
     }
 
     void look() {
-        ExportGrid grid(nullptr, spec(false));
+        ExportGrid grid(nullptr, setup(false));
         QCOMPARE(grid.windowTitle(), QStringLiteral(" Esporta persone"));
         QCOMPARE(grid.grdRecords->objectName(), QStringLiteral("grdRecords"));
         QVERIFY(grid.grdRecords->alternatingRowColors());
@@ -150,7 +150,7 @@ private slots:
     }
 
     void hints() {
-        ExportGrid grid(nullptr, spec(false));
+        ExportGrid grid(nullptr, setup(false));
         grid.show();
         const struct {
             QWidget *w;
@@ -176,7 +176,7 @@ private slots:
 
     void exportAndOpen() {
         writeArchive();
-        ExportGrid grid(nullptr, spec(true));
+        ExportGrid grid(nullptr, setup(true));
         grid.show();
         grid.cmdEsporta->click();
         QCOMPARE(messages->shown.size(), 2);
@@ -216,7 +216,7 @@ private slots:
         writeArchive();
         const QByteArray old = "a previous export";
         folder->write(QStringLiteral("Persone.xls"), old);
-        ExportGrid grid(nullptr, spec(false));
+        ExportGrid grid(nullptr, setup(false));
         grid.show();
         messages->answerNext(first);
         messages->answerNext(second);
@@ -234,7 +234,7 @@ private slots:
     void unwritableFileGivesThePlainMessage() {
         writeArchive();
         QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("Persone.xls")));
-        ExportGrid grid(nullptr, spec(false));
+        ExportGrid grid(nullptr, setup(false));
         grid.show();
         grid.cmdEsporta->click();
         QCOMPARE(messages->shown.size(), 2);
@@ -247,7 +247,7 @@ private slots:
     }
 
     void emptyGridExportsTheHeaderRowOnly() {
-        ExportGrid grid(nullptr, spec(true));
+        ExportGrid grid(nullptr, setup(true));
         grid.show();
         QCOMPARE(grid.model()->rows(), 0);
         grid.cmdEsporta->click();
@@ -261,7 +261,7 @@ private slots:
     // a column that is not editable refuses the change.
     void editedCellsAreExported() {
         writeArchive();
-        ExportGrid grid(nullptr, spec(true));
+        ExportGrid grid(nullptr, setup(true));
         grid.show();
         GridModel *m = grid.model();
         QVERIFY(!(m->flags(m->index(0, 1)) & Qt::ItemIsEditable));
@@ -278,7 +278,7 @@ private slots:
     }
 
     void helpAndExit() {
-        ExportGrid grid(nullptr, spec(false));
+        ExportGrid grid(nullptr, setup(false));
         grid.show();
         QString title, text;
         whenModal([&](QWidget *w) {

@@ -22,8 +22,10 @@ private slots:
         IniFile ini(folder.file(QStringLiteral("Contratti.ini")));
         QVERIFY(ini.write(QStringLiteral("Ditta Pulizie"), QStringLiteral("Denominazione"),
                           QStringLiteral("  Pulizie Città Più s.r.l. ")));
-        QVERIFY(ini.write(QStringLiteral("Ditta Pulizie"), QStringLiteral("Partita Iva"), QStringLiteral("01234567890")));
-        QVERIFY(ini.write(QStringLiteral("Numerazione Contratti"), QStringLiteral("Inizio"), QStringLiteral("7")));
+        QVERIFY(ini.write(QStringLiteral("Ditta Pulizie"), QStringLiteral("Partita Iva"),
+                          QStringLiteral("01234567890")));
+        QVERIFY(ini.write(QStringLiteral("Numerazione Contratti"), QStringLiteral("Inizio"),
+                          QStringLiteral("7")));
         const QByteArray bytes = folder.read(QStringLiteral("Contratti.ini"));
         QVERIFY(bytes.contains("[Ditta Pulizie]"));
         QVERIFY(bytes.contains("Denominazione=Pulizie Citt\xe0 Pi\xf9 s.r.l."));
@@ -31,7 +33,8 @@ private slots:
         QVERIFY(!bytes.contains("%20"));
         QCOMPARE(ini.read(QStringLiteral("ditta pulizie"), QStringLiteral("DENOMINAZIONE")),
                  QStringLiteral("Pulizie Città Più s.r.l."));
-        QCOMPARE(ini.read(QStringLiteral("Numerazione Contratti"), QStringLiteral("Inizio")), QStringLiteral("7"));
+        QCOMPARE(ini.read(QStringLiteral("Numerazione Contratti"), QStringLiteral("Inizio")),
+                 QStringLiteral("7"));
     }
 
     void keepsCommentsAndOtherSections() {

@@ -94,8 +94,8 @@ private slots:
         QCOMPARE(rec.get("Dettagli"), QString());
 
         Record built(Archives::appointments());
-        const char *names[] = {"Data", "Ore", "Minuti", "Ora", "Avviso", "Tipologia", "Causale", "Contatto",
-                               "Cel", "Importo", "Note", "Ottemperata"};
+        const char *names[] = {"Data",    "Ore",      "Minuti", "Ora",     "Avviso", "Tipologia",
+                               "Causale", "Contatto", "Cel",    "Importo", "Note",   "Ottemperata"};
         for (const char *n : names)
             built.set(n, QStringLiteral("  ") + rec.get(n) + QStringLiteral(" "));
         QCOMPARE(built.bytes(), bytes);
@@ -103,8 +103,8 @@ private slots:
 
     void encodingRules() {
         Record rec(Archives::appointments());
-        rec.set("Ore", QStringLiteral("12345"));        // cut to width 2
-        rec.set("Tipologia", QStringLiteral("  Anna\t")); // trimmed
+        rec.set("Ore", QStringLiteral("12345"));            // cut to width 2
+        rec.set("Tipologia", QStringLiteral("  Anna\t"));   // trimmed
         rec.set("Contatto", QStringLiteral("Ελένη Rossi")); // Greek replaced
         QCOMPARE(rec.get("Ore"), QStringLiteral("12"));
         QCOMPARE(rec.bytes().at(11), char(2));
@@ -213,7 +213,8 @@ private slots:
         qint64 seen = 0, n;
         while ((n = file.readBlock(block, 300)) > 0) {
             for (qint64 i = 0; i < n; ++i)
-                QCOMPARE(decodeField(layout, block.constData() + i * layout.size(), 0), QString::number(seen + i));
+                QCOMPARE(decodeField(layout, block.constData() + i * layout.size(), 0),
+                         QString::number(seen + i));
             seen += n;
         }
         QCOMPARE(n, 0);

@@ -32,7 +32,8 @@ private slots:
                            QStringLiteral("  Importo: € 150,00"));
         // The literal after a padded field always starts in the same column.
         r.set("Contatto", QString(40, QLatin1Char('y')));
-        QCOMPARE(searchLine().build(r).indexOf(QStringLiteral("  Cel. ")), line.indexOf(QStringLiteral("  Cel. ")));
+        QCOMPARE(searchLine().build(r).indexOf(QStringLiteral("  Cel. ")),
+                 line.indexOf(QStringLiteral("  Cel. ")));
     }
 
     void sortingComparesOnlyAZWithoutCase() {
@@ -41,9 +42,9 @@ private slots:
                         QStringLiteral("ROSSI"), QStringLiteral("alberti")},
                        {1, 2, 3, 4, 5});
         model.sortNoCaseAZ();
-        QCOMPARE(model.lines(), (QStringList{QStringLiteral("Alberti"), QStringLiteral("alberti"),
-                                             QStringLiteral("bianchi"), QStringLiteral("ROSSI"),
-                                             QStringLiteral("Àlberti")}));
+        QCOMPARE(model.lines(),
+                 (QStringList{QStringLiteral("Alberti"), QStringLiteral("alberti"), QStringLiteral("bianchi"),
+                              QStringLiteral("ROSSI"), QStringLiteral("Àlberti")}));
         // Each line keeps its own record number through the sort.
         QCOMPARE(model.recordNumber(0), 3);
         QCOMPARE(model.recordNumber(1), 5);
@@ -56,14 +57,22 @@ private slots:
         QTest::addColumn<QString>("memory");
         QTest::addColumn<int>("expected");
         // lines: 0 "rossi anna", 1 "bianchi", 2 "rossi luca", 3 "verdi"
-        QTest::newRow("new text starts at line 0") << 2 << "rossi" << "" << 0;
-        QTest::newRow("same text moves on") << 0 << "rossi" << "rossi" << 2;
-        QTest::newRow("same text wraps") << 2 << "rossi" << "rossi" << 0;
-        QTest::newRow("single match stays") << 1 << "bianchi" << "bianchi" << 1;
-        QTest::newRow("capitals find small letters") << 3 << "LUCA" << "" << 2;
-        QTest::newRow("no match") << 1 << "neri" << "" << -1;
-        QTest::newRow("empty text never finds") << 1 << "" << "" << -1;
-        QTest::newRow("blank counts") << 0 << "hi " << "" << 1;
+        QTest::newRow("new text starts at line 0") << 2 << "rossi"
+                                                   << "" << 0;
+        QTest::newRow("same text moves on") << 0 << "rossi"
+                                            << "rossi" << 2;
+        QTest::newRow("same text wraps") << 2 << "rossi"
+                                         << "rossi" << 0;
+        QTest::newRow("single match stays") << 1 << "bianchi"
+                                            << "bianchi" << 1;
+        QTest::newRow("capitals find small letters") << 3 << "LUCA"
+                                                     << "" << 2;
+        QTest::newRow("no match") << 1 << "neri"
+                                  << "" << -1;
+        QTest::newRow("empty text never finds") << 1 << ""
+                                                << "" << -1;
+        QTest::newRow("blank counts") << 0 << "hi "
+                                      << "" << 1;
     }
     void quickFindWalk() {
         QFETCH(int, selected);
@@ -85,11 +94,12 @@ private slots:
         QuickFinder finder(txtTrova, btnTrova, list);
 
         btnTrova->click();
-        QCOMPARE(messages.lastText(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        QCOMPARE(messages.lastText(),
+                 QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         QCOMPARE(messages.shown.last().kind, MessageKind::Plain);
 
-        list->listModel()->setLines({QStringLiteral("Rossi Anna"), QStringLiteral("Verdi"), QStringLiteral("rossi Luca")},
-                                    {7, 8, 9});
+        list->listModel()->setLines(
+            {QStringLiteral("Rossi Anna"), QStringLiteral("Verdi"), QStringLiteral("rossi Luca")}, {7, 8, 9});
         QTest::keyClicks(txtTrova, QStringLiteral("ROSSI"));
         btnTrova->click();
         QCOMPARE(list->currentRow(), 0);

@@ -91,13 +91,13 @@ private slots:
                                               << QStringList{"ROSS", "scale"} << QStringList{"ROSSI LUCA"};
         QTest::newRow("leading blank must occur") << QStringList{"txtContatto"} << QStringList{" rossi"}
                                                   << QStringList{"Mario Rossi", "Mario Rossi"};
-        QTest::newRow("trailing blank at field end") << QStringList{"txtContatto"} << QStringList{"Rossi "}
-                                                     << QStringList{"ROSSI LUCA"};
+        QTest::newRow("trailing blank at field end")
+            << QStringList{"txtContatto"} << QStringList{"Rossi "} << QStringList{"ROSSI LUCA"};
         QTest::newRow("blank-only criterion is ignored")
             << QStringList{"txtContatto", "txtNote"} << QStringList{"Verdi", " "} << QStringList{};
-        QTest::newRow("blank-only criterion alone") << QStringList{"txtNote"} << QStringList{"   "}
-                                                    << QStringList{"Mario Rossi", "Anna Bianchi", "ROSSI LUCA",
-                                                                   "Mario Rossi"};
+        QTest::newRow("blank-only criterion alone")
+            << QStringList{"txtNote"} << QStringList{"   "}
+            << QStringList{"Mario Rossi", "Anna Bianchi", "ROSSI LUCA", "Mario Rossi"};
     }
     void criteria() {
         QFETCH(QStringList, controls);
@@ -185,9 +185,10 @@ private slots:
             s->criteria.first()->setText(QStringLiteral("05/03"));
             s->btnCerca->click();
             QCOMPARE(messages->lastText(),
-                     QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi "
-                                    "di possedere i privilegi di scrittura nella cartella di installazione del "
-                                    "programma."));
+                     QStringLiteral(
+                         "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi "
+                         "di possedere i privilegi di scrittura nella cartella di installazione del "
+                         "programma."));
             QCOMPARE(messages->shown.last().kind, MessageKind::Plain);
             QVERIFY(s->panAvvio->isVisible());
             QCOMPARE(s->criteria.first()->text(), QStringLiteral("05/03"));

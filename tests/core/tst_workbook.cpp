@@ -7,7 +7,8 @@
 
 namespace {
 const QByteArray kHead =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
     "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
     "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
     "<x:Name>Foglio prova</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
@@ -15,16 +16,18 @@ const QByteArray kHead =
     "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
     "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
     "<body><table x:str>";
-const QList<WorkbookColumn> kColumns = {{QStringLiteral("Data"), 90}, {QStringLiteral("Modalità di pagamento"), 180}};
+const QList<WorkbookColumn> kColumns = {{QStringLiteral("Data"), 90},
+                                        {QStringLiteral("Modalità di pagamento"), 180}};
 } // namespace
 
 class TstWorkbook : public QObject {
     Q_OBJECT
 private slots:
     void documentByteForByte() {
-        const QByteArray doc = Workbook::document(
-            QStringLiteral("Foglio prova"), kColumns,
-            {{QStringLiteral(" 05/03/2024 "), QStringLiteral("Contanti & <subito>")}, {QString(), QStringLiteral("€")}});
+        const QByteArray doc =
+            Workbook::document(QStringLiteral("Foglio prova"), kColumns,
+                               {{QStringLiteral(" 05/03/2024 "), QStringLiteral("Contanti & <subito>")},
+                                {QString(), QStringLiteral("€")}});
         const QByteArray expected =
             kHead +
             "<tr><td style=\"text-align: left; font-weight: bold;\" width=90>Data</td>"
@@ -53,19 +56,22 @@ private slots:
         const QString path = folder.file(QStringLiteral("Prova.xls"));
         QVERIFY(Workbook::write(path, QStringLiteral("Foglio prova"), kColumns, {{"a", "b"}, {"c", "d"}}));
         QVERIFY(Workbook::write(path, QStringLiteral("Foglio prova"), kColumns, {}));
-        QCOMPARE(folder.read(QStringLiteral("Prova.xls")), Workbook::document(QStringLiteral("Foglio prova"), kColumns, {}));
+        QCOMPARE(folder.read(QStringLiteral("Prova.xls")),
+                 Workbook::document(QStringLiteral("Foglio prova"), kColumns, {}));
         QDir(folder.path()).mkdir(QStringLiteral("Bloccato.xls"));
-        QVERIFY(!Workbook::write(folder.file(QStringLiteral("Bloccato.xls")), QStringLiteral("x"), kColumns, {}));
+        QVERIFY(
+            !Workbook::write(folder.file(QStringLiteral("Bloccato.xls")), QStringLiteral("x"), kColumns, {}));
     }
 
     // A large export is written in pieces: the file is still the one document.
     void streamedFileEqualsTheDocument() {
         QList<QStringList> rows;
         for (int i = 0; i < 4000; ++i)
-            rows.append({QStringLiteral(" %1 \u00e8 <x> & \u20ac ").arg(i), QString(200, QChar(u'a' + i % 26))});
+            rows.append(
+                {QStringLiteral(" %1 \u00e8 <x> & \u20ac ").arg(i), QString(200, QChar(u'a' + i % 26))});
         TempProgramFolder folder;
-        QVERIFY(Workbook::write(folder.file(QStringLiteral("Grande.xls")), QStringLiteral("Foglio prova"), kColumns,
-                                rows));
+        QVERIFY(Workbook::write(folder.file(QStringLiteral("Grande.xls")), QStringLiteral("Foglio prova"),
+                                kColumns, rows));
         const QByteArray file = folder.read(QStringLiteral("Grande.xls"));
         QVERIFY(file.size() > 1 << 20);
         QCOMPARE(file, Workbook::document(QStringLiteral("Foglio prova"), kColumns, rows));

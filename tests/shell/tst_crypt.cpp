@@ -11,9 +11,12 @@ private slots:
     void scrambleKnownValues_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("hex");
-        QTest::newRow("first access") << "PERGOLATOVIOLA" << "5EE66662641A2EB1394199220485";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("CASA") << "CASA" << "4DF9FFFA";
+        QTest::newRow("first access") << "PERGOLATOVIOLA"
+                                      << "5EE66662641A2EB1394199220485";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("CASA") << "CASA"
+                              << "4DF9FFFA";
         QTest::newRow("accent and blank") << QStringLiteral("À1 z") << "CEFB4895";
     }
     void scrambleKnownValues() {
@@ -37,7 +40,8 @@ private slots:
         QCOMPARE(text, QStringLiteral("PERGOLATOVIOLA"));
         QVERIFY(Crypt::Unscramble(QStringLiteral("5ee66662641a2eb1394199220485"), &text)); // either case
         QCOMPARE(text, QStringLiteral("PERGOLATOVIOLA"));
-        QVERIFY(Crypt::Unscramble(QStringLiteral("5EE66662641A2EB13941992204857"), &text)); // odd digit ignored
+        QVERIFY(
+            Crypt::Unscramble(QStringLiteral("5EE66662641A2EB13941992204857"), &text)); // odd digit ignored
         QCOMPARE(text, QStringLiteral("PERGOLATOVIOLA"));
         QVERIFY(Crypt::Unscramble(QString(), &text));
         QCOMPARE(text, QString());
@@ -56,7 +60,8 @@ private slots:
         QVERIFY(folder.read(QStringLiteral("unins000.dll")).contains("[Accesso]"));
         folder.write(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=XY12\r\n");
         QVERIFY(!PasswordStore::read(&pw));
-        QCOMPARE(PasswordStore::normalise(QStringLiteral("  pergolatoViola\t")), QStringLiteral("PERGOLATOVIOLA"));
+        QCOMPARE(PasswordStore::normalise(QStringLiteral("  pergolatoViola\t")),
+                 QStringLiteral("PERGOLATOVIOLA"));
     }
 };
 

@@ -18,12 +18,15 @@
 namespace {
 const QByteArray kFirstAccessStore = "[Accesso]\r\nValore=5EE66662641A2EB1394199220485\r\n";
 const QString kWrong = QStringLiteral("Attenzione: password errata.");
-const QString kReadError = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
-                                          "della password. Si consiglia di reinstallare il software.");
-const QString kChangeError = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                            "modifica della password. Si consiglia di reinstallare il software.");
-const QString kNotConfirmed = QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
-                                             "E' necessario reinserire entrambi i valori.");
+const QString kReadError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
+                   "della password. Si consiglia di reinstallare il software.");
+const QString kChangeError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                   "modifica della password. Si consiglia di reinstallare il software.");
+const QString kNotConfirmed =
+    QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                   "E' necessario reinserire entrambi i valori.");
 } // namespace
 
 class TstLogin : public QObject {
@@ -161,7 +164,8 @@ private slots:
     void unrepresentablePasswordsAreRefused() {
         QFETCH(QString, fresh);
         changePassword(QStringLiteral("pergolatoviola"), fresh, fresh);
-        QVERIFY(messages->lastText().startsWith(QStringLiteral("Attenzione: la nuova password può contenere")));
+        QVERIFY(
+            messages->lastText().startsWith(QStringLiteral("Attenzione: la nuova password può contenere")));
         QVERIFY(s.cambiaPassword->isVisible());
         QVERIFY(folder->read(QStringLiteral("unins000.dll")) == kFirstAccessStore);
     }
