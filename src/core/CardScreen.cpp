@@ -241,57 +241,42 @@ bool CardScreen::load(qint64 n, CardCommand command) {
     return true;
 }
 
-void CardScreen::first() {
+qint64 CardScreen::countRecords(CardCommand command) {
     RecordFile file(archivePath(), m_def.layout->size());
-    if (!openArchive(file, CardCommand::First))
-        return;
+    if (!openArchive(file, command))
+        return -1;
     const qint64 count = file.count();
     file.close();
-    if (count == 0)
+    // The message comes once the file is closed; "next" first empties the label.
+    if (count == 0) {
+        if (command == CardCommand::Next)
+            setPosition(0);
         Messages::information(m_form, emptyArchiveText());
-    else
+    }
+    return count;
+}
+
+void CardScreen::first() {
+    if (countRecords(CardCommand::First) > 0)
         load(1, CardCommand::First);
 }
 
 void CardScreen::last() {
-    RecordFile file(archivePath(), m_def.layout->size());
-    if (!openArchive(file, CardCommand::Last))
-        return;
-    const qint64 count = file.count();
-    file.close();
-    if (count == 0)
-        Messages::information(m_form, emptyArchiveText());
-    else
+    if (const qint64 count = countRecords(CardCommand::Last); count > 0)
         load(count, CardCommand::Last);
 }
 
 void CardScreen::next() {
     const qint64 n = position(); // a new card counts as 0
-    RecordFile file(archivePath(), m_def.layout->size());
-    if (!openArchive(file, CardCommand::Next))
-        return;
-    const qint64 count = file.count();
-    file.close();
-    if (count == 0) {
-        setPosition(0);
-        Messages::information(m_form, emptyArchiveText());
-    } else if (n < count) {
+    if (const qint64 count = countRecords(CardCommand::Next); n < count)
         load(n + 1, CardCommand::Next);
-    }
 }
 
 void CardScreen::previous() {
     const qint64 n = position();
     if (n == 1)
         return; // the file is not even looked at
-    RecordFile file(archivePath(), m_def.layout->size());
-    if (!openArchive(file, CardCommand::Previous))
-        return;
-    const qint64 count = file.count();
-    file.close();
-    if (count == 0)
-        Messages::information(m_form, emptyArchiveText());
-    else
+    if (countRecords(CardCommand::Previous) > 0)
         load(n == 0 ? 1 : n - 1, CardCommand::Previous);
 }
 

@@ -152,6 +152,8 @@ private:
     void moveAfter(const QObject *widget);
     void wireCommands();
     bool openArchive(class RecordFile &file, CardCommand command);
+    // The number of records, -1 after the archive message; tells an empty archive.
+    qint64 countRecords(CardCommand command);
 
     QWidget *m_form;
     CardDefinition m_def;
