@@ -20,11 +20,24 @@ QString longTimeText(const QTime &t) { return t.toString(QStringLiteral("HH:mm:s
 QString shortTimeText(const QTime &t) { return t.toString(QStringLiteral("HH:mm")); }
 
 QDate parseDate(const QString &text) {
-    static const QRegularExpression re(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
-    const auto m = re.match(Text::trim(text));
-    if (!m.hasMatch())
+    // d/m/yyyy with one or two digits for day and month: read by hand, since
+    // the lists parse a date for every record of the archive.
+    const QString t = Text::trim(text);
+    int part[3] = {0, 0, 0}, digits[3] = {0, 0, 0}, k = 0;
+    for (QChar c : t) {
+        if (c == QLatin1Char('/')) {
+            if (++k > 2)
+                return {};
+        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            part[k] = part[k] * 10 + (c.unicode() - '0');
+            ++digits[k];
+        } else {
+            return {};
+        }
+    }
+    if (k != 2 || digits[0] < 1 || digits[0] > 2 || digits[1] < 1 || digits[1] > 2 || digits[2] != 4)
         return {};
-    return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    return QDate(part[2], part[1], part[0]);
 }
 
 double parseDecimal(const QString &text, bool *ok) {
