@@ -17,10 +17,17 @@ void AppointmentSummary::handBack(const Record &record, qint64 number) {
     showAppointmentOnCard(record, number);
 }
 
+namespace {
+QString flag(const RecordLayout &layout, const char *record) {
+    static const int field = Archives::appointments().indexOf("Ottemperata");
+    return decodeField(layout, record, field);
+}
+} // namespace
+
 bool appointmentFulfilled(const RecordLayout &layout, const char *record) {
-    return decodeField(layout, record, layout.indexOf("Ottemperata")) == QStringLiteral("Sì");
+    return flag(layout, record) == QStringLiteral("Sì");
 }
 
 bool appointmentPending(const RecordLayout &layout, const char *record) {
-    return decodeField(layout, record, layout.indexOf("Ottemperata")) == QLatin1String("No");
+    return flag(layout, record) == QLatin1String("No");
 }

@@ -2,6 +2,8 @@
 
 #include "core/TextRules.h"
 
+#include <algorithm>
+
 LineFormat &LineFormat::text(const QString &literal) {
     m_pieces.append({literal, -1, -1});
     return *this;
@@ -38,8 +40,11 @@ QString LineFormat::build(const char *record) const {
         if (p.width >= 0 && len > p.width)
             len = p.width;
         Text::appendCp1252(line, f + begin, len);
-        if (p.width > len)
-            line.append(QString(p.width - len, QLatin1Char(' ')));
+        if (p.width > len) {
+            const qsizetype at = line.size();
+            line.resize(at + p.width - len);
+            std::fill(line.begin() + at, line.end(), QLatin1Char(' '));
+        }
     }
     return line;
 }
