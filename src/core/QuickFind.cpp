@@ -10,7 +10,14 @@
 namespace QuickFind {
 
 int next(const QStringList &lowered, int selected, const QString &typed, QString &memory) {
-    const int n = int(lowered.size());
+    return next(
+        int(lowered.size()),
+        [&lowered](int row, const QString &text) { return lowered.at(row).contains(text); }, selected, typed,
+        memory);
+}
+
+int next(int count, const LineTest &holds, int selected, const QString &typed, QString &memory) {
+    const int n = count;
     if (n == 0)
         return -1;
     if (selected < 0 || selected >= n)
@@ -23,7 +30,7 @@ int next(const QStringList &lowered, int selected, const QString &typed, QString
     const int start = sameText ? selected : 0;
     for (int step = sameText ? 1 : 0; step <= n; ++step) {
         const int i = (start + step) % n;
-        if (lowered.at(i).contains(text))
+        if (holds(i, text))
             return i;
         if (!sameText && step == n - 1)
             break;
@@ -48,7 +55,9 @@ void QuickFinder::find() {
     }
     if (m_list->currentRow() < 0)
         m_list->selectRow(0);
-    const int found = QuickFind::next(model->lowered(), m_list->currentRow(), m_text->text(), m_memory);
+    const int found = QuickFind::next(
+        model->count(), [model](int row, const QString &text) { return model->lineHolds(row, text); },
+        m_list->currentRow(), m_text->text(), m_memory);
     if (found >= 0)
         m_list->selectRow(found);
 }

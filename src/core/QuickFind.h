@@ -4,15 +4,20 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QLineEdit;
 class QAbstractButton;
 class RecordListView;
 
 namespace QuickFind {
-// The line to select, or -1. lowered: the list's lines lower-cased on a-z.
-// A new text starts at line 0 (tested first); the same text starts after the
-// selected line, which is tested last. memory takes the text in any case.
+// Whether line row, lower-cased on a-z, holds text (already lower-cased).
+using LineTest = std::function<bool(int row, const QString &text)>;
+// The line to select among count lines, or -1. A new text starts at line 0
+// (tested first); the same text starts after the selected line, which is
+// tested last. memory takes the text in any case.
+int next(int count, const LineTest &holds, int selected, const QString &typed, QString &memory);
+// The same over lines already lower-cased.
 int next(const QStringList &lowered, int selected, const QString &typed, QString &memory);
 } // namespace QuickFind
 

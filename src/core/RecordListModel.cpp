@@ -13,7 +13,8 @@ void RecordListModel::setLines(QStringList lines, QList<qint64> numbers) {
     m_lines = std::move(lines);
     m_numbers = std::move(numbers);
     m_numbers.resize(m_lines.size());
-    m_loweredValid = false;
+    m_lowered.clear();
+    m_loweredDone.clear();
     endResetModel();
 }
 
@@ -56,15 +57,16 @@ void RecordListModel::sortNoCaseAZ() {
     setLines(std::move(lines), std::move(numbers));
 }
 
-const QStringList &RecordListModel::lowered() const {
-    if (!m_loweredValid) {
-        m_lowered.clear();
-        m_lowered.reserve(m_lines.size());
-        for (const QString &l : m_lines)
-            m_lowered.append(Text::lowerAZ(l));
-        m_loweredValid = true;
+bool RecordListModel::lineHolds(int row, const QString &text) const {
+    if (m_loweredDone.size() != m_lines.size()) {
+        m_lowered = QStringList(m_lines.size());
+        m_loweredDone = QList<bool>(m_lines.size(), false);
     }
-    return m_lowered;
+    if (!m_loweredDone[row]) {
+        m_lowered[row] = Text::lowerAZ(m_lines.at(row));
+        m_loweredDone[row] = true;
+    }
+    return m_lowered.at(row).contains(text);
 }
 
 int RecordListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }

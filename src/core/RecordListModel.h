@@ -30,8 +30,9 @@ public:
     const QString &line(int row) const { return m_lines.at(row); }
     qint64 recordNumber(int row) const { return m_numbers.at(row); }
     const QStringList &lines() const { return m_lines; }
-    // The lines lower-cased on a-z, built once for the quick find.
-    const QStringList &lowered() const;
+    // Whether the line, lower-cased on a-z, holds text (lower-cased). Lines are
+    // lower-cased the first time the quick find reaches them, not all at once.
+    bool lineHolds(int row, const QString &text) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -39,6 +40,6 @@ public:
 private:
     QStringList m_lines;
     QList<qint64> m_numbers;
-    mutable QStringList m_lowered;
-    mutable bool m_loweredValid = false;
+    mutable QStringList m_lowered; // empty until first needed, then one per line
+    mutable QList<bool> m_loweredDone;
 };
