@@ -13,29 +13,6 @@ struct Appointment {
     QString note;
 };
 
-inline QByteArray appointmentBytes(const Appointment &a) {
-    Record r(Archives::appointments());
-    r.set("Data", a.data);
-    r.set("Ore", a.ora.left(2));
-    r.set("Minuti", a.ora.mid(3, 2));
-    r.set("Ora", a.ora);
-    r.set("Avviso", a.avviso);
-    r.set("Causale", a.causale);
-    r.set("Contatto", a.contatto);
-    r.set("Cel", a.cel);
-    r.set("Importo", a.importo);
-    r.set("Note", a.note);
-    r.set("Ottemperata", a.flag);
-    return r.bytes();
-}
-
-inline QByteArray appointmentArchive(const QList<Appointment> &list) {
-    QByteArray bytes;
-    for (const Appointment &a : list)
-        bytes += appointmentBytes(a);
-    return bytes;
-}
-
 // Records written field by field through the appointment layout, every
 // unnamed field empty.
 using FieldValues = std::initializer_list<QPair<const char *, QString>>;
@@ -45,6 +22,27 @@ inline QByteArray appointmentRecord(FieldValues values) {
     for (const auto &v : values)
         r.set(v.first, v.second);
     return r.bytes();
+}
+
+inline QByteArray appointmentBytes(const Appointment &a) {
+    return appointmentRecord({{"Data", a.data},
+                              {"Ore", a.ora.left(2)},
+                              {"Minuti", a.ora.mid(3, 2)},
+                              {"Ora", a.ora},
+                              {"Avviso", a.avviso},
+                              {"Causale", a.causale},
+                              {"Contatto", a.contatto},
+                              {"Cel", a.cel},
+                              {"Importo", a.importo},
+                              {"Note", a.note},
+                              {"Ottemperata", a.flag}});
+}
+
+inline QByteArray appointmentArchive(const QList<Appointment> &list) {
+    QByteArray bytes;
+    for (const Appointment &a : list)
+        bytes += appointmentBytes(a);
+    return bytes;
 }
 
 // A complete appointment: date, time, notice and flag; the client's name,
