@@ -1,22 +1,14 @@
 #include "appointments/AgendaArt.h"
 
+#include "shell/Artwork.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace AgendaArt {
-namespace {
-
-QPixmap blank(QSize size) {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    return pm;
-}
-
-} // namespace
-
 QPixmap speechBubble(const QString &text, const QColor &color, QSize size) {
-    QPixmap pm = blank(size);
+    QPixmap pm = Artwork::transparent(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height(), tail = h * 0.22;
@@ -45,7 +37,7 @@ QPixmap speechBubble(const QString &text, const QColor &color, QSize size) {
 }
 
 QPixmap person(bool alert, QSize size) {
-    QPixmap pm = blank(size);
+    QPixmap pm = Artwork::transparent(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height(), u = std::min(w, h) / 10.0;
@@ -96,7 +88,7 @@ QPixmap person(bool alert, QSize size) {
 }
 
 QPixmap instruction(QSize size) {
-    QPixmap pm = blank(size);
+    QPixmap pm = Artwork::transparent(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(1, 1, size.width() - 2, size.height() - 2);

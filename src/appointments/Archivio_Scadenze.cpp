@@ -1,4 +1,5 @@
 #include "appointments/Archivio_Scadenze.h"
+#include "shell/Artwork.h"
 
 #include "appointments/Assolti.h"
 #include "appointments/Confermati.h"
@@ -53,8 +54,7 @@ QPixmap reminderPicture() {
     const QFontMetrics fm(f);
     const int w = std::max(fm.horizontalAdvance(lines[0]), fm.horizontalAdvance(lines[1])) + 56;
     const int h = 2 * fm.height() + 12;
-    QPixmap pm(w, h);
-    pm.fill(Qt::transparent);
+    QPixmap pm = Artwork::transparent(QSize(w, h));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(214, 170, 60), 1));

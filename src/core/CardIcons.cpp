@@ -1,4 +1,5 @@
 #include "core/CardIcons.h"
+#include "shell/Artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -162,8 +163,7 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
 } // namespace
 
 QPixmap pixmap(Symbol symbol, int size, const QColor &color) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
+    QPixmap pm = Artwork::transparent(QSize(size, size));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(0.5, 0.5, size - 1, size - 1);

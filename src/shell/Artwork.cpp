@@ -6,13 +6,13 @@
 #include <QRadialGradient>
 
 namespace Artwork {
-namespace {
-
-QPixmap blank(QSize size) {
+QPixmap transparent(QSize size) {
     QPixmap pm(size);
     pm.fill(Qt::transparent);
     return pm;
 }
+
+namespace {
 
 // Draws the symbol in white inside rect.
 void drawGlyph(QPainter &p, Glyph g, const QRectF &r) {
@@ -134,7 +134,7 @@ void disc(QPainter &p, const QRectF &r, const QColor &color) {
 } // namespace
 
 QPixmap icon(Glyph glyph, int size, const QColor &color) {
-    QPixmap pm = blank(QSize(size, size));
+    QPixmap pm = transparent(QSize(size, size));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     disc(p, QRectF(0, 0, size, size), color);
@@ -169,7 +169,7 @@ QPixmap banner(Glyph glyph, const QString &titleText, const QStringList &lines, 
 }
 
 QPixmap moduleTile(Glyph glyph, const QString &label, QSize size, const QColor &color) {
-    QPixmap pm = blank(size);
+    QPixmap pm = transparent(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(2, 2, size.width() - 4, size.height() - 4);
@@ -203,7 +203,7 @@ QPixmap moduleTile(Glyph glyph, const QString &label, QSize size, const QColor &
 }
 
 QPixmap title(QSize size) {
-    QPixmap pm = blank(size);
+    QPixmap pm = transparent(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QFont f(QStringLiteral("Verdana"));
@@ -226,7 +226,7 @@ QPixmap title(QSize size) {
 }
 
 QPixmap subtitle(const QString &text, QSize size) {
-    QPixmap pm = blank(size);
+    QPixmap pm = transparent(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -242,7 +242,7 @@ QPixmap subtitle(const QString &text, QSize size) {
 }
 
 QPixmap illustration(QSize size) {
-    QPixmap pm = blank(size);
+    QPixmap pm = transparent(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();

@@ -25,6 +25,8 @@ enum class Glyph {
     Magnifier
 };
 
+// An empty, transparent canvas to paint artwork on.
+QPixmap transparent(QSize size);
 // A rounded symbol on a coloured disc.
 QPixmap icon(Glyph glyph, int size, const QColor &color);
 // A banner with a large symbol, a title and a few lines of text (login screens).

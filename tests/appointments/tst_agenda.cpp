@@ -50,9 +50,7 @@ void click(ClickableImage *image) { QTest::mouseClick(image, Qt::LeftButton, Qt:
 class TstAgenda : public QObject {
     Q_OBJECT
 
-    TempProgramFolder *folder = nullptr;
-    ScriptedMessages *messages = nullptr;
-    RecordingShell *shell = nullptr;
+    std::unique_ptr<ScreenSeams> seams;
     RecordingAlarm *alarm = nullptr;
     TfrmAgenda *agenda = nullptr;
 
@@ -65,7 +63,7 @@ class TstAgenda : public QObject {
         return c;
     }
     void showAgenda(const QList<QByteArray> &records) {
-        folder->write(kFile, archive(records));
+        seams->folder.write(kFile, archive(records));
         agenda->hide();
         agenda->show();
     }
@@ -76,23 +74,21 @@ class TstAgenda : public QObject {
             qWarning("both or neither picture pair shown");
         return yes && !no;
     }
-    QString alarmPath() const { return QStringLiteral("play ") + folder->file(QStringLiteral("Avviso.mp3")); }
+    QString alarmPath() const {
+        return QStringLiteral("play ") + seams->folder.file(QStringLiteral("Avviso.mp3"));
+    }
 
 private slots:
     void init() {
         Clock::setFixed(QDateTime(kToday, QTime(10, 0)));
-        folder = new TempProgramFolder;
-        messages = new ScriptedMessages;
-        shell = new RecordingShell;
+        seams = std::make_unique<ScreenSeams>();
         alarm = new RecordingAlarm;
         agenda = new TfrmAgenda;
     }
     void cleanup() {
         delete agenda;
         delete alarm;
-        delete shell;
-        delete messages;
-        delete folder;
+        seams.reset();
         Clock::setFixed(QDateTime());
     }
 
@@ -227,8 +223,8 @@ private slots:
         showAgenda({appointment("15/03/2024", "09", "00", "0", kNo, "Rossi")});
         QVERIFY(saysThereAreAppointments());
         agenda->hide();
-        QVERIFY(QFile::remove(folder->file(kFile)));
-        QVERIFY(QDir(folder->path()).mkdir(kFile));
+        QVERIFY(QFile::remove(seams->folder.file(kFile)));
+        QVERIFY(QDir(seams->folder.path()).mkdir(kFile));
         agenda->show();
         QCOMPARE(agenda->lstRecords->listModel()->count(), 0);
         QVERIFY(saysThereAreAppointments());
@@ -283,10 +279,10 @@ private slots:
         showAgenda(anyLine ? QList<QByteArray>{appointment("15/03/2024", "09", "00", "0", kNo, "Rossi")}
                            : QList<QByteArray>{});
         agenda->btnWhatsApp->click();
-        QCOMPARE(messages->shown.size(), 1);
-        QCOMPARE(messages->shown.first().kind, MessageKind::Warning);
-        QCOMPARE(messages->shown.first().text, warning);
-        QVERIFY(shell->commands.isEmpty());
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown.first().kind, MessageKind::Warning);
+        QCOMPARE(seams->messages.shown.first().text, warning);
+        QVERIFY(seams->shell.commands.isEmpty());
     }
 
     // The reminder carries the stored time text (here unlike hours and
@@ -317,8 +313,8 @@ private slots:
         agenda->btnWhatsApp->click();
         QCOMPARE(shown, QStringList({"15/03/2024", "07:45", "Rossi Mario", "3471234567"}));
         QVERIFY(closed);
-        QCOMPARE(shell->commands.size(), 1);
-        const QUrl url(shell->commands.first());
+        QCOMPARE(seams->shell.commands.size(), 1);
+        const QUrl url(seams->shell.commands.first());
         QCOMPARE(url.scheme(), QStringLiteral("https"));
         QCOMPARE(url.path(), QStringLiteral("/send"));
         const QUrlQuery query(url);
@@ -330,7 +326,7 @@ private slots:
                  QStringLiteral(
                      "Gentile Cliente, le ricordiamo l'appuntamento fissato per le ore 07:45 del giorno "
                      "15/03/2024"));
-        QVERIFY(messages->shown.isEmpty());
+        QVERIFY(seams->messages.shown.isEmpty());
     }
 
     void whatsAppCancelSendsNothing() {
@@ -346,8 +342,8 @@ private slots:
         });
         agenda->btnWhatsApp->click();
         QVERIFY(seen);
-        QVERIFY(messages->shown.isEmpty());
-        QVERIFY(shell->commands.isEmpty());
+        QVERIFY(seams->messages.shown.isEmpty());
+        QVERIFY(seams->shell.commands.isEmpty());
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -355,7 +351,7 @@ private slots:
         showAgenda({appointment("15/03/2024", "09", "30", "0", kNo, "Verdi Luca"),
                     appointment("15/03/2024", "08", "15", "0", kNo, "Bruno Paolo")});
         ScriptedPrinter printer;
-        printer.outputFile = folder->file(QStringLiteral("stampa.pdf"));
+        printer.outputFile = seams->folder.file(QStringLiteral("stampa.pdf"));
         agenda->btnStampa->click();
         QCOMPARE(printer.calls, 1);
         QCOMPARE(printer.docName, QStringLiteral("Riepilogo appuntamenti imminenti"));
@@ -367,7 +363,7 @@ private slots:
         const qsizetype first = text.indexOf(QStringLiteral("202403150815"));
         const qsizetype second = text.indexOf(QStringLiteral("202403150930"));
         QVERIFY(first >= 0 && second > first);
-        QVERIFY(messages->shown.isEmpty());
+        QVERIFY(seams->messages.shown.isEmpty());
     }
 
     void help() {
@@ -427,7 +423,7 @@ private slots:
     void mainMenuAgendaCardAndBack() {
         delete agenda;
         agenda = nullptr;
-        folder->write(kFile, archive({appointment("15/03/2024", "09", "00", "0", kNo, "Rossi")}));
+        seams->folder.write(kFile, archive({appointment("15/03/2024", "09", "00", "0", kNo, "Rossi")}));
         const Tersalia::Screens s = Tersalia::createScreens();
         QVERIFY(s.agenda && s.scadenze);
         QToolButton *agendaButton = s.avvio->moduleButton(5);

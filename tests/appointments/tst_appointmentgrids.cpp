@@ -93,21 +93,15 @@ QByteArray cells(std::initializer_list<const char *> values) {
 class TstAppointmentGrids : public QObject {
     Q_OBJECT
 
-    TempProgramFolder *folder = nullptr;
-    ScriptedMessages *messages = nullptr;
-    RecordingShell *shell = nullptr;
+    std::unique_ptr<ScreenSeams> seams;
 
 private slots:
     void init() {
         Clock::setFixed(QDateTime(kToday, QTime(10, 0)));
-        folder = new TempProgramFolder;
-        messages = new ScriptedMessages;
-        shell = new RecordingShell;
+        seams = std::make_unique<ScreenSeams>();
     }
     void cleanup() {
-        delete shell;
-        delete messages;
-        delete folder;
+        seams.reset();
         Clock::setFixed(QDateTime());
     }
 
@@ -142,7 +136,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(QString, help);
         QFETCH(int, columns);
-        folder->write(kFile, appointment("15/03/2024", "09", "00", "0", kNo, "Rossi"));
+        seams->folder.write(kFile, appointment("15/03/2024", "09", "00", "0", kNo, "Rossi"));
         const auto g = makeGrid(Grid(grid), kToday);
         QCOMPARE(g->windowTitle(), caption);
         QCOMPARE(g->model()->columnCount(), columns);
@@ -150,7 +144,7 @@ private slots:
         QCOMPARE(g->model()->headerData(columns - 1, Qt::Horizontal, Qt::DisplayRole).toString(),
                  columns == 15 ? QStringLiteral("Codice univoco") : QStringLiteral("Note"));
         QCOMPARE(g->setup().sheetName, sheet);
-        QCOMPARE(g->exportPath(), folder->file(file));
+        QCOMPARE(g->exportPath(), seams->folder.file(file));
         QString title;
         whenModal([&](QWidget *w) {
             auto *guida = qobject_cast<TfrmGuida *>(w);
@@ -164,8 +158,9 @@ private slots:
         g->show();
         QCOMPARE(g->model()->rows(), 1);
         g->cmdEsporta->click();
-        QVERIFY(folder->read(file).contains(("<x:Name>" + sheet + "</x:Name>").toLatin1()));
-        QCOMPARE(shell->commands, QStringList{QLatin1Char('"') + folder->file(file) + QLatin1Char('"')});
+        QVERIFY(seams->folder.read(file).contains(("<x:Name>" + sheet + "</x:Name>").toLatin1()));
+        QCOMPARE(seams->shell.commands,
+                 QStringList{QLatin1Char('"') + seams->folder.file(file) + QLatin1Char('"')});
     }
 
     // Which appointments each grid shows, in which order, with which "N.".
@@ -198,14 +193,14 @@ private slots:
         QFETCH(int, grid);
         QFETCH(QDate, day);
         QFETCH(QStringList, rows);
-        folder->write(kFile, appointment("31/03/2024", "10", "00", "0", kNo, "Marzo") +
-                                 appointment("01/03/2024", "09", "00", "0", kYes, "Primo") +
-                                 appointment("15/03/2023", "09", "00", "0", kNo, "Anno") +
-                                 appointment("01/04/2024", "08", "00", "20", kNo, "Aprile") +
-                                 appointment("15/03/2024", "18", "30", "0", kNo, "Dopo") +
-                                 appointment("15/03/2024", "08", "15", "0", kYes, "Prima") +
-                                 appointment("15/3/24", "09", "00", "0", kNo, "Errata") +
-                                 appointment("15/03/2024", "07", "00", "", kNo, "Avviso"));
+        seams->folder.write(kFile, appointment("31/03/2024", "10", "00", "0", kNo, "Marzo") +
+                                       appointment("01/03/2024", "09", "00", "0", kYes, "Primo") +
+                                       appointment("15/03/2023", "09", "00", "0", kNo, "Anno") +
+                                       appointment("01/04/2024", "08", "00", "20", kNo, "Aprile") +
+                                       appointment("15/03/2024", "18", "30", "0", kNo, "Dopo") +
+                                       appointment("15/03/2024", "08", "15", "0", kYes, "Prima") +
+                                       appointment("15/3/24", "09", "00", "0", kNo, "Errata") +
+                                       appointment("15/03/2024", "07", "00", "", kNo, "Avviso"));
         const auto g = makeGrid(Grid(grid), day);
         g->show();
         QCOMPARE(rowsOf(*g), rows);
@@ -213,22 +208,22 @@ private slots:
 
     // Every cell of a row, trimmed, and the code made of date and time.
     void rowContent() {
-        folder->write(kFile, appointmentRecord({{"Data", "05/03/2024"},
-                                                {"Ore", "07"},
-                                                {"Minuti", "05"},
-                                                {"Ora", "07:05"},
-                                                {"Avviso", "2"},
-                                                {"Tipologia", "Anna"},
-                                                {"Causale", "Vetri"},
-                                                {"Dettagli", "Scala"},
-                                                {"Contatto", "Rossi"},
-                                                {"Tel", "06 1"},
-                                                {"Cel", "333"},
-                                                {"Email", "r@e.it"},
-                                                {"Luogo", "Contanti"},
-                                                {"Importo", "10,00"},
-                                                {"Note", "Nessuna"},
-                                                {"Ottemperata", "No"}}));
+        seams->folder.write(kFile, appointmentRecord({{"Data", "05/03/2024"},
+                                                      {"Ore", "07"},
+                                                      {"Minuti", "05"},
+                                                      {"Ora", "07:05"},
+                                                      {"Avviso", "2"},
+                                                      {"Tipologia", "Anna"},
+                                                      {"Causale", "Vetri"},
+                                                      {"Dettagli", "Scala"},
+                                                      {"Contatto", "Rossi"},
+                                                      {"Tel", "06 1"},
+                                                      {"Cel", "333"},
+                                                      {"Email", "r@e.it"},
+                                                      {"Luogo", "Contanti"},
+                                                      {"Importo", "10,00"},
+                                                      {"Note", "Nessuna"},
+                                                      {"Ottemperata", "No"}}));
         TfrmExpGiornaliere grid(QDate(2024, 3, 5));
         grid.show();
         QCOMPARE(grid.model()->rows(), 1);
@@ -242,20 +237,20 @@ private slots:
     // A small archive written through the real day grid, byte for byte: the
     // rows in time order, "N." left out, the code last.
     void dayExportByteForByte() {
-        folder->write(kFile, appointmentRecord({{"Data", "05/03/2024"},
-                                                {"Ore", "10"},
-                                                {"Minuti", "30"},
-                                                {"Ora", "10:30"},
-                                                {"Avviso", "1"},
-                                                {"Tipologia", "Luca"},
-                                                {"Causale", "Pulizia <uffici> & scale"},
-                                                {"Contatto", "Citt\u00e0 Nuova Srl"},
-                                                {"Cel", "3201112223"},
-                                                {"Luogo", "Bonifico"},
-                                                {"Importo", "250,00"},
-                                                {"Note", "Portare \u20ac 5"},
-                                                {"Ottemperata", kYes}}) +
-                                 appointment("05/03/2024", "08", "00", "0", kNo, "Rossi Mario"));
+        seams->folder.write(kFile, appointmentRecord({{"Data", "05/03/2024"},
+                                                      {"Ore", "10"},
+                                                      {"Minuti", "30"},
+                                                      {"Ora", "10:30"},
+                                                      {"Avviso", "1"},
+                                                      {"Tipologia", "Luca"},
+                                                      {"Causale", "Pulizia <uffici> & scale"},
+                                                      {"Contatto", "Citt\u00e0 Nuova Srl"},
+                                                      {"Cel", "3201112223"},
+                                                      {"Luogo", "Bonifico"},
+                                                      {"Importo", "250,00"},
+                                                      {"Note", "Portare \u20ac 5"},
+                                                      {"Ottemperata", kYes}}) +
+                                       appointment("05/03/2024", "08", "00", "0", kNo, "Rossi Mario"));
         TfrmExpGiornaliere grid(QDate(2024, 3, 5));
         grid.show();
         grid.cmdEsporta->click();
@@ -268,15 +263,15 @@ private slots:
                    "Citt\xe0 Nuova Srl", "", "3201112223", "", "Bonifico", "250,00", "S\xec",
                    "Portare \x80 5", "202403051030"}) +
             "</table></body></html>";
-        const QByteArray written = folder->read(QStringLiteral("Appuntamenti_Giornalieri.xls"));
+        const QByteArray written = seams->folder.read(QStringLiteral("Appuntamenti_Giornalieri.xls"));
         QCOMPARE(written, expected);
         QVERIFY(!written.contains('\n') && !written.contains('\r'));
     }
 
     // The archive export: every record in file order, no code column.
     void archiveExportByteForByte() {
-        folder->write(kFile, appointment("20/03/2024", "09", "00", "0", kYes, "Secondo") +
-                                 appointment("01/03/2024", "08", "00", "0", kNo, "Primo"));
+        seams->folder.write(kFile, appointment("20/03/2024", "09", "00", "0", kYes, "Secondo") +
+                                       appointment("01/03/2024", "08", "00", "0", kNo, "Primo"));
         TfrmExpScadenzario grid;
         grid.show();
         grid.cmdEsporta->click();
@@ -288,8 +283,8 @@ private slots:
             cells({"01/03/2024", "08:00", "Anna", "Pulizia uffici", "Portare la scala", "Primo", "06 5551234",
                    "3331234567", "cliente@esempio.it", "Bonifico", "120,00", "No", "Citofonare"}) +
             "</table></body></html>";
-        QCOMPARE(folder->read(QStringLiteral("Riepilogo_Appuntamenti.xls")), expected);
-        QCOMPARE(messages->shown.size(), 2);
+        QCOMPARE(seams->folder.read(QStringLiteral("Riepilogo_Appuntamenti.xls")), expected);
+        QCOMPARE(seams->messages.shown.size(), 2);
     }
 
     void emptyGridExportsTheHeaderRowOnly() {
@@ -297,15 +292,15 @@ private slots:
         grid.show();
         QCOMPARE(grid.model()->rows(), 0);
         grid.cmdEsporta->click();
-        QCOMPARE(folder->read(QStringLiteral("Appuntamenti_Mensili.xls")),
+        QCOMPARE(seams->folder.read(QStringLiteral("Appuntamenti_Mensili.xls")),
                  kHead + "<x:Name>Appuntamenti del mese</x:Name>" + kOptions + kHeaders + kCodeHeader +
                      "</tr></table></body></html>");
-        QVERIFY(QFile::exists(folder->file(kFile)));
+        QVERIFY(QFile::exists(seams->folder.file(kFile)));
     }
 
     // The appointment card's "Esporta archivio" opens the archive export.
     void cardOpensTheArchiveExport() {
-        folder->write(kFile, appointment("01/03/2024", "08", "00", "0", kNo, "Primo"));
+        seams->folder.write(kFile, appointment("01/03/2024", "08", "00", "0", kNo, "Primo"));
         TfrmArchivio_Scadenze card;
         card.show();
         QVERIFY(card.cmdEsporta->isEnabled());

@@ -78,27 +78,17 @@ QStringList shownRows(const ExportGrid &g) {
 class TstExportGrid : public QObject {
     Q_OBJECT
 
-    TempProgramFolder *folder = nullptr;
-    ScriptedMessages *messages = nullptr;
-    RecordingShell *shell = nullptr;
+    std::unique_ptr<ScreenSeams> seams;
 
     void writeArchive() {
-        folder->write(people().fileName(), person("rossi", "Roma", "RM") + person("Bianchi", "Milano", "") +
-                                               person("Rossi", "Napoli", "NA") +
-                                               person("abate", "Pisa", "PI"));
+        seams->folder.write(people().fileName(),
+                            person("rossi", "Roma", "RM") + person("Bianchi", "Milano", "") +
+                                person("Rossi", "Napoli", "NA") + person("abate", "Pisa", "PI"));
     }
 
 private slots:
-    void init() {
-        folder = new TempProgramFolder;
-        messages = new ScriptedMessages;
-        shell = new RecordingShell;
-    }
-    void cleanup() {
-        delete shell;
-        delete messages;
-        delete folder;
-    }
+    void init() { seams = std::make_unique<ScreenSeams>(); }
+    void cleanup() { seams.reset(); }
 
     void filling_data() {
         QTest::addColumn<bool>("sorted");
@@ -128,7 +118,7 @@ private slots:
         QCOMPARE(shownRows(grid), rows);
         // Every showing reads the archive again.
         grid.hide();
-        folder->write(people().fileName(), person("Zeta", "Zone", "ZZ"));
+        seams->folder.write(people().fileName(), person("Zeta", "Zone", "ZZ"));
         grid.show();
         QCOMPARE(shownRows(grid), QStringList{"1|Zeta|Zone ZZ"});
     }
@@ -179,24 +169,25 @@ private slots:
         ExportGrid grid(nullptr, setup(true));
         grid.show();
         grid.cmdEsporta->click();
-        QCOMPARE(messages->shown.size(), 2);
-        QCOMPARE(messages->shown.at(0).kind, MessageKind::Confirmation);
-        QCOMPARE(messages->shown.at(0).text,
+        QCOMPARE(seams->messages.shown.size(), 2);
+        QCOMPARE(seams->messages.shown.at(0).kind, MessageKind::Confirmation);
+        QCOMPARE(seams->messages.shown.at(0).text,
                  QStringLiteral(
                      "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
                      "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
-        QCOMPARE(messages->shown.at(1).kind, MessageKind::Confirmation);
-        QCOMPARE(messages->shown.at(1).text,
+        QCOMPARE(seams->messages.shown.at(1).kind, MessageKind::Confirmation);
+        QCOMPARE(seams->messages.shown.at(1).text,
                  QStringLiteral(
                      "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il "
                      "file di Excel?"));
         // The grid's rows in its order, "N." left out, the trailing blank trimmed.
         QCOMPARE(
-            folder->read(QStringLiteral("Persone.xls")),
+            seams->folder.read(QStringLiteral("Persone.xls")),
             Workbook::document(
                 QStringLiteral("Elenco persone"), kColumns,
                 {{"abate", "Pisa PI"}, {"Bianchi", "Milano"}, {"rossi", "Roma RM"}, {"Rossi", "Napoli NA"}}));
-        QCOMPARE(shell->commands, QStringList{"\"" + folder->file(QStringLiteral("Persone.xls")) + "\""});
+        QCOMPARE(seams->shell.commands,
+                 QStringList{"\"" + seams->folder.file(QStringLiteral("Persone.xls")) + "\""});
     }
 
     void answers_data() {
@@ -215,35 +206,35 @@ private slots:
         QFETCH(bool, opened);
         writeArchive();
         const QByteArray old = "a previous export";
-        folder->write(QStringLiteral("Persone.xls"), old);
+        seams->folder.write(QStringLiteral("Persone.xls"), old);
         ExportGrid grid(nullptr, setup(false));
         grid.show();
-        messages->answerNext(first);
-        messages->answerNext(second);
+        seams->messages.answerNext(first);
+        seams->messages.answerNext(second);
         grid.cmdEsporta->click();
-        QCOMPARE(messages->shown.size(), first ? 2 : 1);
-        const QByteArray file = folder->read(QStringLiteral("Persone.xls"));
+        QCOMPARE(seams->messages.shown.size(), first ? 2 : 1);
+        const QByteArray file = seams->folder.read(QStringLiteral("Persone.xls"));
         QCOMPARE(file != old, written);
         if (written) // replaced completely
             QVERIFY(file.startsWith("<html") && file.endsWith("</html>"));
-        QCOMPARE(shell->commands.size(), opened ? 1 : 0);
+        QCOMPARE(seams->shell.commands.size(), opened ? 1 : 0);
     }
 
     // Tests run as root, which writes through any permission: a folder with
     // the export's name is what cannot be written.
     void unwritableFileGivesThePlainMessage() {
         writeArchive();
-        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("Persone.xls")));
+        QVERIFY(QDir(seams->folder.path()).mkdir(QStringLiteral("Persone.xls")));
         ExportGrid grid(nullptr, setup(false));
         grid.show();
         grid.cmdEsporta->click();
-        QCOMPARE(messages->shown.size(), 2);
-        QCOMPARE(messages->shown.at(1).kind, MessageKind::Plain);
-        QCOMPARE(messages->shown.at(1).text,
+        QCOMPARE(seams->messages.shown.size(), 2);
+        QCOMPARE(seams->messages.shown.at(1).kind, MessageKind::Plain);
+        QCOMPARE(seams->messages.shown.at(1).text,
                  QStringLiteral(
                      "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
                      "file di Excel non sia già aperto."));
-        QVERIFY(shell->commands.isEmpty());
+        QVERIFY(seams->shell.commands.isEmpty());
     }
 
     void emptyGridExportsTheHeaderRowOnly() {
@@ -251,9 +242,9 @@ private slots:
         grid.show();
         QCOMPARE(grid.model()->rows(), 0);
         grid.cmdEsporta->click();
-        QCOMPARE(folder->read(QStringLiteral("Persone.xls")),
+        QCOMPARE(seams->folder.read(QStringLiteral("Persone.xls")),
                  Workbook::document(QStringLiteral("Elenco persone"), kColumns, {}));
-        QVERIFY(folder->read(QStringLiteral("Persone.xls"))
+        QVERIFY(seams->folder.read(QStringLiteral("Persone.xls"))
                     .endsWith("width=300>Comune</td></tr></table></body></html>"));
     }
 
@@ -269,7 +260,7 @@ private slots:
         QVERIFY(m->setData(m->index(2, 2), QStringLiteral("Frascati RM "), Qt::EditRole));
         QCOMPARE(m->data(m->index(2, 2), Qt::DisplayRole).toString(), QStringLiteral("Frascati RM "));
         grid.cmdEsporta->click();
-        QCOMPARE(folder->read(QStringLiteral("Persone.xls")),
+        QCOMPARE(seams->folder.read(QStringLiteral("Persone.xls")),
                  Workbook::document(QStringLiteral("Elenco persone"), kColumns,
                                     {{"abate", "Pisa PI"},
                                      {"Bianchi", "Milano"},

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 
 // A temporary program folder for the life of the object.
 class TempProgramFolder {
@@ -78,6 +79,13 @@ public:
 
 private:
     QString take();
+};
+
+// The doubles most screen tests need together, made and dropped per test.
+struct ScreenSeams {
+    TempProgramFolder folder;
+    ScriptedMessages messages;
+    RecordingShell shell;
 };
 
 // Runs action on the next modal widget that appears (polling), so a test can
