@@ -9,12 +9,12 @@
 #include "appointments/ExpScadenzario.h"
 #include "core/Alarm.h"
 #include "core/Clock.h"
-#include "core/GridModel.h"
+#include "ui/GridModel.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
-#include "core/RecordListView.h"
+#include "ui/RecordListView.h"
 #include "core/RecordScan.h"
-#include "shell/OpenURL.h"
+#include "core/OpenURL.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,11 +3,11 @@
 //   bench_lists [records]   (default 100000; run with QT_QPA_PLATFORM=offscreen)
 #include "ArchiveGenerator.h"
 #include "appointments/Confermati.h"
-#include "core/ListPanel.h"
+#include "ui/ListPanel.h"
 #include "core/ProgramFolder.h"
-#include "core/QuickFind.h"
-#include "core/RecordListView.h"
-#include "core/TrovaScadenze.h"
+#include "ui/QuickFind.h"
+#include "ui/RecordListView.h"
+#include "appointments/TrovaScadenze.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 // a picture and the alarm sound whether there are any, and offers the
 // calendar with the day and month grids, the list print and export, the
 // WhatsApp reminder and the appointment card.
-#include "shell/ModuleWindow.h"
+#include "ui/ModuleWindow.h"
 
 class ClickableImage;
 class QCalendarWidget;

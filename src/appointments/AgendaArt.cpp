@@ -1,6 +1,6 @@
 #include "appointments/AgendaArt.h"
 
-#include "shell/Artwork.h"
+#include "ui/Artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>

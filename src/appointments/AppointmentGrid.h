@@ -1,7 +1,7 @@
 #pragma once
 // The columns shared by the appointment export grids: the agenda's three
 // grids (with the unique code, sorted by it) and the whole archive's export.
-#include "core/ExportGrid.h"
+#include "ui/ExportGrid.h"
 
 namespace AppointmentGrid {
 

@@ -1,9 +1,6 @@
 #include "appointments/AppointmentLine.h"
 
-#include "appointments/Archivio_Scadenze.h"
 #include "core/Archives.h"
-#include "core/CardScreen.h"
-#include "shell/Application.h"
 
 namespace AppointmentLine {
 
@@ -20,11 +17,3 @@ LineFormat format() {
 }
 
 } // namespace AppointmentLine
-
-void showAppointmentOnCard(const Record &record, qint64 number) {
-    TfrmArchivio_Scadenze *card = Tersalia::screens().scadenze;
-    if (!card)
-        return;
-    card->card()->fill(record);
-    card->card()->setPosition(number);
-}

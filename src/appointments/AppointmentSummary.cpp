@@ -13,10 +13,6 @@ AppointmentSummary::AppointmentSummary(QWidget *parent, const QString &caption, 
 
 bool AppointmentSummary::selects(const char *record) const { return m_selection(*setup().layout, record); }
 
-void AppointmentSummary::handBack(const Record &record, qint64 number) {
-    showAppointmentOnCard(record, number);
-}
-
 namespace {
 QString flag(const RecordLayout &layout, const char *record) {
     static const int field = Archives::appointments().indexOf("Ottemperata");

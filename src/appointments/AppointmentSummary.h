@@ -1,7 +1,7 @@
 #pragma once
 // The three status summaries of the appointments: one family that differs
 // only in its selection, caption, picture and printed title.
-#include "core/SummaryScreen.h"
+#include "ui/SummaryScreen.h"
 
 #include <functional>
 
@@ -14,7 +14,6 @@ public:
 
 protected:
     bool selects(const char *record) const override;
-    void handBack(const Record &record, qint64 number) override;
 
 private:
     Selection m_selection;

@@ -1,27 +1,27 @@
 #include "appointments/Archivio_Scadenze.h"
-#include "shell/Artwork.h"
+#include "ui/Artwork.h"
 
 #include "appointments/Assolti.h"
 #include "appointments/Confermati.h"
 #include "appointments/Scaduti.h"
 #include "appointments/StampaScadenza.h"
 #include "appointments/Startup.h"
-#include "core/TrovaScadenze.h"
+#include "appointments/TrovaScadenze.h"
 
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "appointments/ExpScadenzario.h"
 #include "appointments/WhatsApp.h"
 #include "core/Archives.h"
-#include "core/Calendario.h"
-#include "core/CardIcons.h"
-#include "core/CardParts.h"
-#include "core/CardScreen.h"
-#include "core/KeyFilters.h"
+#include "ui/Calendario.h"
+#include "ui/CardIcons.h"
+#include "ui/CardParts.h"
+#include "ui/CardScreen.h"
+#include "ui/KeyFilters.h"
 #include "core/Messages.h"
 #include "core/TextRules.h"
-#include "shell/Guida.h"
-#include "shell/OpenURL.h"
-#include "shell/Satellite.h"
+#include "ui/Guida.h"
+#include "core/OpenURL.h"
+#include "ui/Satellite.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -302,11 +302,13 @@ void TfrmArchivio_Scadenze::buildScreen() {
         auto *search = new TfrmTrovaScadenze(this);
         search->setAttribute(Qt::WA_DeleteOnClose);
         search->lblMemory->setText(QStringLiteral("scadenze"));
+        search->setHandBack(m_card->showChosen());
         search->exec();
     });
-    connect(cmdDaAssolvere, &QToolButton::clicked, this, [this]() { openSatellite<TfrmConfermati>(this); });
-    connect(cmdScaduti, &QToolButton::clicked, this, [this]() { openSatellite<TfrmScaduti>(this); });
-    connect(cmdAssolti, &QToolButton::clicked, this, [this]() { openSatellite<TfrmAssolti>(this); });
+    const auto backToCard = [this](SummaryScreen *summary) { summary->setHandBack(m_card->showChosen()); };
+    connect(cmdDaAssolvere, &QToolButton::clicked, this, [=]() { openSatellite<TfrmConfermati>(this, backToCard); });
+    connect(cmdScaduti, &QToolButton::clicked, this, [=]() { openSatellite<TfrmScaduti>(this, backToCard); });
+    connect(cmdAssolti, &QToolButton::clicked, this, [=]() { openSatellite<TfrmAssolti>(this, backToCard); });
     // Print and preview take the card as it is on screen, saved or not.
     connect(cmdStampa, &QToolButton::clicked, this, [this]() {
         Record appointment(Archives::appointments());

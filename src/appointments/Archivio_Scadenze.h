@@ -2,7 +2,7 @@
 // The appointment card: the only screen that creates or changes the
 // appointments of Archivio_Appuntamenti.pro. Long-lived; every showing starts
 // from a new, empty card.
-#include "shell/ModuleWindow.h"
+#include "ui/ModuleWindow.h"
 
 class CardScreen;
 class QCheckBox;

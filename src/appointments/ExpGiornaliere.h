@@ -1,6 +1,6 @@
 #pragma once
 // Every appointment of one day, fulfilled or not, in an exportable grid.
-#include "core/ExportGrid.h"
+#include "ui/ExportGrid.h"
 
 #include <QDate>
 

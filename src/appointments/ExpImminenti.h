@@ -1,6 +1,6 @@
 #pragma once
 // The imminent appointments in an exportable grid, opened from the agenda.
-#include "core/ExportGrid.h"
+#include "ui/ExportGrid.h"
 
 class TfrmExpImminenti : public ExportGrid {
     Q_OBJECT

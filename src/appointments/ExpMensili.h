@@ -1,7 +1,7 @@
 #pragma once
 // Every appointment of one month of one year, fulfilled or not, in an
 // exportable grid.
-#include "core/ExportGrid.h"
+#include "ui/ExportGrid.h"
 
 #include <QDate>
 

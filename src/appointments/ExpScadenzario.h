@@ -1,7 +1,7 @@
 #pragma once
 // The whole appointment archive in an exportable grid, in file order, opened
 // from the appointment card.
-#include "core/ExportGrid.h"
+#include "ui/ExportGrid.h"
 
 class TfrmExpScadenzario : public ExportGrid {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #pragma once
 // Print screen of the appointment card: prints the card's current values.
 #include "core/RecordLayout.h"
-#include "reports/PrintLauncher.h"
+#include "ui/PrintLauncher.h"
 
 class TfrmStampaScadenza : public PrintLauncher {
     Q_OBJECT

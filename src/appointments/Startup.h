@@ -2,7 +2,7 @@
 // Preview screen of the appointment card: shows the card's current values in
 // the report preview.
 #include "core/RecordLayout.h"
-#include "reports/PrintLauncher.h"
+#include "ui/PrintLauncher.h"
 
 class TfrmStartup : public PrintLauncher {
     Q_OBJECT

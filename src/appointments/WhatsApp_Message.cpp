@@ -1,10 +1,10 @@
 #include "appointments/WhatsApp_Message.h"
 
 #include "appointments/WhatsApp.h"
-#include "core/CardIcons.h"
-#include "core/CardParts.h"
+#include "ui/CardIcons.h"
+#include "ui/CardParts.h"
 #include "core/TextRules.h"
-#include "shell/OpenURL.h"
+#include "core/OpenURL.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // The manual "Guida.pdf": every help text of the program, one chapter each,
 // laid out by the report engine.
-#include "shell/HelpTexts.h"
+#include "core/HelpText.h"
 
 #include <QList>
 #include <QString>
@@ -16,8 +16,5 @@ bool write(const QList<HelpText> &chapters, const QString &pdfFile, QString *err
 // Writes the manual into the program folder when it is not there; an existing
 // file is left alone. True when the manual is there afterwards.
 bool ensureInProgramFolder(const QList<HelpText> &chapters);
-
-// At start-up: ensureInProgramFolder() with the program's help texts.
-bool ensureInstalled();
 
 } // namespace Manual

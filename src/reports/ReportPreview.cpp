@@ -1,5 +1,4 @@
 #include "reports/ReportPreview.h"
-#include "shell/Artwork.h"
 
 #include "reports/ReportRenderer.h"
 
@@ -18,7 +17,8 @@ enum class Icon { Print, ZoomIn, ZoomOut, FullScreen, Close };
 
 // The toolbar's icons are painted: the platform's icon theme is not always there.
 QIcon icon(Icon kind) {
-    QPixmap pm = Artwork::transparent(QSize(32, 32));
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(40, 70, 120);

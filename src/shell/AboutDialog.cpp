@@ -1,7 +1,7 @@
 #include "shell/AboutDialog.h"
 
-#include "shell/LinkLabel.h"
-#include "shell/OpenURL.h"
+#include "ui/LinkLabel.h"
+#include "core/OpenURL.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -5,9 +5,10 @@
 #include "core/Formats.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
-#include "shell/ModuleWindow.h"
+#include "ui/ModuleWindow.h"
 #include "shell/Password.h"
 #include "reports/Manual.h"
+#include "shell/HelpTexts.h"
 
 #include <QApplication>
 
@@ -65,7 +66,7 @@ int run(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tersalia"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The manual opened by every help screen is written on the first start.
-    Manual::ensureInstalled();
+    Manual::ensureInProgramFolder(HelpTexts::manual());
     createScreens();
     screens().password->show();
     const int rc = app.exec();

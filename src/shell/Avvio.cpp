@@ -2,14 +2,14 @@
 
 #include "core/Formats.h"
 #include "shell/Application.h"
-#include "shell/Artwork.h"
-#include "shell/Guida.h"
+#include "ui/Artwork.h"
+#include "ui/Guida.h"
 #include "shell/Info.h"
-#include "shell/LinkLabel.h"
-#include "shell/ModuleWindow.h"
-#include "shell/OpenURL.h"
+#include "ui/LinkLabel.h"
+#include "ui/ModuleWindow.h"
+#include "core/OpenURL.h"
 #include "shell/Product.h"
-#include "shell/Satellite.h"
+#include "ui/Satellite.h"
 #include "shell/Splash.h"
 
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "shell/CambiaPassword.h"
 
-#include "core/FocusHighlight.h"
+#include "ui/FocusHighlight.h"
 #include "core/Messages.h"
 #include "core/TextRules.h"
-#include "shell/Artwork.h"
+#include "ui/Artwork.h"
 #include "shell/Password.h"
 #include "shell/PasswordStore.h"
 

@@ -1,15 +1,9 @@
 #pragma once
 // The program's help texts: a title and paragraphs, shown by TfrmGuida
 // (joined by "\r\n\r\n") and printed as chapters of the manual Guida.pdf.
-#include <QList>
-#include <QString>
-#include <QStringList>
+#include "core/HelpText.h"
 
-struct HelpText {
-    QString title;
-    QStringList paragraphs;
-    QString joined() const { return paragraphs.join(QStringLiteral("\r\n\r\n")); }
-};
+#include <QList>
 
 namespace HelpTexts {
 

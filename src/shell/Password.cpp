@@ -1,12 +1,12 @@
 #include "shell/Password.h"
 
-#include "core/FocusHighlight.h"
+#include "ui/FocusHighlight.h"
 #include "core/Messages.h"
 #include "core/TextRules.h"
 #include "shell/Application.h"
-#include "shell/Artwork.h"
+#include "ui/Artwork.h"
 #include "shell/CambiaPassword.h"
-#include "shell/ModuleWindow.h"
+#include "ui/ModuleWindow.h"
 #include "shell/PasswordStore.h"
 
 #include <QGridLayout>

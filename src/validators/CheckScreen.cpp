@@ -1,6 +1,6 @@
 #include "validators/CheckScreen.h"
 
-#include "core/FocusHighlight.h"
+#include "ui/FocusHighlight.h"
 #include "core/Formats.h"
 #include "core/TextRules.h"
 

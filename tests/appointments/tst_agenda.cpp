@@ -13,12 +13,12 @@
 #include "appointments/ExpMensili.h"
 #include "appointments/WhatsApp_Message.h"
 #include "core/Clock.h"
-#include "core/GridModel.h"
-#include "core/RecordListView.h"
+#include "ui/GridModel.h"
+#include "ui/RecordListView.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
-#include "shell/Guida.h"
-#include "shell/LinkLabel.h"
+#include "ui/Guida.h"
+#include "ui/LinkLabel.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -8,8 +8,8 @@
 #include "appointments/ExpMensili.h"
 #include "appointments/ExpScadenzario.h"
 #include "core/Clock.h"
-#include "core/GridModel.h"
-#include "shell/Guida.h"
+#include "ui/GridModel.h"
+#include "ui/Guida.h"
 
 #include <QApplication>
 #include <QLabel>

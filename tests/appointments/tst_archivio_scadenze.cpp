@@ -3,10 +3,10 @@
 // bytes of Archivio_Appuntamenti.pro.
 #include "TestEnv.h"
 #include "appointments/Archivio_Scadenze.h"
-#include "core/Calendario.h"
-#include "core/CardScreen.h"
+#include "ui/Calendario.h"
+#include "ui/CardScreen.h"
 #include "core/Clock.h"
-#include "shell/Guida.h"
+#include "ui/Guida.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

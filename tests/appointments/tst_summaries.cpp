@@ -8,8 +8,8 @@
 #include "appointments/Confermati.h"
 #include "appointments/Scaduti.h"
 #include "core/Clock.h"
-#include "core/ListPanel.h"
-#include "core/RecordListView.h"
+#include "ui/ListPanel.h"
+#include "ui/RecordListView.h"
 #include "shell/Application.h"
 
 #include <QCheckBox>

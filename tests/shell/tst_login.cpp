@@ -3,9 +3,9 @@
 #include "shell/Application.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
-#include "shell/Guida.h"
-#include "shell/LinkLabel.h"
-#include "shell/ModuleWindow.h"
+#include "ui/Guida.h"
+#include "ui/LinkLabel.h"
+#include "ui/ModuleWindow.h"
 #include "shell/Password.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "core/Alarm.h"
 #include "core/FileDialogs.h"
 #include "core/Messages.h"
-#include "shell/OpenURL.h"
+#include "core/OpenURL.h"
 
 #include <QList>
 #include <QString>

@@ -1,0 +1,27 @@
+#include "appointments/TrovaScadenze.h"
+
+#include "appointments/AppointmentLine.h"
+#include "core/Archives.h"
+
+TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget *parent)
+    : SearchScreen(parent, SearchSpec{
+                               QStringLiteral(" Trova appuntamenti in archivio"),
+                               &Archives::appointments(),
+                               {{"txtData", "Data appuntamento (gg/mm/aaaa):", "Data"},
+                                {"txtOra", "Ora (hh:mm):", "Ora"},
+                                {"txtTipologia", "Operatore:", "Tipologia"},
+                                {"txtCausale", "Servizi richiesti dal cliente:", "Causale"},
+                                {"txtDettagli", "Dettagli:", "Dettagli"},
+                                {"txtContatto", "Cognome e nome cliente:", "Contatto"},
+                                {"txtTel", "Telefono:", "Tel"},
+                                {"txtCel", "Cellulare:", "Cel"},
+                                {"txtLuogo", "Modalità di pagamento:", "Luogo"},
+                                {"txtNote", "Note:", "Note"}},
+                               AppointmentLine::format(),
+                               false,
+                               QStringLiteral(" schede."),
+                               QStringLiteral("Riepilogo appuntamenti in archivio"),
+                               QStringLiteral("Trova appuntamenti"),
+                           }) {
+    setObjectName(QStringLiteral("frmTrovaScadenze"));
+}

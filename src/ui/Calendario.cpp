@@ -1,0 +1,61 @@
+#include "ui/Calendario.h"
+
+#include "core/Clock.h"
+#include "core/Formats.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
+    Formats::install();
+    setObjectName(QStringLiteral("frmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    lblImporta = new QLabel(QStringLiteral("Importare una data:"), this);
+    lblImporta->setObjectName(QStringLiteral("lblImporta"));
+    QFont bold = lblImporta->font();
+    bold.setBold(true);
+    lblImporta->setFont(bold);
+    lblImporta->setStyleSheet(QStringLiteral("color: #1d3e63;"));
+
+    calAppuntamenti = new QCalendarWidget(this);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setSelectedDate(Clock::today());
+
+    btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
+    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
+    btnImportaData->setDefault(true);
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnImportaData);
+    buttons->addWidget(btnAnnulla);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblImporta);
+    layout->addWidget(calAppuntamenti);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // a small fixed dialog
+
+    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmCalendario::markForAppointmentDate(QLineEdit *txtData) { m_appointmentDate = txtData; }
+
+void TfrmCalendario::btnImportaDataClick() {
+    if (!m_appointmentDate)
+        return;
+    m_appointmentDate->setText(Formats::dateText(calAppuntamenti->selectedDate()));
+    accept();
+}

@@ -1,0 +1,166 @@
+#pragma once
+// The behaviour shared by every card screen (appointments, clients,
+// employees, contracts): one record of one record file shown in named
+// controls, the position label `lblPosizione` as the only link to the file,
+// paging, Nuovo, Salva, Duplica, the Enter order, the key filters and exit
+// rules of the fields, the focus frames and the hints in `panInfo`.
+//
+// A card builds its controls (object names as in its field table), then
+// creates one CardScreen with its CardDefinition: the table of fields, the
+// required fields with their warnings, the hints, and hooks for what is truly
+// its own. Controls are told apart by type: QLineEdit and QComboBox hold
+// text, QCheckBox a "Sì"/"No" flag, a (hidden) QLabel a value the user does
+// not edit (derived fields, attachment names).
+#include "ui/HandBack.h"
+#include "ui/HintTracker.h"
+#include "core/RecordLayout.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QKeyEvent;
+class QLabel;
+class QWidget;
+
+enum class FieldInput {
+    Text,     // anything
+    Digits,   // 0 to 9, Backspace, Delete, Left, Right
+    Amount,   // the digit filter plus ","; normalised to two decimals on leaving
+    Fee,      // as Amount, four decimals
+    ListOnly, // combo edit chosen from its list only: no key but Enter; on
+              // leaving, a text that is not exactly one of its items is emptied
+};
+
+namespace FieldFlag {
+enum : unsigned {
+    TrimTyping = 1,        // trimmed after every keystroke
+    UpperTyping = 2,       // letters a-z upper-cased after every keystroke
+    TrimOnLeave = 4,       // trimmed when the field is left
+    UpperOnLeave = 8,      // upper-cased (a-z) when the field is left
+    KeepOnNew = 16,        // Nuovo leaves the value as it is
+    ResetOnDuplicate = 32, // Duplica puts the initial value back
+};
+}
+
+struct CardField {
+    const char *control;         // object name of the control on the card
+    const char *field = nullptr; // record field it is stored in; nullptr: none
+    FieldInput input = FieldInput::Text;
+    unsigned flags = 0;
+    QString initial = {};   // what Nuovo and showing put in (combo edits: no item selected)
+    QString whenEmpty = {}; // put in when the field is left empty, and by Salva
+};
+
+struct RequiredField {
+    const char *control;
+    QString warning;
+};
+
+enum class CardCommand { New, Save, Duplicate, First, Previous, Next, Last };
+
+struct CardDefinition {
+    const RecordLayout *layout = nullptr;
+    QList<CardField> fields;
+    // Enter in one of these moves the focus to the next one; the last wraps.
+    QList<const char *> enterOrder;
+    QList<RequiredField> required; // checked by Salva in this order
+    QList<CardHint> hints;
+    const char *firstField = nullptr; // focused by Nuovo and Duplica
+    // Salva first moves the focus out of the field being edited, so its exit
+    // rule runs before the values are read.
+    bool saveLeavesField = true;
+    // Duplica opens and closes the archive as an access check.
+    bool duplicateChecksArchive = true;
+    QString duplicateWarning = QStringLiteral(
+        "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in "
+        "archivio.");
+    QString duplicateDone =
+        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                       "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda in "
+                       "archivio.");
+    // Commands whose archive failure is shown as a warning instead of an error.
+    QList<CardCommand> archiveFailureAsWarning;
+
+    // Hooks, all optional.
+    std::function<void()> onNew;           // after the initial values are in
+    std::function<bool()> beforeStore;     // Salva after the checks: derived values; false stops
+    std::function<void(qint64)> afterLoad; // a record was shown (its number)
+    std::function<void(qint64)> afterSave; // the record was written and the file closed
+    std::function<void()> afterDuplicate;  // the copy is ready, before its message
+    std::function<bool(QWidget *, QKeyEvent *)> keyHook; // a field's own keys: true when handled
+};
+
+class CardScreen : public QObject {
+    Q_OBJECT
+public:
+    // The form's controls must exist: they are found by their object names.
+    // Connects cmdNuovo, cmdSalva, cmdDuplica, cmdPrimo, cmdIndietro,
+    // cmdAvanti and cmdUltimo when the form has them; a card that needs its
+    // own version of one disconnects it and calls the function below instead.
+    CardScreen(QWidget *form, CardDefinition definition);
+
+    static QString archiveFailureText();
+    static QString emptyArchiveText();
+
+    const CardDefinition &definition() const { return m_def; }
+    QString archivePath() const;
+
+    // 0 while the card is new, otherwise the record number shown.
+    qint64 position() const;
+    void setPosition(qint64 n); // 0 empties the label
+
+    void newCard();
+    bool save();
+    void duplicate();
+    void first();
+    void previous();
+    void next();
+    void last();
+    // Reads record n (1-based) and shows it; false after the archive message.
+    bool load(qint64 n, CardCommand command = CardCommand::First);
+    // Puts a record's values into the controls (a flag that is neither "Sì"
+    // nor "No" leaves its box as it was) / reads the controls into a record.
+    void fill(const Record &record);
+    // Shows a record chosen in a search or list as record number n of this card.
+    HandBack showChosen();
+    void collect(Record &record) const;
+
+    QWidget *control(const char *name) const;
+    QString text(const char *control) const; // trimmed
+    void setText(const char *control, const QString &value);
+    void reset(const char *control); // back to its initial value
+    void focus(const char *control);
+    void setHint(const QString &text);
+    void showArchiveFailure(CardCommand command);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Bound {
+        CardField def;
+        QWidget *widget;
+        int recordField; // -1: not stored
+    };
+    const Bound *bound(const QObject *widget) const;
+    const Bound *bound(const char *control) const;
+    QString rawText(const Bound &b) const;
+    void setRawText(const Bound &b, const QString &value);
+    void resetBound(const Bound &b);
+    bool keyPress(const Bound &b, QKeyEvent *e);
+    void leave(const Bound &b);
+    void shapeWhileTyping(const Bound &b);
+    void moveAfter(const QObject *widget);
+    void wireCommands();
+    bool openArchive(class RecordFile &file, CardCommand command);
+    // The number of records, -1 after the archive message; tells an empty archive.
+    qint64 countRecords(CardCommand command);
+
+    QWidget *m_form;
+    CardDefinition m_def;
+    QList<Bound> m_fields;
+    QLabel *m_position = nullptr;
+    HintTracker *m_hints = nullptr;
+};

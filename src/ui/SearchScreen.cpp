@@ -1,0 +1,193 @@
+#include "ui/SearchScreen.h"
+
+#include "ui/CardIcons.h"
+#include "core/Formats.h"
+#include "ui/FocusHighlight.h"
+#include "ui/ListPanel.h"
+#include "core/Messages.h"
+#include "core/ProgramFolder.h"
+#include "ui/QuickFind.h"
+#include "ui/RecordListView.h"
+#include "core/TextRules.h"
+#include "reports/ListReport.h"
+#include "ui/Artwork.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString kArchiveError = QStringLiteral("Attenzione: il sistema non permette di accedere "
+                                             "all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
+                                             "scrittura nella cartella di installazione del programma.");
+}
+
+SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent), m_spec(std::move(setup)) {
+    Formats::install();
+    setWindowTitle(m_spec.caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(980, 520);
+
+    auto *banner = new QLabel(this);
+    banner->setPixmap(
+        Artwork::banner(Artwork::Glyph::Magnifier, m_spec.bannerTitle,
+                        {QStringLiteral("Compila uno o più criteri e premi Cerca: l'elenco mostrerà "
+                                        "le schede che li contengono tutti."),
+                         QStringLiteral("Lasciando vuoti tutti i criteri si ottiene l'intero archivio.")},
+                        QSize(960, 96)));
+
+    // Criteria panel: two columns of five, each label above its edit.
+    panAvvio = new QWidget(this);
+    panAvvio->setObjectName(QStringLiteral("panAvvio"));
+    auto *grid = new QGridLayout(panAvvio);
+    grid->setHorizontalSpacing(24);
+    for (int i = 0; i < m_spec.criteria.size(); ++i) {
+        const SearchCriterion &c = m_spec.criteria[i];
+        auto *label = new QLabel(QString::fromUtf8(c.label), panAvvio);
+        auto *edit = new QLineEdit(panAvvio);
+        edit->setObjectName(QLatin1String(c.control));
+        label->setBuddy(edit);
+        const int row = (i % 5) * 2, col = i / 5;
+        grid->addWidget(label, row, col);
+        grid->addWidget(edit, row + 1, col);
+        FocusHighlight::attach(edit, QStringLiteral("eff") + QLatin1String(c.control).mid(3));
+        criteria.append(edit);
+    }
+    for (int i = 0; i < criteria.size(); ++i) {
+        QLineEdit *next = criteria[(i + 1) % criteria.size()];
+        connect(criteria[i], &QLineEdit::returnPressed, next, qOverload<>(&QWidget::setFocus));
+    }
+    lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
+    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    lblAttendere->setStyleSheet(QStringLiteral("color: #b03020; font-weight: bold;"));
+    lblAttendere->hide();
+    lblConta = new QLabel(panAvvio);
+    lblConta->setObjectName(QStringLiteral("lblConta"));
+    lblConta->hide();
+    lblMemory = new QLabel(panAvvio);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+    btnCerca = new QPushButton(CardIcons::icon(CardIcons::Symbol::Find), QStringLiteral("Cerca"), panAvvio);
+    btnCerca->setObjectName(QStringLiteral("btnCerca"));
+    btnAnnulla =
+        new QPushButton(CardIcons::icon(CardIcons::Symbol::Exit), QStringLiteral("Chiudi"), panAvvio);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    for (QPushButton *b : {btnCerca, btnAnnulla})
+        b->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(lblAttendere);
+    buttons->addStretch();
+    buttons->addWidget(btnCerca);
+    buttons->addWidget(btnAnnulla);
+    grid->addLayout(buttons, 10, 0, 1, 2);
+    grid->setRowStretch(11, 1);
+    grid->setVerticalSpacing(8);
+
+    // Results panel, in the same place.
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    list = new ListPanel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
+                         panContainer);
+    list->lblTrovate->show();
+    auto *results = new QVBoxLayout(panContainer);
+    results->setContentsMargins(0, 0, 0, 0);
+    results->addWidget(list);
+
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(panAvvio);
+    m_stack->addWidget(panContainer);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(banner);
+    layout->addWidget(m_stack, 1);
+
+    connect(btnCerca, &QPushButton::pressed, this, [this]() {
+        lblAttendere->show();
+        lblAttendere->repaint();
+    });
+    connect(btnCerca, &QPushButton::clicked, this, &SearchScreen::btnCercaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::close);
+    connect(list->btnChiudi, &QPushButton::clicked, this, &QDialog::close);
+    connect(list->lstRecords, &RecordListView::lineActivated, this,
+            [this](int row, qint64) { loadLine(row); });
+    connect(list->btnStampa, &QPushButton::clicked, this, [this]() {
+        ListReport::print(this, m_spec.reportTitle, list->lstRecords->listModel()->lines());
+    });
+}
+
+QLineEdit *SearchScreen::criterion(const char *control) const {
+    return findChild<QLineEdit *>(QLatin1String(control));
+}
+
+QString SearchScreen::callerText() const { return Text::trim(lblMemory->text()); }
+
+void SearchScreen::showEvent(QShowEvent *e) {
+    QDialog::showEvent(e);
+    if (QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+    list->finder->reset();
+    if (!criteria.isEmpty())
+        criteria.first()->setFocus();
+}
+
+void SearchScreen::closeEvent(QCloseEvent *e) {
+    list->lstRecords->listModel()->clear();
+    lblAttendere->hide();
+    QDialog::closeEvent(e);
+}
+
+bool SearchScreen::matches(const RecordLayout &layout, const char *record, const QList<int> &fields,
+                           const QStringList &loweredCriteria) {
+    for (int i = 0; i < fields.size(); ++i)
+        if (!Text::lowerAZ(decodeField(layout, record, fields[i])).contains(loweredCriteria[i]))
+            return false;
+    return true;
+}
+
+void SearchScreen::btnCercaClick() {
+    // Only criteria holding something besides blanks take part; each is then
+    // matched exactly as typed, so a blank at one end must occur in the field.
+    QList<int> fields;
+    QStringList lowered;
+    for (int i = 0; i < criteria.size(); ++i) {
+        const QString typed = criteria[i]->text();
+        if (Text::trim(typed).isEmpty())
+            continue;
+        fields.append(m_spec.layout->indexOf(m_spec.criteria[i].field));
+        lowered.append(Text::lowerAZ(typed));
+    }
+    lblConta->setText(QString::number(fields.size()));
+
+    const RecordLayout &layout = *m_spec.layout;
+    RecordListModel *model = list->lstRecords->listModel();
+    const bool ok = model->fill(ProgramFolder::file(layout.fileName()), m_spec.line,
+                                [&](const char *record) { return matches(layout, record, fields, lowered); });
+    lblAttendere->hide();
+    if (!ok) {
+        model->clear();
+        Messages::plain(this, kArchiveError);
+        return;
+    }
+    if (m_spec.sorted)
+        model->sortNoCaseAZ();
+    list->lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene ") +
+                              QString::number(model->count()) + m_spec.ending);
+    m_stack->setCurrentWidget(panContainer);
+    list->txtTrova->clear();
+    list->txtTrova->setFocus();
+}
+
+void SearchScreen::loadLine(int row) {
+    // The line keeps its record number: the very record clicked is re-read
+    // now and handed back, even when another record shows the same line.
+    RecordListModel *model = list->lstRecords->listModel();
+    Record record(*m_spec.layout);
+    if (model->readRecord(row, ProgramFolder::file(m_spec.layout->fileName()), record) && m_handBack)
+        m_handBack(record, model->recordNumber(row));
+    close();
+}

@@ -1,0 +1,3 @@
+#pragma once
+#include "clients/Public.h"
+#include "clients/Private.h"
