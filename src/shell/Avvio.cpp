@@ -1,6 +1,7 @@
 #include "shell/Avvio.h"
 
 #include "core/Formats.h"
+#include "shell/HelpTexts.h"
 #include "shell/Application.h"
 #include "ui/Artwork.h"
 #include "ui/Guida.h"
