@@ -13,11 +13,16 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-dejavu-core
   poppler-utils
+  qt6-translations-l10n
 )
 
 # The tests also read the spreadsheet exports back through LibreOffice.
 if [ "$mode" = "test" ] && ! command -v soffice >/dev/null 2>&1; then
   packages+=(libreoffice-calc-nogui)
+fi
+# ... and drive a few screens through a real X server (pointer, window close).
+if [ "$mode" = "test" ]; then
+  packages+=(xvfb xdotool)
 fi
 
 missing=()

@@ -5,6 +5,7 @@
 #include "ui/CardParts.h"
 #include "core/TextRules.h"
 #include "core/OpenURL.h"
+#include "ui/SingleLine.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -80,6 +81,7 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget *parent) : QDialog(parent) {
 
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmWhatsApp_Message::btnWhatsAppClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    SingleLine::attachAll(this);
 }
 
 void TfrmWhatsApp_Message::btnWhatsAppClick() {

@@ -9,16 +9,44 @@
 namespace {
 // minIni handles lines of at most this many bytes and silently cuts longer ones.
 constexpr int kMaxLine = 510;
+
+// The value of key in section read line by line, for a line longer than
+// minIni reads (it would cut the value).
+QByteArray longValue(const QString &path, const QByteArray &section, const QByteArray &key) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    bool inSection = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith('[')) {
+            const qsizetype end = line.indexOf(']');
+            inSection = end > 0 && line.mid(1, end - 1).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (inSection && eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+            return line.mid(eq + 1).trimmed();
+    }
+    return {};
+}
+
 } // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
+int IniFile::maxLine() { return kMaxLine; }
+
 QString IniFile::read(const QString &section, const QString &key) const {
     char buffer[kMaxLine + 2] = {};
     const QByteArray file = QFile::encodeName(m_path);
-    ini_gets(Text::toCp1252(section).constData(), Text::toCp1252(key).constData(), "", buffer,
-             int(sizeof buffer), file.constData());
-    return Text::trim(Text::fromCp1252(QByteArray(buffer)));
+    const QByteArray s = Text::toCp1252(section), k = Text::toCp1252(key);
+    ini_gets(s.constData(), k.constData(), "", buffer, int(sizeof buffer), file.constData());
+    QByteArray value(buffer);
+    // A value filling minIni's line may have been cut: read its line whole.
+    if (k.size() + 1 + value.size() >= kMaxLine - 2)
+        value = longValue(m_path, s, k);
+    return Text::trim(Text::fromCp1252(value));
 }
 
 bool IniFile::write(const QString &section, const QString &key, const QString &value) {

@@ -14,6 +14,8 @@ public:
     bool write(const QString &section, const QString &key, const QString &value);
 
     const QString &path() const { return m_path; }
+    // The longest line (key, "=" and value, in bytes) that write() stores.
+    static int maxLine();
 
 private:
     QString m_path;

@@ -1,5 +1,7 @@
 #include "core/RecordFile.h"
 
+#include <QFileInfo>
+
 RecordFile::RecordFile(QString path, int recordSize)
     : m_path(std::move(path)), m_size(recordSize), m_file(m_path) {}
 
@@ -10,6 +12,14 @@ bool RecordFile::open() {
     m_pos = 0;
     // ReadWrite creates a missing file and never truncates an existing one.
     return m_file.open(QIODevice::ReadWrite);
+}
+
+bool RecordFile::openForReading() {
+    if (!QFileInfo::exists(m_path))
+        return open();
+    close();
+    m_pos = 0;
+    return m_file.open(QIODevice::ReadOnly);
 }
 
 void RecordFile::close() {

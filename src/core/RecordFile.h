@@ -14,6 +14,10 @@ public:
     // Opens for reading and writing, creating the file when it does not exist.
     // An existing file is never truncated; one that cannot be opened is a failure.
     bool open();
+    // Opens an existing file for reading only (a read-only share or copy can
+    // still be listed); a missing one is created as open() does, where the
+    // folder allows it.
+    bool openForReading();
     void close();
     bool isOpen() const { return m_file.isOpen(); }
 

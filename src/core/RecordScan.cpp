@@ -7,7 +7,7 @@ namespace RecordScan {
 bool forEach(const QString &path, const RecordLayout &layout,
              const std::function<bool(const char *, qint64)> &visit) {
     RecordFile file(path, layout.size());
-    if (!file.open())
+    if (!file.openForReading())
         return false;
     // About 4 MB a read: few system calls, modest memory.
     const qint64 perBlock = std::max<qint64>(1, (4 << 20) / layout.size());
@@ -28,7 +28,7 @@ bool forEach(const QString &path, const RecordLayout &layout,
 bool readRecord(const QString &path, qint64 number, Record &record) {
     RecordFile file(path, record.layout().size());
     QByteArray bytes;
-    if (!file.open() || !file.readAt(number - 1, bytes))
+    if (!file.openForReading() || !file.readAt(number - 1, bytes))
         return false;
     record.bytes() = bytes;
     return true;

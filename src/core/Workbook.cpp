@@ -22,9 +22,11 @@ void appendEscaped(QString &out, QStringView text) {
     }
 }
 
-// One cell, trimmed and escaped.
+// One cell, trimmed and escaped. Excel reads every cell as text through the
+// table's x:str; LibreOffice ignores that and needs its own text format on
+// each cell (sdnum, which Excel ignores), or it turns "063522457" into a number.
 void appendCell(QString &out, QStringView value) {
-    out += QStringLiteral("<td style=\"text-align: left;\">");
+    out += QStringLiteral("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">");
     appendEscaped(out, Text::trim(value));
     out += QStringLiteral("</td>");
 }

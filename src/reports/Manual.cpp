@@ -1,13 +1,31 @@
 #include "reports/Manual.h"
 
 #include "core/ProgramFolder.h"
+#include "reports/PdfExport.h"
 #include "reports/ReportEngine.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 namespace Manual {
 
 QString fileName() { return QStringLiteral("Guida.pdf"); }
+
+QByteArray stampKey() { return QByteArrayLiteral("/TersaliaHelpTexts"); }
+
+QString stamp(const QList<HelpText> &chapters) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const HelpText &help : chapters) {
+        hash.addData(help.title.toUtf8());
+        hash.addData(QByteArrayView("\x01", 1));
+        for (const QString &paragraph : help.paragraphs) {
+            hash.addData(paragraph.toUtf8());
+            hash.addData(QByteArrayView("\x02", 1));
+        }
+        hash.addData(QByteArrayView("\x03", 1));
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
 
 bool write(const QList<HelpText> &chapters, const QString &pdfFile, QString *error) {
     ReportEngine engine;
@@ -28,6 +46,7 @@ bool write(const QList<HelpText> &chapters, const QString &pdfFile, QString *err
     pdf.subject = QStringLiteral("Manuale d'uso di Tersalia");
     pdf.author = QStringLiteral("Tersalia");
     pdf.creator = QStringLiteral("Tersalia");
+    pdf.extraInfo.insert(stampKey(), stamp(chapters));
     ok = chapter && engine.prepare() && engine.exportPdf(pdfFile, pdf);
     if (!ok && error)
         *error =
@@ -37,9 +56,12 @@ bool write(const QList<HelpText> &chapters, const QString &pdfFile, QString *err
 
 bool ensureInProgramFolder(const QList<HelpText> &chapters) {
     const QString target = ProgramFolder::file(fileName());
-    if (QFileInfo::exists(target))
+    // A manual made from other help texts (an earlier version of the program)
+    // is written again; the new file replaces the old one only once complete,
+    // so a manual the user holds open stays as it is.
+    if (QFileInfo::exists(target) && PdfExport::infoEntry(target, stampKey()) == stamp(chapters))
         return true;
-    return write(chapters, target);
+    return write(chapters, target) || QFileInfo::exists(target);
 }
 
 } // namespace Manual

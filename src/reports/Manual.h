@@ -3,6 +3,7 @@
 // laid out by the report engine.
 #include "core/HelpText.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -13,8 +14,15 @@ QString fileName(); // "Guida.pdf"
 // Writes the manual of these chapters as a PDF file (replacing an earlier one).
 bool write(const QList<HelpText> &chapters, const QString &pdfFile, QString *error = nullptr);
 
-// Writes the manual into the program folder when it is not there; an existing
-// file is left alone. True when the manual is there afterwards.
+// The stamp of these help texts kept in the manual's document information
+// (under stampKey()), telling which texts a manual was made from.
+QString stamp(const QList<HelpText> &chapters);
+QByteArray stampKey();
+
+// Writes the manual into the program folder when it is not there or was made
+// from other help texts; one made from these is left alone, and a failed
+// write (a manual open in a viewer) keeps the old file. True when a manual is
+// there afterwards.
 bool ensureInProgramFolder(const QList<HelpText> &chapters);
 
 } // namespace Manual

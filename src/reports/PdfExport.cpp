@@ -3,6 +3,7 @@
 #include "reports/ReportRenderer.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPdfWriter>
 #include <QSaveFile>
 // Only the std::shared_ptr interfaces of qpdf are used.
@@ -37,6 +38,8 @@ QByteArray withInfo(const QByteArray &pdfBytes, const PdfSettings &settings) {
     setInfo(info, "/Subject", settings.subject);
     setInfo(info, "/Author", settings.author);
     setInfo(info, "/Creator", settings.creator);
+    for (auto it = settings.extraInfo.cbegin(); it != settings.extraInfo.cend(); ++it)
+        setInfo(info, it.key().constData(), it.value());
     QPDFWriter writer(pdf);
     writer.setOutputMemory();
     if (settings.compress) {
@@ -83,6 +86,25 @@ bool write(const PreparedReport &report, const QString &fileName, const PdfSetti
     if (file.write(bytes) != bytes.size() || !file.commit())
         return failed(file.errorString());
     return true;
+}
+
+QString infoEntry(const QString &fileName, const QByteArray &key) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processMemoryFile("document", bytes.constData(), size_t(bytes.size()));
+        QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
+        if (!info.isDictionary() || !info.hasKey(key.toStdString()))
+            return {};
+        QPDFObjectHandle value = info.getKey(key.toStdString());
+        return value.isString() ? QString::fromStdString(value.getUTF8Value()) : QString();
+    } catch (const std::exception &) {
+        return {};
+    }
 }
 
 } // namespace PdfExport

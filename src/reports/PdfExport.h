@@ -3,6 +3,8 @@
 // (title, subject, author, creator), as a PDF reader shows it.
 #include "reports/PreparedReport.h"
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 
 struct PdfSettings {
@@ -11,6 +13,8 @@ struct PdfSettings {
     QString author;
     QString creator;
     bool compress = true; // false: every stream stored plainly
+    // Further document information entries of the program's own ("/Key" -> text).
+    QMap<QByteArray, QString> extraInfo;
 };
 
 namespace PdfExport {
@@ -19,5 +23,9 @@ namespace PdfExport {
 // was and error tells why (for example a file locked by a viewer).
 bool write(const PreparedReport &report, const QString &fileName, const PdfSettings &settings,
            QString *error = nullptr);
+
+// One document information entry ("/Title", or one of extraInfo) of a PDF
+// file; empty when the file is missing, unreadable or has no such entry.
+QString infoEntry(const QString &fileName, const QByteArray &key);
 
 } // namespace PdfExport

@@ -21,6 +21,7 @@ struct PreparedItem {
     double textTop = 0; // memo: where the top of line 0 would be on this page
     int firstLine = 0;  // memo: lines [firstLine, endLine) start on this page
     int endLine = 0;
+    bool lastPart = true; // the object ends on this page (not cut by a page break)
 };
 
 struct PreparedPage {

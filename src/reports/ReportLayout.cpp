@@ -300,7 +300,8 @@ private:
                 return int(std::clamp<double>(i, 0, double(n)));
             };
             item.firstLine = index(top);
-            item.endLine = to >= r.bottom() - eps ? int(n) : index(bottom);
+            item.lastPart = to >= r.bottom() - eps;
+            item.endLine = item.lastPart ? int(n) : index(bottom);
         }
         m_out.pages.last().items.append(item);
     }

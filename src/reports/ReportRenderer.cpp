@@ -68,8 +68,15 @@ void drawMemo(QPainter &p, const Scale &s, const PreparedItem &item, int page, i
     if (o.fill.isValid())
         p.fillRect(box, o.fill);
     if (item.firstLine < item.endLine) {
+        // The text stays inside the frame's lines, never over them.
+        QRectF inside = box;
+        if (o.frame.any()) {
+            const double half = o.frame.width * s.x / 2;
+            inside.adjust(o.frame.left ? half : 0, o.frame.top ? half : 0, o.frame.right ? -half : 0,
+                          o.frame.bottom ? -half : 0);
+        }
         p.save();
-        p.setClipRect(box, Qt::IntersectClip);
+        p.setClipRect(inside, Qt::IntersectClip);
         QFont font = ReportFonts::font(o.font);
         p.setFont(font);
         p.setPen(o.textColor);
@@ -77,10 +84,16 @@ void drawMemo(QPainter &p, const Scale &s, const PreparedItem &item, int page, i
         const double left = (item.box.left() + o.padding.left()) * s.x;
         const double right = (item.box.right() - o.padding.right()) * s.x;
         const double ascent = fm.ascent();
+        // A word-wrapped text longer than its box ends at the last whole line
+        // that fits, never with half a line.
+        const double lineHeight = std::min(fm.ascent() + fm.descent(), src.pitch * s.y);
+        const bool wholeLines = o.wordWrap && item.lastPart;
         for (int i = item.firstLine; i < item.endLine; ++i) {
             const double top = (item.textTop + i * src.pitch) * s.y;
-            if (top >= box.bottom() - eps)
+            if (top >= inside.bottom() - eps)
                 break; // below the box: nothing of it shows
+            if (wholeLines && top + lineHeight > inside.bottom() + eps)
+                break;
             QString line = src.lines.at(i);
             if (o.pageMacros)
                 line = withPageNumbers(line, page + 1, pages);
@@ -91,7 +104,7 @@ void drawMemo(QPainter &p, const Scale &s, const PreparedItem &item, int page, i
                 const double w = fm.horizontalAdvance(line);
                 x = (o.alignment & Qt::AlignRight) ? right - w : (left + right - w) / 2;
             } else {
-                line = visiblePart(line, fm, x, box.right());
+                line = visiblePart(line, fm, x, inside.right());
             }
             p.drawText(QPointF(x, top + ascent), line);
         }

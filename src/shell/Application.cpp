@@ -11,6 +11,8 @@
 #include "shell/HelpTexts.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace Tersalia {
 namespace {
@@ -59,12 +61,31 @@ void setTerminateHandler(std::function<void()> handler) {
     terminateHandler() = handler ? std::move(handler) : []() { QCoreApplication::quit(); };
 }
 
+bool installItalian() {
+    static QTranslator *installed = nullptr;
+    if (installed)
+        return true;
+    auto *catalogue = new QTranslator(QCoreApplication::instance());
+    const QStringList folders = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                 QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
+    for (const QString &folder : folders) {
+        if (catalogue->load(QStringLiteral("qtbase_it"), folder)) {
+            QCoreApplication::installTranslator(catalogue);
+            installed = catalogue;
+            return true;
+        }
+    }
+    delete catalogue;
+    return false;
+}
+
 int run(int argc, char *argv[]) {
     // Software rendering: no hardware acceleration needed on office PCs.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tersalia"));
     QApplication::setQuitOnLastWindowClosed(false);
+    installItalian();
     // The manual opened by every help screen is written on the first start.
     Manual::ensureInProgramFolder(HelpTexts::manual());
     createScreens();

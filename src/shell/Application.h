@@ -23,6 +23,11 @@ Screens createScreens();
 const Screens &screens();
 void destroyScreens();
 
+// Loads Qt's own Italian texts (print, file and overwrite dialogs), from Qt's
+// translations folder or a "translations" folder beside the executable.
+// False when no catalogue is found (the dialogs then stay in English).
+bool installItalian();
+
 int run(int argc, char *argv[]);
 
 } // namespace Tersalia

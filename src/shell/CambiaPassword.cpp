@@ -6,6 +6,7 @@
 #include "ui/Artwork.h"
 #include "shell/Password.h"
 #include "shell/PasswordStore.h"
+#include "ui/SingleLine.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -73,6 +74,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword *login, QWidget *parent)
     connect(txtConferma, &QLineEdit::returnPressed, txtPasswordOld, qOverload<>(&QWidget::setFocus));
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
+    SingleLine::attachAll(this);
 }
 
 void TfrmCambiaPassword::showEvent(QShowEvent *e) {

@@ -8,7 +8,9 @@
 #include "shell/CambiaPassword.h"
 #include "ui/ModuleWindow.h"
 #include "shell/PasswordStore.h"
+#include "ui/SingleLine.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,6 +60,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent) {
     layout->addLayout(form);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     FocusHighlight::attach(txtPassword, QStringLiteral("effPassword"));
+    SingleLine::attach(txtPassword);
 
     connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::updateOK);
     connect(txtPassword, &QLineEdit::returnPressed, this, [this]() {
@@ -82,6 +85,11 @@ void TfrmPassword::setScreens(QWidget *mainMenu, TfrmCambiaPassword *changePassw
 void TfrmPassword::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
     QTimer::singleShot(0, txtPassword, qOverload<>(&QWidget::setFocus));
+}
+
+void TfrmPassword::closeEvent(QCloseEvent *e) {
+    QWidget::closeEvent(e);
+    Tersalia::terminate();
 }
 
 void TfrmPassword::updateOK() { cmdOK->setEnabled(!Text::trim(txtPassword->text()).isEmpty()); }

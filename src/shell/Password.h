@@ -24,6 +24,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    // The main window: closing it (the window's close box, Alt+F4, the taskbar)
+    // ends the program, as closing the main menu does.
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     void updateOK();

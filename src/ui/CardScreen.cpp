@@ -7,6 +7,7 @@
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/TextRules.h"
+#include "ui/SingleLine.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -75,6 +76,8 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
         fields.append(b.widget);
     m_hints =
         new HintTracker(form, form->findChild<QLabel *>(QStringLiteral("panInfo")), m_def.hints, fields);
+    // Every text field of the card holds one line, whatever is pasted into it.
+    SingleLine::attachAll(form);
 }
 
 QString CardScreen::archiveFailureText() {

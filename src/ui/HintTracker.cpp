@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace {
 
@@ -54,6 +55,18 @@ void HintTracker::emptyOver(QWidget *w) {
     m_background.append(w);
 }
 
+bool HintTracker::isBackgroundUnder(QWidget *w, const QPoint &pos) const {
+    QWidget *under = w->childAt(pos);
+    if (!under)
+        return true; // w itself
+    if (!m_background.contains(under))
+        return false; // a command, a field, the panel
+    for (QWidget *p = under; p && p != w; p = p->parentWidget())
+        if (m_hinted.contains(p))
+            return false;
+    return true;
+}
+
 void HintTracker::setHint(const QString &text) {
     if (m_panel)
         m_panel->setText(text);
@@ -65,7 +78,12 @@ bool HintTracker::eventFilter(QObject *watched, QEvent *event) {
             if (watched->objectName() == QLatin1String(h.control))
                 setHint(h.text);
     } else if (event->type() == QEvent::MouseMove) {
-        if (m_background.contains(static_cast<QWidget *>(watched)))
+        auto *w = static_cast<QWidget *>(watched);
+        // A command that does not take pointer moves passes them on to the
+        // panel behind it: only the widget really under the pointer counts,
+        // so the hint its command has just written stays.
+        if (m_background.contains(w) &&
+            isBackgroundUnder(w, static_cast<QMouseEvent *>(event)->position().toPoint()))
             setHint(QString());
     }
     return QObject::eventFilter(watched, event);

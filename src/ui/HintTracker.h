@@ -31,6 +31,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Whether the deepest widget at pos (in w) is background, not a command,
+    // a field or something inside them.
+    bool isBackgroundUnder(QWidget *w, const QPoint &pos) const;
     QLabel *m_panel;
     QList<CardHint> m_hints;
     QList<QWidget *> m_hinted;

@@ -3,6 +3,7 @@
 #include "ui/QuickFind.h"
 #include "ui/RecordListView.h"
 #include "ui/CardIcons.h"
+#include "ui/SingleLine.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -49,4 +50,5 @@ ListPanel::ListPanel(const QString &doubleClickHint, QWidget *parent) : QWidget(
     grid->setColumnStretch(1, 1);
 
     finder = new QuickFinder(txtTrova, btnTrova, lstRecords);
+    SingleLine::attach(txtTrova);
 }

@@ -5,6 +5,7 @@
 #include "core/TextRules.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace QuickFind {
@@ -44,6 +45,21 @@ QuickFinder::QuickFinder(QLineEdit *txtTrova, QAbstractButton *btnTrova, RecordL
     : QObject(list), m_text(txtTrova), m_list(list) {
     connect(btnTrova, &QAbstractButton::clicked, this, &QuickFinder::find);
     connect(txtTrova, &QLineEdit::returnPressed, btnTrova, qOverload<>(&QWidget::setFocus));
+    // btnTrova is no default button (the Enter that focuses it must not also
+    // press it), so its own Enter is handled here.
+    btnTrova->installEventFilter(this);
+}
+
+bool QuickFinder::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (static_cast<QAbstractButton *>(watched)->isEnabled())
+                static_cast<QAbstractButton *>(watched)->click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void QuickFinder::find() {

@@ -21,7 +21,8 @@ int next(int count, const LineTest &holds, int selected, const QString &typed, Q
 int next(const QStringList &lowered, int selected, const QString &typed, QString &memory);
 } // namespace QuickFind
 
-// Wires a txtTrova / btnTrova pair to a list: Enter in txtTrova focuses btnTrova.
+// Wires a txtTrova / btnTrova pair to a list: Enter in txtTrova focuses btnTrova,
+// Enter on the focused btnTrova runs the find (so a keyboard user can search).
 class QuickFinder : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +30,9 @@ public:
     // Each showing of a list screen starts with an empty memory.
     void reset() { m_memory.clear(); }
     void find();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *m_text;

@@ -11,6 +11,7 @@
 #include "core/TextRules.h"
 #include "reports/ListReport.h"
 #include "ui/Artwork.h"
+#include "ui/SingleLine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,6 +119,7 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent),
     connect(list->btnStampa, &QPushButton::clicked, this, [this]() {
         ListReport::print(this, m_spec.reportTitle, list->lstRecords->listModel()->lines());
     });
+    SingleLine::attachAll(this);
 }
 
 QLineEdit *SearchScreen::criterion(const char *control) const {

@@ -3,6 +3,7 @@
 #include "ui/FocusHighlight.h"
 #include "core/Formats.h"
 #include "core/TextRules.h"
+#include "ui/SingleLine.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -106,6 +107,7 @@ CheckScreen::CheckScreen(const CheckLook &look, QWidget *parent) : QDialog(paren
 
     connect(btnControlla, &QPushButton::clicked, this, [this] { btnControllaClick(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    SingleLine::attachAll(this);
 }
 
 void CheckScreen::fill(const QString &value) { m_rules->fill(value); }

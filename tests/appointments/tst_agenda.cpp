@@ -381,6 +381,31 @@ private slots:
         QCOMPARE(text.split(QStringLiteral("\n\n")).size(), 7);
     }
 
+    // An archive on a read-only share or copy: the agenda lists it, rings and
+    // fills its grids as usual.
+    void readOnlyArchive() {
+        seams->folder.write(kFile, archive({appointment("05/03/2024", "09", "00", "0", kNo, "A"),
+                                            appointment("20/03/2024", "09", "00", "5", kNo, "C")}));
+        ReadOnlyPath readOnly(seams->folder.path());
+        if (!readOnly.ok())
+            QSKIP("the program folder cannot be made read-only here");
+        agenda->show();
+        QCOMPARE(clients(), (QStringList{"A", "C"}));
+        QVERIFY(saysThereAreAppointments());
+        QCOMPARE(alarm->calls, QStringList{alarmPath()});
+        agenda->calAppuntamenti->setSelectedDate(QDate(2024, 3, 5));
+        int rows = -1;
+        whenModal([&](QWidget *w) {
+            auto *grid = qobject_cast<ExportGrid *>(w);
+            QVERIFY(grid);
+            rows = grid->model()->rows();
+            grid->cmdEsci->click();
+        });
+        agenda->findChild<QToolButton *>(QStringLiteral("btnMese"))->click();
+        QCOMPARE(rows, 2);
+        QVERIFY(seams->messages.shown.isEmpty());
+    }
+
     // The three grid buttons open their grid on the calendar's date.
     void gridsFromTheAgenda_data() {
         QTest::addColumn<QString>("button");

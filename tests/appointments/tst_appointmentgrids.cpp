@@ -84,7 +84,7 @@ const QByteArray kCodeHeader =
 QByteArray cells(std::initializer_list<const char *> values) {
     QByteArray row = "<tr>";
     for (const char *v : values)
-        row += QByteArray("<td style=\"text-align: left;\">") + v + "</td>";
+        row += QByteArray("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">") + v + "</td>";
     return row + "</tr>";
 }
 

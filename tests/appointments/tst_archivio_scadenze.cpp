@@ -348,6 +348,26 @@ private slots:
         QCOMPARE(card->txtNote->text(), QStringLiteral("12 ab"));
     }
 
+    // Pasted line breaks and tabs become blanks in the field and in the record,
+    // in a free field as in one set by the program.
+    void pastedLineBreaksBecomeBlanks() {
+        fillRequired();
+        QApplication::clipboard()->setText(QStringLiteral("Citofonare\r\nscala B\tinterno 4\n"));
+        for (QLineEdit *e : {card->txtNote, card->txtDettagli}) {
+            e->clear();
+            e->setFocus();
+            QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(e->text(), QStringLiteral("Citofonare  scala B interno 4 "));
+        }
+        card->txtTel->setText(QStringLiteral("06\t5551234")); // set by a program path, not typed
+        QCOMPARE(card->txtTel->text(), QStringLiteral("06 5551234"));
+        card->cmdSalva->click();
+        const QByteArray file = folder->read(kFile);
+        QCOMPARE(stored(file, 1, Note), QByteArray("Citofonare  scala B interno 4"));
+        QCOMPARE(stored(file, 1, Dettagli), QByteArray("Citofonare  scala B interno 4"));
+        QCOMPARE(stored(file, 1, Tel), QByteArray("06 5551234"));
+    }
+
     void digitFieldsKeepTheirEditingKeys() {
         card->txtCel->clear();
         type(card->txtCel, QStringLiteral("1234"));

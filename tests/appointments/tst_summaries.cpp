@@ -106,6 +106,31 @@ private slots:
         });
     }
 
+    // A keyboard user: Enter in txtTrova reaches Trova, each Enter there finds.
+    void quickFindWithTheKeyboardOnly() {
+        open<TfrmConfermati>(card->cmdDaAssolvere, [](TfrmConfermati *s) {
+            QTest::keyClicks(s->list->txtTrova, QStringLiteral("rossi"));
+            QTest::keyClick(s->list->txtTrova, Qt::Key_Return);
+            QCOMPARE(s->focusWidget(), s->list->btnTrova);
+            QVERIFY(s->isVisible());
+            QTest::keyClick(s->list->btnTrova, Qt::Key_Return);
+            QCOMPARE(s->list->lstRecords->currentRow(), 0);
+            QTest::keyClick(s->list->btnTrova, Qt::Key_Enter);
+            QCOMPARE(s->list->lstRecords->currentRow(), 3); // ROSSI
+            QVERIFY(s->isVisible());                        // Enter never closes the screen
+        });
+    }
+
+    // An archive on a read-only share or copy is listed all the same.
+    void readOnlyArchiveIsListed() {
+        ReadOnlyPath readOnly(folder->path());
+        if (!readOnly.ok())
+            QSKIP("the program folder cannot be made read-only here");
+        QCOMPARE(open<TfrmScaduti>(card->cmdScaduti),
+                 (QStringList{"Ieri non assolto", "Mese scorso non assolto"}));
+        QCOMPARE(open<TfrmAssolti>(card->cmdAssolti), (QStringList{"Anno scorso assolto"}));
+    }
+
     void emptyListQuickFindMessage() {
         folder->write(kFile, QByteArray());
         open<TfrmAssolti>(card->cmdAssolti, [this](TfrmAssolti *s) {

@@ -32,9 +32,10 @@ private slots:
             kHead +
             "<tr><td style=\"text-align: left; font-weight: bold;\" width=90>Data</td>"
             "<td style=\"text-align: left; font-weight: bold;\" width=180>Modalit\xe0 di pagamento</td></tr>"
-            "<tr><td style=\"text-align: left;\">05/03/2024</td>"
-            "<td style=\"text-align: left;\">Contanti &amp; &lt;subito&gt;</td></tr>"
-            "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: left;\">\x80</td></tr>"
+            "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">05/03/2024</td>"
+            "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">Contanti &amp; &lt;subito&gt;</td></tr>"
+            "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td><td style=\"text-align: left;\" "
+            "sdnum=\"1040;0;@\">\x80</td></tr>"
             "</table></body></html>";
         QCOMPARE(doc, expected);
         QVERIFY(!doc.contains('\n') && !doc.contains('\r'));
@@ -75,7 +76,8 @@ private slots:
         const QByteArray file = folder.read(QStringLiteral("Grande.xls"));
         QVERIFY(file.size() > 1 << 20);
         QCOMPARE(file, Workbook::document(QStringLiteral("Foglio prova"), kColumns, rows));
-        QVERIFY(file.contains("<td style=\"text-align: left;\">3999 \xe8 &lt;x&gt; &amp; \x80</td>"));
+        QVERIFY(file.contains(
+            "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">3999 \xe8 &lt;x&gt; &amp; \x80</td>"));
     }
 };
 

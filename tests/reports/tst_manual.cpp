@@ -2,6 +2,7 @@
 #include "PdfText.h"
 #include "TestEnv.h"
 #include "reports/Manual.h"
+#include "reports/PdfExport.h"
 
 #include <QtTest>
 
@@ -33,7 +34,8 @@ class TestManual : public QObject {
 private slots:
     void initTestCase();
     void chaptersInOrderOnNumberedPages();
-    void writtenOnlyWhenMissing();
+    void writtenAgainWhenTheHelpTextsChange();
+    void aManualThatCannotBeReplacedStaysSilently();
 };
 
 void TestManual::initTestCase() {
@@ -76,14 +78,48 @@ void TestManual::chaptersInOrderOnNumberedPages() {
     }
 }
 
-void TestManual::writtenOnlyWhenMissing() {
+// The manual follows the program's help texts: written when missing or made
+// from other texts (an installation updated with new chapters), left alone
+// when made from these, and kept as it is when it cannot be replaced.
+void TestManual::writtenAgainWhenTheHelpTextsChange() {
     TempProgramFolder folder;
+    const QString file = folder.file(QStringLiteral("Guida.pdf"));
     QVERIFY(Manual::ensureInProgramFolder(chapters()));
-    QVERIFY(folder.read(QStringLiteral("Guida.pdf")).startsWith("%PDF"));
+    QCOMPARE(PdfExport::infoEntry(file, Manual::stampKey()), Manual::stamp(chapters()));
 
-    folder.write(QStringLiteral("Guida.pdf"), "%PDF-1.4 the office's own manual");
+    // Made from these texts: not written again (a mark added to the file stays).
+    const QByteArray marked = folder.read(QStringLiteral("Guida.pdf")) + "%marked\n";
+    folder.write(QStringLiteral("Guida.pdf"), marked);
     QVERIFY(Manual::ensureInProgramFolder(chapters()));
-    QCOMPARE(folder.read(QStringLiteral("Guida.pdf")), QByteArray("%PDF-1.4 the office's own manual"));
+    QCOMPARE(folder.read(QStringLiteral("Guida.pdf")), marked);
+
+    // A manual of an earlier version, with one chapter only, and a file with no stamp.
+    const QList<HelpText> earlier = chapters().mid(0, 1);
+    QVERIFY(Manual::stamp(earlier) != Manual::stamp(chapters()));
+    for (int round = 0; round < 2; ++round) {
+        if (round == 0)
+            QVERIFY(Manual::write(earlier, file));
+        else
+            folder.write(QStringLiteral("Guida.pdf"), "%PDF-1.4 a manual without a stamp");
+        QVERIFY(Manual::ensureInProgramFolder(chapters()));
+        QCOMPARE(PdfExport::infoEntry(file, Manual::stampKey()), Manual::stamp(chapters()));
+        const PdfText pdf(file);
+        QVERIFY(words(pdf.pageText(pdf.pageCount() - 1)).contains(chapters().last().title));
+    }
+}
+
+void TestManual::aManualThatCannotBeReplacedStaysSilently() {
+    TempProgramFolder folder;
+    const QString file = folder.file(QStringLiteral("Guida.pdf"));
+    QVERIFY(Manual::write(chapters().mid(0, 1), file));
+    const QByteArray before = folder.read(QStringLiteral("Guida.pdf"));
+    ReadOnlyPath locked(folder.path());
+    if (!locked.ok())
+        QSKIP("the program folder cannot be made read-only here");
+    ScriptedMessages messages;
+    QVERIFY(Manual::ensureInProgramFolder(chapters()));
+    QCOMPARE(folder.read(QStringLiteral("Guida.pdf")), before);
+    QVERIFY(messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestManual)

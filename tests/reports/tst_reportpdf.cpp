@@ -24,6 +24,8 @@ const QByteArray sheet = R"({"title": "Prova", "pages": [{"margins": 10, "object
     {"name": "txtTaglio", "kind": "memo", "rect": [0, 40, 40, 8], "wordWrap": false, "padding": [2, 0, 2, 0],
      "font": {"family": "Courier New", "size": 10}},
     {"name": "txtACapo", "kind": "memo", "rect": [0, 60, 40, 30], "font": {"family": "Courier New", "size": 10}},
+    {"name": "txtRiquadro", "kind": "memo", "rect": [100, 40, 60, 12], "frame": {"sides": "all", "width": 2},
+     "font": {"family": "Arial", "size": 10}},
     {"name": "txtColonne", "kind": "memo", "rect": [0, 100, 190, 20], "wordWrap": false,
      "font": {"family": "Courier New", "size": 8}},
     {"name": "imgFoto", "kind": "picture", "rect": [0, 130, 60, 60]}]}]})";
@@ -66,6 +68,7 @@ private slots:
     void initTestCase();
     void textsStayInTheirBoxes();
     void lineWithoutWrapIsCutAtTheBoxEdge();
+    void tooLongForItsBoxEndsAtTheLastWholeLine();
     void fixedColumnsLineUp();
     void pictureIsFittedIntoItsBox_data();
     void pictureIsFittedIntoItsBox();
@@ -143,6 +146,33 @@ void TestReportPdf::lineWithoutWrapIsCutAtTheBoxEdge() {
     for (const PdfWord &w : pdf.words(0))
         if (wrapped.contains(w.box.center()))
             QVERIFY2(w.box.right() <= wrapped.right() + 0.1, qPrintable(w.text));
+}
+
+// A framed, word-wrapped box 12 mm high holds two lines of Arial 10: a longer
+// text shows those two whole lines, nothing of the third, inside the frame.
+void TestReportPdf::tooLongForItsBoxEndsAtTheLastWholeLine() {
+    Fixture f;
+    QStringList words;
+    for (int i = 1; i <= 40; ++i)
+        words.append(QStringLiteral("parola%1").arg(i));
+    QVERIFY(f.engine.setText(QStringLiteral("txtRiquadro"), words.join(QLatin1Char(' '))));
+    QVERIFY(f.engine.exportPdf(f.pdf(), PdfSettings()));
+    const PdfText pdf(f.pdf());
+    const QRectF box = PdfText::points(pageBox(f.engine, QStringLiteral("txtRiquadro")));
+    QList<double> lineTops;
+    QStringList shown;
+    for (const PdfWord &w : pdf.words(0)) {
+        if (!w.box.intersects(box))
+            continue;
+        shown.append(w.text);
+        QVERIFY2(w.box.bottom() <= box.bottom() + 0.2,
+                 qPrintable(w.text + QStringLiteral(" crosses the bottom")));
+        if (!lineTops.contains(w.box.top()))
+            lineTops.append(w.box.top());
+    }
+    QCOMPARE(lineTops.size(), 2);
+    QVERIFY(shown.size() > 4);
+    QCOMPARE(shown, words.mid(0, shown.size())); // the first words, in order, none lost between
 }
 
 void TestReportPdf::fixedColumnsLineUp() {

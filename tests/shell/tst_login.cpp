@@ -3,12 +3,14 @@
 #include "shell/Application.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
+#include "shell/Crypt.h"
 #include "ui/Guida.h"
 #include "ui/LinkLabel.h"
 #include "ui/ModuleWindow.h"
 #include "shell/Password.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -168,6 +170,60 @@ private slots:
             messages->lastText().startsWith(QStringLiteral("Attenzione: la nuova password può contenere")));
         QVERIFY(s.cambiaPassword->isVisible());
         QVERIFY(folder->read(QStringLiteral("unins000.dll")) == kFirstAccessStore);
+    }
+
+    // Every length the change accepts is stored whole and logs in again, the
+    // longest ones beyond the settings library's line too.
+    void longPasswordsAreStoredAndLogIn_data() {
+        QTest::addColumn<int>("length");
+        QTest::newRow("251, the longest line the library writes") << 251;
+        QTest::newRow("252") << 252;
+        QTest::newRow("255, the most the scrambling holds") << 255;
+    }
+    void longPasswordsAreStoredAndLogIn() {
+        QFETCH(int, length);
+        QString fresh;
+        for (int i = 0; i < length; ++i)
+            fresh += QLatin1Char(char('a' + i % 26));
+        changePassword(QStringLiteral("pergolatoviola"), fresh, fresh);
+        QCOMPARE(messages->lastText(), QStringLiteral("Modifica della password completata con successo."));
+        const QByteArray store = folder->read(QStringLiteral("unins000.dll"));
+        QVERIFY(store.startsWith("[Accesso]"));
+        QVERIFY(store.contains("Valore=" + Crypt::Scramble(fresh.toUpper()).toLatin1() + '\n') ||
+                store.contains("Valore=" + Crypt::Scramble(fresh.toUpper()).toLatin1() + "\r\n"));
+        messages->clear();
+        QVERIFY(!login(fresh.left(length - 1)));
+        QCOMPARE(messages->lastText(), kWrong);
+        messages->clear();
+        QVERIFY(login(fresh.toUpper()));
+        QVERIFY(messages->shown.isEmpty());
+        // And it can be changed again from there.
+        changePassword(fresh, QStringLiteral("breve"), QStringLiteral("breve"));
+        QCOMPARE(messages->lastText(), QStringLiteral("Modifica della password completata con successo."));
+        QVERIFY(login(QStringLiteral("BREVE")));
+    }
+
+    // A store that is there but cannot be read (here a folder of that name)
+    // is a reading error, as a corrupt value is, never a wrong password.
+    void unreadableStoreGivesTheReadingError() {
+        QVERIFY(QFile::remove(folder->file(QStringLiteral("unins000.dll"))));
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("unins000.dll")));
+        QVERIFY(!login(QStringLiteral("pergolatoviola")));
+        QCOMPARE(messages->lastText(), kReadError);
+        QCOMPARE(messages->shown.size(), 1);
+    }
+
+    // The login screen is the main window: closing it by any means ends the
+    // program; hiding it for the change-password screen does not.
+    void closingTheLoginEndsTheProgram() {
+        s.password->show();
+        s.password->btnCambiaPassword->click();
+        QCOMPARE(terminated, 0);
+        s.cambiaPassword->close();
+        QVERIFY(s.password->isVisible());
+        QCOMPARE(terminated, 0);
+        s.password->close();
+        QCOMPARE(terminated, 1);
     }
 
     void unwritableStoreKeepsTheOldPassword() {

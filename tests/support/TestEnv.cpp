@@ -5,8 +5,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 TempProgramFolder::TempProgramFolder() { ProgramFolder::setPath(m_dir.path()); }
 TempProgramFolder::~TempProgramFolder() { ProgramFolder::setPath(QString()); }
@@ -21,6 +26,37 @@ void TempProgramFolder::write(const QString &name, const QByteArray &bytes) cons
     QFile f(file(name));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(bytes);
+}
+
+namespace {
+bool run(const QString &program, const QStringList &arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+} // namespace
+
+ReadOnlyPath::ReadOnlyPath(const QString &path) : m_path(path) {
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0) {
+        if (!run(QStringLiteral("mount"), {QStringLiteral("--bind"), path, path}))
+            return;
+        m_mounted = true;
+        m_ok = run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro,bind"), path});
+        return;
+    }
+#endif
+    m_permissions = int(QFile::permissions(path));
+    const auto writable =
+        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    m_ok = QFile::setPermissions(path, QFileDevice::Permissions(m_permissions) & ~writable);
+}
+
+ReadOnlyPath::~ReadOnlyPath() {
+    if (m_mounted)
+        run(QStringLiteral("umount"), {m_path});
+    else if (m_ok)
+        QFile::setPermissions(m_path, QFileDevice::Permissions(m_permissions));
 }
 
 ScriptedMessages::ScriptedMessages() { Messages::setSink(this); }

@@ -26,6 +26,23 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Makes a folder or a file read-only for the life of the object, as a
+// read-only share or copy is, also for root (who ignores permissions): a
+// read-only bind mount as root, the permissions otherwise. ok() is false when
+// neither can be done (the test then skips).
+class ReadOnlyPath {
+public:
+    explicit ReadOnlyPath(const QString &path);
+    ~ReadOnlyPath();
+    bool ok() const { return m_ok; }
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+    bool m_ok = false;
+    int m_permissions = 0;
+};
+
 struct ShownMessage {
     MessageKind kind;
     QString text;
