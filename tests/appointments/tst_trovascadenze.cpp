@@ -93,6 +93,8 @@ private slots:
                                                   << QStringList{"Mario Rossi", "Mario Rossi"};
         QTest::newRow("trailing blank at field end")
             << QStringList{"txtContatto"} << QStringList{"Rossi "} << QStringList{"ROSSI LUCA"};
+        QTest::newRow("pasted line break is a blank")
+            << QStringList{"txtContatto"} << QStringList{"Rossi\n"} << QStringList{"ROSSI LUCA"};
         QTest::newRow("blank-only criterion is ignored")
             << QStringList{"txtContatto", "txtNote"} << QStringList{"Verdi", " "} << QStringList{};
         QTest::newRow("blank-only criterion alone")
