@@ -1,8 +1,13 @@
 #include "clients/Clienti.h"
 
+#include "clients/AllegaExcel.h"
+#include "clients/ClientPrint.h"
 #include "clients/ClientiHelp.h"
+#include "clients/ExpClienti.h"
+#include "clients/Ricontatta.h"
 #include "clients/TrovaClienti.h"
 #include "core/Archives.h"
+#include "core/Messages.h"
 #include "core/OpenURL.h"
 #include "core/Provinces.h"
 #include "core/TextRules.h"
@@ -12,6 +17,7 @@
 #include "ui/CardScreen.h"
 #include "ui/Guida.h"
 #include "ui/Satellite.h"
+#include "privacy/PrivacyForm.h"
 #include "validators/Checks.h"
 
 #include <QCheckBox>
@@ -300,13 +306,20 @@ void TfrmClienti::buildScreen() {
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    // Screens built with the services, recontact, print and privacy
-    // modules: present, not yet in use.
-    for (QToolButton *b : {cmdAnteprima, cmdStampa, cmdPDF, btnProve, cmdRicontatta, cmdEsporta, btnPrivacy})
-        b->setEnabled(false);
-
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmClienti::cmdTrovaClick);
     connect(cmdFile, &QToolButton::clicked, this, &TfrmClienti::cmdFileClick);
+    connect(btnProve, &QToolButton::clicked, this, &TfrmClienti::btnProveClick);
+    connect(cmdRicontatta, &QToolButton::clicked, this, [this]() {
+        openSatellite<TfrmRicontatta>(
+            this, [this](TfrmRicontatta *list) { list->setHandBack(m_card->showChosen()); });
+    });
+    connect(cmdEsporta, &QToolButton::clicked, this, [this]() { openSatellite<TfrmExpClienti>(this); });
+    // Print, preview and PDF take the card as it is on screen, saved or not.
+    connect(cmdStampa, &QToolButton::clicked, this, [this]() { ClientPrint::print(this, shownRecord()); });
+    connect(cmdAnteprima, &QToolButton::clicked, this,
+            [this]() { ClientPrint::preview(this, shownRecord()); });
+    connect(cmdPDF, &QToolButton::clicked, this, [this]() { ClientPrint::pdf(this, shownRecord()); });
+    connect(btnPrivacy, &QToolButton::clicked, this, &TfrmClienti::btnPrivacyClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmClienti::btnEmailClick);
     connect(btnCodFisc, &QToolButton::clicked, this, &TfrmClienti::btnCodFiscClick);
     connect(btnPartitaIva, &QToolButton::clicked, this,
@@ -433,3 +446,42 @@ void TfrmClienti::btnEmailClick() {
 }
 
 void TfrmClienti::btnCodFiscClick() { Checks::taxCodeField(this, Text::trim(txtCodFisc->text())); }
+
+Record TfrmClienti::shownRecord() const {
+    Record client(Archives::clients());
+    m_card->collect(client);
+    return client;
+}
+
+// The services live in the file named after the stored record number: only a
+// stored card with a name opens them.
+void TfrmClienti::btnProveClick() {
+    if (m_card->position() == 0) {
+        Messages::warning(this, QStringLiteral("Attenzione: il riepilogo dei servizi può essere visualizzato "
+                                               "soltanto dopo aver salvato la scheda del cliente."));
+        return;
+    }
+    if (Text::trim(txtCliente->text()).isEmpty()) {
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: per visualizzare il riepilogo dei servizi è necessario "
+                                         "indicare il nome del cliente."));
+        txtCliente->setFocus();
+        return;
+    }
+    auto *services = new TfrmAllegaExcel(this, m_card->position(), txtCliente->text());
+    services->setAttribute(Qt::WA_DeleteOnClose);
+    services->exec();
+}
+
+void TfrmClienti::btnPrivacyClick() {
+    PrivacyForm::open(this, {{"txtPaziente", txtCliente->text()},
+                             {"txtComuneNasc", txtComuneNasc->text()},
+                             {"txtProvNasc", txtProvNasc->currentText()},
+                             {"txtDataNasc", txtDataNasc->text()},
+                             {"txtComuneRes", txtComuneRes->text()},
+                             {"txtProvRes", txtProvRes->currentText()},
+                             {"txtCapRes", txtCapRes->text()},
+                             {"txtIndirizzo", txtIndirizzoRes->text()},
+                             {"txtCodFisc", txtCodFisc->text()},
+                             {"txtRecapito", txtRecapito->text()}});
+}

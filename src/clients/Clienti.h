@@ -1,6 +1,7 @@
 #pragma once
 // The client card: the only screen that creates or changes the clients of
 // Contatti.pro. Long-lived; every showing starts from a new, empty card.
+#include "core/RecordLayout.h"
 #include "ui/ModuleWindow.h"
 
 class CardScreen;
@@ -43,6 +44,10 @@ private:
     void cmdFileClick();
     void btnEmailClick();
     void btnCodFiscClick();
+    void btnProveClick();
+    void btnPrivacyClick();
+    // The card's values as they are on screen, saved or not.
+    Record shownRecord() const;
 
     CardScreen *m_card = nullptr;
 };

@@ -532,15 +532,6 @@ private slots:
         QVERIFY(text.startsWith(QStringLiteral("L'app Clienti e Servizi raccoglie")));
     }
 
-    void laterCommandsArePresentButDisabled() {
-        for (QToolButton *b : {card->cmdAnteprima, card->cmdStampa, card->cmdPDF, card->btnProve,
-                               card->cmdRicontatta, card->cmdEsporta, card->btnPrivacy})
-            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-        for (QToolButton *b :
-             {card->cmdNuovo, card->cmdSalva, card->cmdTrova, card->cmdFile, card->cmdDuplica})
-            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-    }
-
     void hints() {
         const QList<QPair<QWidget *, QString>> cases = {
             {card->cmdFile, "Allega file alla scheda corrente."},
