@@ -76,7 +76,9 @@ QHBoxLayout *row(QWidget *band, std::initializer_list<Cell> cells) {
         if (c.caption) {
             if (!first)
                 r->addSpacing(10);
-            r->addWidget(CardParts::caption(QString::fromUtf8(c.caption), band));
+            QLabel *caption = CardParts::caption(QString::fromUtf8(c.caption), band);
+            caption->setMinimumWidth(caption->sizeHint().width()); // the fields give way, never the caption
+            r->addWidget(caption);
         }
         r->addWidget(c.widget, c.stretch);
         first = false;
@@ -115,9 +117,9 @@ void TfrmClienti::buildScreen() {
     txtSesso = edit(personal, "txtSesso");
     txtSesso->setAlignment(Qt::AlignCenter);
     txtSesso->setFixedWidth(44);
-    txtIndirizzoRes = edit(personal, "txtIndirizzoRes", 240);
+    txtIndirizzoRes = edit(personal, "txtIndirizzoRes", 160);
     txtProvRes = provinceList(personal, "txtProvRes");
-    txtComuneRes = edit(personal, "txtComuneRes", 180);
+    txtComuneRes = edit(personal, "txtComuneRes", 140);
     txtCapRes = edit(personal, "txtCapRes");
     txtCapRes->setFixedWidth(70);
     {
