@@ -20,9 +20,10 @@ packages=(
 if [ "$mode" = "test" ] && ! command -v soffice >/dev/null 2>&1; then
   packages+=(libreoffice-calc-nogui)
 fi
-# ... and drive a few screens through a real X server (pointer, window close).
+# ... drive a few screens through a real X server (pointer, window close), and
+# read the privacy document back through LibreOffice's Writer part.
 if [ "$mode" = "test" ]; then
-  packages+=(xvfb xdotool)
+  packages+=(xvfb xdotool libreoffice-writer-nogui)
 fi
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
+#include "clients/Clienti.h"
 #include "core/Formats.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
@@ -37,6 +38,8 @@ Screens createScreens() {
     s.scadenze = new TfrmArchivio_Scadenze;
     s.agenda->setCard(s.scadenze);
     s.avvio->setModule(5, s.agenda);
+    s.clienti = new TfrmClienti;
+    s.avvio->setModule(3, s.clienti);
     ModuleWindow::setMenu(s.avvio);
     current() = s;
     return s;
@@ -46,6 +49,7 @@ const Screens &screens() { return current(); }
 
 void destroyScreens() {
     Screens &s = current();
+    delete s.clienti;
     delete s.scadenze;
     delete s.agenda;
     delete s.cambiaPassword;

@@ -2,6 +2,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "clients/ClientiHelp.h"
 
 namespace {
 
@@ -234,7 +235,8 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(), agendaHelp(), appointmentGridHelp(), appointmentCardHelp(), archiveExportHelp()};
+    return {mainHelp(),          agendaHelp(),    appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), clientCardHelp()};
 }
 
 } // namespace HelpTexts
