@@ -2,6 +2,7 @@
 
 #include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
+#include "contracts/Contratto.h"
 #include "core/Formats.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
@@ -35,6 +36,8 @@ Screens createScreens() {
     s.scadenze = new TfrmArchivio_Scadenze;
     s.agenda->setCard(s.scadenze);
     s.avvio->setModule(5, s.agenda);
+    s.contratto = new TfrmContratto;
+    s.avvio->setModule(4, s.contratto);
     ModuleWindow::setMenu(s.avvio);
     current() = s;
     return s;
@@ -44,6 +47,7 @@ const Screens &screens() { return current(); }
 
 void destroyScreens() {
     Screens &s = current();
+    delete s.contratto;
     delete s.scadenze;
     delete s.agenda;
     delete s.cambiaPassword;

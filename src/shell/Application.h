@@ -6,6 +6,7 @@ class TfrmAvvio;
 class TfrmCambiaPassword;
 class TfrmArchivio_Scadenze;
 class TfrmAgenda;
+class TfrmContratto;
 
 namespace Tersalia {
 
@@ -15,6 +16,7 @@ struct Screens {
     TfrmCambiaPassword *cambiaPassword = nullptr;
     TfrmAgenda *agenda = nullptr;
     TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card, shown by the agenda
+    TfrmContratto *contratto = nullptr;
 };
 
 // Creates the long-lived screens in their start-up order and wires the

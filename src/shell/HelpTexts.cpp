@@ -2,6 +2,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "contracts/ContrattoHelp.h"
 
 namespace {
 
@@ -234,7 +235,8 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(), agendaHelp(), appointmentGridHelp(), appointmentCardHelp(), archiveExportHelp()};
+    return {mainHelp(),          agendaHelp(),   appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), contractHelp(), contractExportHelp()};
 }
 
 } // namespace HelpTexts

@@ -4,6 +4,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "contracts/ContrattoHelp.h"
 #include "core/TextRules.h"
 #include "shell/HelpTexts.h"
 #include "shell/PasswordStore.h"
@@ -69,8 +70,9 @@ void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
 }
 
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
-    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(), appointmentGridHelp(),
-                                      appointmentCardHelp(), archiveExportHelp()};
+    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
+                                      appointmentCardHelp(), archiveExportHelp(), contractHelp(),
+                                      contractExportHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {
