@@ -1,5 +1,6 @@
 #include "contracts/Contratto.h"
 
+#include "clients/ClientSearch.h"
 #include "contracts/AnteprimaCon.h"
 #include "contracts/ContractSettings.h"
 #include "contracts/ContrattoHelp.h"
@@ -16,9 +17,10 @@
 #include "core/TextRules.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
+#include "ui/AllegaCartella.h"
 #include "ui/CardScreen.h"
 #include "ui/Guida.h"
-#include "ui/Provinces.h"
+#include "core/Provinces.h"
 #include "ui/Satellite.h"
 #include "validators/Checks.h"
 
@@ -365,11 +367,12 @@ void TfrmContratto::buildScreen() {
     layout->addLayout(main, 1);
     layout->addLayout(bottom);
 
-    // The client search and the attachments screen are built elsewhere:
-    // present, not yet in use.
-    cmdImporta->setEnabled(false);
-    cmdAllega->setEnabled(false);
-
+    connect(cmdImporta, &QToolButton::clicked, this, [this]() {
+        ClientSearch::open(this, QStringLiteral("contratto"),
+                           [this](const Record &client, qint64) { importClient(client); });
+    });
+    connect(cmdAllega, &QToolButton::clicked, this,
+            [this]() { TfrmAllegaCartella::edit(this, QStringLiteral("contratti")); });
     connect(cmdTrova, &QToolButton::clicked, this, [this]() {
         openSatellite<TfrmTrovaContratti>(this, [this](TfrmTrovaContratti *search) {
             search->lblMemory->setText(QStringLiteral("contratti"));

@@ -2,6 +2,7 @@
 
 #include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
+#include "clients/Clienti.h"
 #include "contracts/Contratto.h"
 #include "core/Formats.h"
 #include "shell/Avvio.h"
@@ -36,6 +37,8 @@ Screens createScreens() {
     s.scadenze = new TfrmArchivio_Scadenze;
     s.agenda->setCard(s.scadenze);
     s.avvio->setModule(5, s.agenda);
+    s.clienti = new TfrmClienti;
+    s.avvio->setModule(3, s.clienti);
     s.contratto = new TfrmContratto;
     s.avvio->setModule(4, s.contratto);
     ModuleWindow::setMenu(s.avvio);
@@ -47,6 +50,7 @@ const Screens &screens() { return current(); }
 
 void destroyScreens() {
     Screens &s = current();
+    delete s.clienti;
     delete s.contratto;
     delete s.scadenze;
     delete s.agenda;

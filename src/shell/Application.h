@@ -6,6 +6,7 @@ class TfrmAvvio;
 class TfrmCambiaPassword;
 class TfrmArchivio_Scadenze;
 class TfrmAgenda;
+class TfrmClienti;
 class TfrmContratto;
 
 namespace Tersalia {
@@ -16,6 +17,7 @@ struct Screens {
     TfrmCambiaPassword *cambiaPassword = nullptr;
     TfrmAgenda *agenda = nullptr;
     TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card, shown by the agenda
+    TfrmClienti *clienti = nullptr;
     TfrmContratto *contratto = nullptr;
 };
 

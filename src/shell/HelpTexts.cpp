@@ -2,6 +2,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
 
 namespace {
@@ -235,8 +236,8 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(),          agendaHelp(),   appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), contractHelp(), contractExportHelp()};
+    return {mainHelp(),          agendaHelp(),     appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), clientCardHelp(), contractHelp(),        contractExportHelp()};
 }
 
 } // namespace HelpTexts

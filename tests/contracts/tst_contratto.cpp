@@ -9,7 +9,9 @@
 #include "core/Clock.h"
 #include "core/IniFile.h"
 #include "core/TextRules.h"
+#include "ui/AllegaCartella.h"
 #include "ui/CardScreen.h"
+#include "ui/SearchScreen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -624,6 +626,57 @@ private slots:
         QCOMPARE(stored(archive(), 3, TipoImpianto), QByteArray("Ufficio"));
     }
 
+    // Through the real client search: the client double-clicked fills the client block.
+    void importThroughTheClientSearch() {
+        Record client(Archives::clients());
+        client.set("Cliente", QStringLiteral("Neri Paolo"));
+        client.set("ComuneRes", QStringLiteral("Lucca"));
+        client.set("ProvRes", QStringLiteral("LU"));
+        client.set("Estremi", QStringLiteral("Contanti"));
+        seams->folder.write(QStringLiteral("Contatti.pro"), client.bytes());
+        QString caller;
+        whenModal([&](QWidget *w) {
+            auto *search = qobject_cast<SearchScreen *>(w);
+            QVERIFY(search);
+            caller = search->lblMemory->text();
+            search->btnCercaClick();
+            search->loadLine(0);
+            if (search->isVisible())
+                search->close();
+        });
+        screen->cmdImporta->click();
+        QCOMPARE(caller, QStringLiteral("contratto"));
+        QCOMPARE(screen->txtCliente->text(), QStringLiteral("Neri Paolo"));
+        QCOMPARE(screen->txtComuneCli->text(), QStringLiteral("Lucca"));
+        QCOMPARE(screen->txtProvCli->currentText(), QStringLiteral("LU"));
+        QCOMPARE(screen->txtPagamento->text(), QStringLiteral("Contanti"));
+        QCOMPARE(screen->lblPosizione->text(), QString());
+    }
+
+    // Allega file opens the attachments screen on this card's six hidden labels.
+    void attachmentsScreenGetsTheCardsBlock() {
+        writeArchive(threeContracts());
+        screen->cmdPrimo->click();
+        screen->cmdAvanti->click();
+        QString caller, file, desc;
+        whenModal([&](QWidget *w) {
+            auto *attach = qobject_cast<TfrmAllegaCartella *>(w);
+            QVERIFY(attach);
+            caller = attach->lblMemory->text();
+            file = attach->txtFile01->text();
+            desc = attach->txtDesc01->text();
+            attach->txtDesc02->setText(QStringLiteral("Planimetria"));
+            attach->btnApplicaClick();
+        });
+        screen->cmdAllega->click();
+        QCOMPARE(caller, QStringLiteral("contratti"));
+        QCOMPARE(file, QStringLiteral("contratto_due.pdf"));
+        QCOMPARE(desc, QStringLiteral("Copia firmata"));
+        QCOMPARE(screen->lblDesc[1]->text(), QStringLiteral("Planimetria"));
+        screen->cmdSalva->click();
+        QCOMPARE(stored(archive(), 2, Desc02), QByteArray("Planimetria"));
+    }
+
     void checkButtons_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("field");
@@ -687,7 +740,6 @@ private slots:
     }
 
     void hints() {
-        QCOMPARE(screen->cmdImporta->isEnabled(), false); // the client search is not installed here
         const struct {
             QWidget *w;
             const char *hint;
