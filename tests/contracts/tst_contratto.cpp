@@ -9,6 +9,8 @@
 #include "core/Clock.h"
 #include "core/IniFile.h"
 #include "core/TextRules.h"
+#include "shell/Application.h"
+#include "shell/Avvio.h"
 #include "ui/AllegaCartella.h"
 #include "ui/CardScreen.h"
 #include "ui/SearchScreen.h"
@@ -737,6 +739,24 @@ private slots:
         QCOMPARE(title, QStringLiteral("App Stesura Contratti"));
         QVERIFY(text.contains(
             QStringLiteral("premere il pulsante con la scritta \"N.\" e indicare il numero iniziale.")));
+    }
+
+    // The main menu's "STESURA CONTRATTI PULIZIE" opens the screen; closing it shows the menu again.
+    void openedFromTheMainMenu() {
+        seams->folder.write(kIni, "[Ditta Pulizie]\r\nDenominazione=Splendor\r\n");
+        const Tersalia::Screens screens = Tersalia::createScreens();
+        screens.avvio->show();
+        QToolButton *button = screens.avvio->moduleButton(4);
+        QVERIFY(button->isEnabled());
+        QCOMPARE(button->objectName(), QStringLiteral("imgApp04"));
+        button->click();
+        QVERIFY(screens.contratto->isVisible());
+        QVERIFY(!screens.avvio->isVisible());
+        QCOMPARE(screens.contratto->txtDitta->text(), QStringLiteral("Splendor"));
+        screens.contratto->cmdEsci->click();
+        QVERIFY(!screens.contratto->isVisible());
+        QVERIFY(screens.avvio->isVisible());
+        Tersalia::destroyScreens();
     }
 
     void hints() {
