@@ -3,6 +3,7 @@
 #include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "clients/Clienti.h"
+#include "contracts/Contratto.h"
 #include "core/Formats.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
@@ -40,6 +41,8 @@ Screens createScreens() {
     s.avvio->setModule(5, s.agenda);
     s.clienti = new TfrmClienti;
     s.avvio->setModule(3, s.clienti);
+    s.contratto = new TfrmContratto;
+    s.avvio->setModule(4, s.contratto);
     ModuleWindow::setMenu(s.avvio);
     current() = s;
     return s;
@@ -50,6 +53,7 @@ const Screens &screens() { return current(); }
 void destroyScreens() {
     Screens &s = current();
     delete s.clienti;
+    delete s.contratto;
     delete s.scadenze;
     delete s.agenda;
     delete s.cambiaPassword;

@@ -7,6 +7,7 @@ class TfrmCambiaPassword;
 class TfrmArchivio_Scadenze;
 class TfrmAgenda;
 class TfrmClienti;
+class TfrmContratto;
 
 namespace Tersalia {
 
@@ -17,6 +18,7 @@ struct Screens {
     TfrmAgenda *agenda = nullptr;
     TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card, shown by the agenda
     TfrmClienti *clienti = nullptr;
+    TfrmContratto *contratto = nullptr;
 };
 
 // Creates the long-lived screens in their start-up order and wires the

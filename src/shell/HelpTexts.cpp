@@ -3,6 +3,7 @@
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "clients/ClientiHelp.h"
+#include "contracts/ContrattoHelp.h"
 
 namespace {
 
@@ -235,8 +236,8 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(),          agendaHelp(),    appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), clientCardHelp()};
+    return {mainHelp(),          agendaHelp(),     appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), clientCardHelp(), contractHelp(),        contractExportHelp()};
 }
 
 } // namespace HelpTexts

@@ -5,6 +5,7 @@
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "clients/ClientiHelp.h"
+#include "contracts/ContrattoHelp.h"
 #include "core/TextRules.h"
 #include "shell/HelpTexts.h"
 #include "shell/PasswordStore.h"
@@ -72,7 +73,8 @@ void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
 
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
     const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
-                                      appointmentCardHelp(), archiveExportHelp(), clientCardHelp()};
+                                      appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
+                                      contractHelp(),        contractExportHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {

@@ -1,0 +1,602 @@
+#include "contracts/Contratto.h"
+
+#include "clients/ClientSearch.h"
+#include "contracts/AnteprimaCon.h"
+#include "contracts/ContractSettings.h"
+#include "contracts/ContrattoHelp.h"
+#include "contracts/ExpContratti.h"
+#include "contracts/Logo.h"
+#include "contracts/Numerazione.h"
+#include "contracts/StampaCon.h"
+#include "contracts/TrovaContratti.h"
+#include "core/Archives.h"
+#include "core/Clock.h"
+#include "core/Formats.h"
+#include "core/IniFile.h"
+#include "core/Messages.h"
+#include "core/TextRules.h"
+#include "ui/CardIcons.h"
+#include "ui/CardParts.h"
+#include "ui/AllegaCartella.h"
+#include "ui/CardScreen.h"
+#include "ui/Guida.h"
+#include "core/Provinces.h"
+#include "ui/Satellite.h"
+#include "validators/Checks.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using Symbol = CardIcons::Symbol;
+
+namespace {
+
+const QColor kBand(96, 70, 150);
+
+QLineEdit *edit(QWidget *parent, const char *name) {
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    return e;
+}
+
+QComboBox *combo(QWidget *parent, const char *name, const QStringList &items) {
+    auto *c = new QComboBox(parent);
+    c->setObjectName(QLatin1String(name));
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    return c;
+}
+
+QLabel *hidden(QWidget *parent, const QString &name, const QString &text) {
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->hide();
+    return l;
+}
+
+// A command picture of the contract screen that the shared icons lack: a
+// short text on the command's tile ("N." for the numbering, the euro sign for
+// the logo).
+QIcon textIcon(const QString &text, const QColor &color) {
+    QIcon icon;
+    for (int s : {16, 24, 32, 48}) {
+        QPixmap pm(s, s);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(color);
+        p.drawRoundedRect(QRectF(0.5, 0.5, s - 1, s - 1), s / 5.0, s / 5.0);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setBold(true);
+        f.setPixelSize(int(s * 0.5));
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, text);
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+// Caption and field into a band's grid, at a row and a column pair.
+void put(QGridLayout *g, int row, int col, const QString &caption, QWidget *field, int span = 1) {
+    auto *c = CardParts::caption(caption, field->parentWidget());
+    g->addWidget(c, row, col);
+    g->addWidget(field, row, col + 1, 1, span);
+}
+
+void put(QGridLayout *g, int row, int col, const QString &caption, QLayout *fields, QWidget *parent,
+         int span = 1) {
+    g->addWidget(CardParts::caption(caption, parent), row, col);
+    g->addLayout(fields, row, col + 1, 1, span);
+}
+
+QHBoxLayout *row(std::initializer_list<QWidget *> widgets) {
+    auto *r = new QHBoxLayout;
+    r->setSpacing(6);
+    for (QWidget *w : widgets)
+        r->addWidget(w, qobject_cast<QLineEdit *>(w) ? 1 : 0);
+    return r;
+}
+
+} // namespace
+
+TfrmContratto::TfrmContratto(QWidget *parent) : ModuleWindow(parent) {
+    setObjectName(QStringLiteral("frmContratto"));
+    setWindowTitle(QStringLiteral("  Tersalia - Stesura Contratti"));
+    setMinimumSize(1240, 760);
+    buildScreen();
+    buildCard();
+}
+
+QString TfrmContratto::companyNotSavedText() {
+    return QStringLiteral(
+        "Attenzione: non è stato possibile salvare i dati dell'impresa di pulizie nel file "
+        "Contratti.ini.\n\r\n\rI dati restano visualizzati nella schermata fino alla chiusura del programma: "
+        "accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+}
+
+void TfrmContratto::buildScreen() {
+    auto *background = new CardBackground(this);
+    setCentralWidget(background);
+    background->setStyleSheet(CardParts::styleSheet());
+
+    auto *title =
+        new CardTitle(QStringLiteral("STESURA CONTRATTI PULIZIE"),
+                      CardIcons::pixmap(Symbol::Print, 56, QColor(150, 110, 200)), kBand, background);
+    title->setObjectName(QStringLiteral("imgTitolo"));
+
+    // IMPRESA DI PULIZIE.
+    auto *company = new CardBand(QStringLiteral("IMPRESA DI PULIZIE"), kBand, background);
+    company->setObjectName(QStringLiteral("panDitta"));
+    txtDitta = edit(company, "txtDitta");
+    txtPartitaIva = edit(company, "txtPartitaIva");
+    btnPartitaIva = CardParts::iconButton(company, "btnPartitaIva", CardIcons::icon(Symbol::Done), 26);
+    txtCodFisc = edit(company, "txtCodFisc");
+    btnCodFisc = CardParts::iconButton(company, "btnCodFisc", CardIcons::icon(Symbol::Done), 26);
+    txtSede = edit(company, "txtSede");
+    txtProvRes = combo(company, "txtProvRes", Provinces::codes());
+    txtProvRes->setFixedWidth(70);
+    txtCapRes = edit(company, "txtCapRes");
+    txtCapRes->setFixedWidth(70);
+    txtVia = edit(company, "txtVia");
+    txtTelUff = edit(company, "txtTelUff");
+    txtTelCel = edit(company, "txtTelCel");
+    txtFax = edit(company, "txtFax");
+    {
+        QGridLayout *g = company->grid();
+        put(g, 0, 0, QStringLiteral("Impresa di Pulizie:"), txtDitta, 3);
+        put(g, 1, 0, QStringLiteral("Partita IVA:"), row({txtPartitaIva, btnPartitaIva}), company);
+        put(g, 1, 2, QStringLiteral("Codice fiscale:"), row({txtCodFisc, btnCodFisc}), company);
+        auto *office = row({txtSede, CardParts::caption(QStringLiteral("Prov."), company), txtProvRes,
+                            CardParts::caption(QStringLiteral("CAP:"), company), txtCapRes});
+        put(g, 2, 0, QStringLiteral("Città sede legale:"), office, company, 3);
+        put(g, 3, 0, QStringLiteral("Via e numero civico:"), txtVia, 3);
+        put(g, 4, 0, QStringLiteral("Telefono:"), txtTelUff);
+        put(g, 4, 2, QStringLiteral("PEC:"), txtTelCel);
+        put(g, 5, 0, QStringLiteral("Responsabile legale:"), txtFax, 3);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(3, 1);
+    }
+
+    // CONTRATTO: number, date, place.
+    auto *contract = new CardBand(QStringLiteral("CONTRATTO"), kBand, background);
+    contract->setObjectName(QStringLiteral("panContratto"));
+    txtNumContratto = edit(contract, "txtNumContratto");
+    txtNumContratto->setAlignment(Qt::AlignCenter);
+    txtData = edit(contract, "txtData");
+    txtData->setAlignment(Qt::AlignCenter);
+    btnData = CardParts::iconButton(contract, "btnData", CardIcons::icon(Symbol::Calendar), 26);
+    txtLuogo = edit(contract, "txtLuogo");
+    {
+        QGridLayout *g = contract->grid();
+        put(g, 0, 0, QStringLiteral("CONTRATTO N."), txtNumContratto);
+        put(g, 1, 0, QStringLiteral("Data stipula:"), row({txtData, btnData}), contract);
+        put(g, 2, 0, QStringLiteral("Luogo stipula:"), txtLuogo);
+        g->setColumnStretch(1, 1);
+        g->setRowStretch(3, 1);
+    }
+
+    // CLIENTE.
+    auto *client = new CardBand(QStringLiteral("CLIENTE"), kBand, background);
+    client->setObjectName(QStringLiteral("panCliente"));
+    txtCliente = edit(client, "txtCliente");
+    cmdImporta = CardParts::iconButton(client, "cmdImporta", CardIcons::icon(Symbol::Import), 26);
+    txtComuneCli = edit(client, "txtComuneCli");
+    txtProvCli = combo(client, "txtProvCli", Provinces::codes());
+    txtProvCli->setFixedWidth(70);
+    txtCapCli = edit(client, "txtCapCli");
+    txtCapCli->setFixedWidth(70);
+    txtPartitaIvaCli = edit(client, "txtPartitaIvaCli");
+    btnPartitaIvaCli = CardParts::iconButton(client, "btnPartitaIvaCli", CardIcons::icon(Symbol::Done), 26);
+    txtCodFiscCli = edit(client, "txtCodFiscCli");
+    btnCodFiscCli = CardParts::iconButton(client, "btnCodFiscCli", CardIcons::icon(Symbol::Done), 26);
+    txtViaCli = edit(client, "txtViaCli");
+    txtTelCli = edit(client, "txtTelCli");
+    txtQualitaCli = combo(client, "txtQualitaCli",
+                          {QStringLiteral("Giornaliera"), QStringLiteral("Settimanale"),
+                           QStringLiteral("Bisettimanale"), QStringLiteral("Mensile")});
+    {
+        QGridLayout *g = client->grid();
+        put(g, 0, 0, QStringLiteral("Cliente:"), row({txtCliente, cmdImporta}), client, 3);
+        auto *town = row({txtComuneCli, CardParts::caption(QStringLiteral("Prov."), client), txtProvCli,
+                          CardParts::caption(QStringLiteral("CAP:"), client), txtCapCli});
+        put(g, 1, 0, QStringLiteral("Comune di residenza:"), town, client, 3);
+        put(g, 2, 0, QStringLiteral("Partita IVA:"), row({txtPartitaIvaCli, btnPartitaIvaCli}), client);
+        put(g, 2, 2, QStringLiteral("Codice fiscale:"), row({txtCodFiscCli, btnCodFiscCli}), client);
+        put(g, 3, 0, QStringLiteral("Via e numero civico:"), txtViaCli, 3);
+        put(g, 4, 0, QStringLiteral("Telefono:"), txtTelCli);
+        put(g, 4, 2, QStringLiteral("Frequenza servizi:"), txtQualitaCli);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(3, 1);
+    }
+
+    // IMMOBILE E CONDIZIONI DEL SERVIZIO.
+    auto *terms = new CardBand(QStringLiteral("IMMOBILE E CONDIZIONI DEL SERVIZIO"), kBand, background);
+    terms->setObjectName(QStringLiteral("panCondizioni"));
+    txtTipoImpianto = edit(terms, "txtTipoImpianto");
+    txtMarca = edit(terms, "txtMarca");
+    txtMatricola = edit(terms, "txtMatricola");
+    txtAlimentazione = edit(terms, "txtAlimentazione");
+    txtAnnoCostruz = edit(terms, "txtAnnoCostruz");
+    txtCaratteristiche = edit(terms, "txtCaratteristiche");
+    txtUbicazione = edit(terms, "txtUbicazione");
+    txtDurata = edit(terms, "txtDurata");
+    txtTotale = edit(terms, "txtTotale");
+    txtPeriodicita =
+        combo(terms, "txtPeriodicita",
+              {QStringLiteral("Mensile"), QStringLiteral("Bimestrale"), QStringLiteral("Trimestrale"),
+               QStringLiteral("Semestrale"), QStringLiteral("Annuale"), QStringLiteral("Tarriffa oraria"),
+               QStringLiteral("Tariffa per intervento")});
+    txtImpCanone = edit(terms, "txtImpCanone");
+    txtImpCanone->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtPagamento = edit(terms, "txtPagamento");
+    {
+        QGridLayout *g = terms->grid();
+        put(g, 0, 0, QStringLiteral("Tipo immobile:"), txtTipoImpianto);
+        put(g, 0, 2, QStringLiteral("Ubicazione immobile:"), txtMarca);
+        put(g, 1, 0, QStringLiteral("Durata contratto:"), txtMatricola);
+        put(g, 1, 2, QStringLiteral("Fornitore dei materiali:"), txtAlimentazione);
+        put(g, 2, 0, QStringLiteral("Foro competente:"), txtAnnoCostruz);
+        put(g, 2, 2, QStringLiteral("Condizioni per recesso:"), txtCaratteristiche);
+        put(g, 3, 0, QStringLiteral("Polizza assicurativa:"), txtUbicazione);
+        put(g, 3, 2, QStringLiteral("Orari intervento:"), txtDurata);
+        put(g, 4, 0, QStringLiteral("Durata intervento:"), txtTotale);
+        put(g, 4, 2, QStringLiteral("Periodicità canone:"), txtPeriodicita);
+        put(g, 5, 0, QStringLiteral("Importo canone:"), txtImpCanone);
+        put(g, 5, 2, QStringLiteral("Modalità di pagamento:"), txtPagamento);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(3, 1);
+    }
+
+    // The activities included and excluded.
+    auto *activities = new CardBand(QStringLiteral("ATTIVITA'"), kBand, background);
+    activities->setObjectName(QStringLiteral("panAttivita"));
+    {
+        QGridLayout *g = activities->grid();
+        auto *inc = new QLabel(QStringLiteral("ATTIVITA' COMPRESE NEL CONTRATTO (es. pulizia pavimenti; "
+                                              "svuotamento cestini; pulizia servizi igienici):"),
+                               activities);
+        auto *exc = new QLabel(QStringLiteral("ATTIVITA' ESCLUSE DAL CONTRATTO (es. spolveratura superfici; "
+                                              "pulizia vetri; lavaggio moquette):"),
+                               activities);
+        for (QLabel *l : {inc, exc}) {
+            l->setProperty("role", QStringLiteral("caption"));
+            l->setWordWrap(true);
+        }
+        g->addWidget(inc, 0, 0, 1, 2);
+        g->addWidget(exc, 0, 2, 1, 2);
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray n = QByteArray::number(i + 1).rightJustified(2, '0');
+            txtOpInc[i] = edit(activities, ("txtOpInc" + n).constData());
+            txtOpEsc[i] = edit(activities, ("txtOpEsc" + n).constData());
+            put(g, i + 1, 0, QStringLiteral("%1.").arg(i + 1), txtOpInc[i]);
+            put(g, i + 1, 2, QStringLiteral("%1.").arg(i + 1), txtOpEsc[i]);
+        }
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(3, 1);
+    }
+
+    // Hidden state.
+    for (int i = 0; i < 3; ++i) {
+        lblFile[i] =
+            hidden(background, QStringLiteral("lblFile0%1").arg(i + 1), QStringLiteral("File0%1").arg(i + 1));
+        lblDesc[i] =
+            hidden(background, QStringLiteral("lblDesc0%1").arg(i + 1), QStringLiteral("Desc0%1").arg(i + 1));
+    }
+    lblInizio = hidden(background, QStringLiteral("lblInizio"), QStringLiteral("1"));
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(company, 3);
+    top->addWidget(contract, 2);
+    auto *card = new QVBoxLayout;
+    card->setSpacing(8);
+    card->addWidget(title);
+    card->addLayout(top);
+    card->addWidget(client);
+    card->addWidget(terms);
+    card->addWidget(activities);
+    card->addStretch();
+
+    // Command column.
+    auto *commands = new CardBand(QString(), kBand, background);
+    commands->setObjectName(QStringLiteral("panComandi"));
+    commands->setFixedWidth(200);
+    auto command = [commands](const char *name, const QString &label, const QIcon &icon) {
+        return CardParts::command(commands, name, label, icon);
+    };
+    cmdNuovo = command("cmdNuovo", QStringLiteral("Nuovo"), CardIcons::icon(Symbol::New));
+    cmdDuplica = command("cmdDuplica", QStringLiteral("Duplica"), CardIcons::icon(Symbol::Duplicate));
+    cmdSalva = command("cmdSalva", QStringLiteral("Salva"), CardIcons::icon(Symbol::Save));
+    cmdTrova = command("cmdTrova", QStringLiteral("Trova"), CardIcons::icon(Symbol::Find));
+    cmdAllega = command("cmdAllega", QStringLiteral("Allega file"), CardIcons::icon(Symbol::Attach));
+    cmdAnteprima = command("cmdAnteprima", QStringLiteral("Anteprima"), CardIcons::icon(Symbol::Preview));
+    cmdStampa = command("cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print));
+    cmdNumerazione = command("cmdNumerazione", QStringLiteral("N. iniziale"),
+                             textIcon(QStringLiteral("N."), QColor(96, 70, 150)));
+    cmdLogo = command("cmdLogo", QStringLiteral("Logo"), textIcon(QStringLiteral("€"), QColor(40, 90, 190)));
+    cmdEsporta = command("cmdEsporta", QStringLiteral("Esporta archivio"), CardIcons::icon(Symbol::Export));
+    cmdGuida = command("cmdGuida", QStringLiteral("Guida"), CardIcons::icon(Symbol::Help));
+    cmdEsci = command("cmdEsci", QStringLiteral("Esci"), CardIcons::icon(Symbol::Exit));
+    {
+        QGridLayout *g = commands->grid();
+        g->setVerticalSpacing(5);
+        int r = 0;
+        for (QToolButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdAllega})
+            g->addWidget(b, r++, 0);
+        g->setRowMinimumHeight(r++, 8);
+        for (QToolButton *b : {cmdAnteprima, cmdStampa})
+            g->addWidget(b, r++, 0);
+        g->setRowMinimumHeight(r++, 8);
+        for (QToolButton *b : {cmdNumerazione, cmdLogo, cmdEsporta})
+            g->addWidget(b, r++, 0);
+        g->setRowStretch(r++, 1);
+        g->addWidget(cmdGuida, r++, 0);
+        g->addWidget(cmdEsci, r++, 0);
+    }
+
+    panInfo = CardParts::hintPanel(background, QStringLiteral("Pronto per stampare una nuova tessera..."));
+    QWidget *navigation = CardParts::navigationRow(background);
+    lblPosizione = navigation->findChild<QLabel *>(QStringLiteral("lblPosizione"));
+    cmdPrimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
+    cmdIndietro = navigation->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
+    cmdAvanti = navigation->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
+    cmdUltimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
+
+    auto *main = new QHBoxLayout;
+    main->setSpacing(14);
+    main->addLayout(card, 1);
+    main->addWidget(commands);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(14);
+    bottom->addWidget(panInfo, 1);
+    bottom->addWidget(navigation);
+    auto *layout = new QVBoxLayout(background);
+    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setSpacing(8);
+    layout->addLayout(main, 1);
+    layout->addLayout(bottom);
+
+    connect(cmdImporta, &QToolButton::clicked, this, [this]() {
+        ClientSearch::open(this, QStringLiteral("contratto"),
+                           [this](const Record &client, qint64) { importClient(client); });
+    });
+    connect(cmdAllega, &QToolButton::clicked, this,
+            [this]() { TfrmAllegaCartella::edit(this, QStringLiteral("contratti")); });
+    connect(cmdTrova, &QToolButton::clicked, this, [this]() {
+        openSatellite<TfrmTrovaContratti>(this, [this](TfrmTrovaContratti *search) {
+            search->lblMemory->setText(QStringLiteral("contratti"));
+            search->setHandBack(m_card->showChosen());
+        });
+    });
+    // Print and preview take the card as it is on screen, saved or not.
+    connect(cmdStampa, &QToolButton::clicked, this, [this]() {
+        Record contract(Archives::contracts());
+        m_card->collect(contract);
+        TfrmStampaCon(this, contract).exec();
+    });
+    connect(cmdAnteprima, &QToolButton::clicked, this, [this]() {
+        Record contract(Archives::contracts());
+        m_card->collect(contract);
+        TfrmAnteprimaCon(this, contract).exec();
+    });
+    connect(cmdNumerazione, &QToolButton::clicked, this, [this]() {
+        openSatellite<TfrmNumerazione>(this, [](TfrmNumerazione *numbering) {
+            numbering->setWindowTitle(QStringLiteral(" Impostazione inizio numerazione contratti"));
+            numbering->lblMemory->setText(QStringLiteral("contratti"));
+        });
+    });
+    connect(cmdLogo, &QToolButton::clicked, this, [this]() { openSatellite<TfrmLogo>(this); });
+    connect(cmdEsporta, &QToolButton::clicked, this, [this]() { openSatellite<TfrmExpContratti>(this); });
+    connect(cmdGuida, &QToolButton::clicked, this, [this]() { TfrmGuida::showHelp(this, contractHelp()); });
+    connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+    connect(btnData, &QToolButton::clicked, this,
+            [this]() { txtData->setText(Formats::dateText(Clock::today())); });
+    connect(btnPartitaIva, &QToolButton::clicked, this,
+            [this]() { Checks::vatNumber(this, Text::trim(txtPartitaIva->text())); });
+    connect(btnPartitaIvaCli, &QToolButton::clicked, this,
+            [this]() { Checks::vatNumber(this, Text::trim(txtPartitaIvaCli->text())); });
+    connect(btnCodFisc, &QToolButton::clicked, this,
+            [this]() { Checks::taxCodeField(this, Text::trim(txtCodFisc->text())); });
+    connect(btnCodFiscCli, &QToolButton::clicked, this,
+            [this]() { Checks::taxCodeField(this, Text::trim(txtCodFiscCli->text())); });
+}
+
+void TfrmContratto::buildCard() {
+    using namespace FieldFlag;
+    const unsigned codeRule = TrimTyping | UpperTyping;
+    CardDefinition d;
+    d.layout = &Archives::contracts();
+    d.fields = {
+        {.control = "txtNumContratto", .field = "txtNumContratto", .flags = KeepOnNew | ResetOnDuplicate},
+        {.control = "txtData", .field = "txtData"},
+        {.control = "txtLuogo", .field = "txtLuogo", .flags = KeepOnNew},
+        {.control = "txtDitta", .field = "txtDitta", .flags = KeepOnNew},
+        {.control = "txtPartitaIva",
+         .field = "txtPartitaIva",
+         .input = FieldInput::Digits,
+         .flags = KeepOnNew},
+        {.control = "txtCodFisc", .field = "txtCodFisc", .flags = KeepOnNew | codeRule},
+        {.control = "txtSede", .field = "txtSede", .flags = KeepOnNew},
+        {.control = "txtProvRes", .field = "txtProvRes", .flags = KeepOnNew | codeRule},
+        {.control = "txtCapRes", .field = "txtCapRes", .flags = KeepOnNew},
+        {.control = "txtVia", .field = "txtVia", .flags = KeepOnNew},
+        {.control = "txtTelUff", .field = "txtTelUff", .flags = KeepOnNew},
+        {.control = "txtTelCel", .field = "txtTelCel", .flags = KeepOnNew},
+        {.control = "txtFax", .field = "txtFax", .flags = KeepOnNew},
+        {.control = "txtCliente", .field = "txtCliente"},
+        {.control = "txtComuneCli", .field = "txtComuneCli"},
+        {.control = "txtProvCli", .field = "txtProvCli", .flags = codeRule},
+        {.control = "txtCapCli", .field = "txtCapCli"},
+        {.control = "txtPartitaIvaCli", .field = "txtPartitaIvaCli", .input = FieldInput::Digits},
+        {.control = "txtCodFiscCli", .field = "txtCodFiscCli", .flags = codeRule},
+        {.control = "txtViaCli", .field = "txtViaCli"},
+        {.control = "txtTelCli", .field = "txtTelCli"},
+        {.control = "txtQualitaCli", .field = "txtQualitaCli"},
+        {.control = "txtTipoImpianto", .field = "txtTipoImpianto"},
+        {.control = "txtMarca", .field = "txtMarca"},
+        {.control = "txtMatricola", .field = "txtMatricola"},
+        {.control = "txtAlimentazione", .field = "txtAlimentazione"},
+        {.control = "txtAnnoCostruz", .field = "txtAnnoCostruz"},
+        {.control = "txtCaratteristiche", .field = "txtCaratteristiche"},
+        {.control = "txtUbicazione", .field = "txtUbicazione"},
+        {.control = "txtDurata", .field = "txtDurata"},
+        {.control = "txtTotale", .field = "txtTotale"},
+        {.control = "txtPeriodicita", .field = "txtPeriodicita"},
+        {.control = "txtImpCanone",
+         .field = "txtImpCanone",
+         .input = FieldInput::Fee,
+         .initial = QStringLiteral("0,00")},
+        {.control = "txtPagamento", .field = "txtPagamento"},
+        {.control = "txtOpInc01", .field = "txtOpInc01"},
+        {.control = "txtOpInc02", .field = "txtOpInc02"},
+        {.control = "txtOpInc03", .field = "txtOpInc03"},
+        {.control = "txtOpInc04", .field = "txtOpInc04"},
+        {.control = "txtOpEsc01", .field = "txtOpEsc01"},
+        {.control = "txtOpEsc02", .field = "txtOpEsc02"},
+        {.control = "txtOpEsc03", .field = "txtOpEsc03"},
+        {.control = "txtOpEsc04", .field = "txtOpEsc04"},
+        {.control = "lblFile01", .field = "lblFile01"},
+        {.control = "lblFile02", .field = "lblFile02"},
+        {.control = "lblFile03", .field = "lblFile03"},
+        {.control = "lblDesc01", .field = "lblDesc01"},
+        {.control = "lblDesc02", .field = "lblDesc02"},
+        {.control = "lblDesc03", .field = "lblDesc03"},
+    };
+    d.enterOrder = {
+        "txtDitta",         "txtPartitaIva",  "txtCodFisc",         "txtSede",       "txtProvRes",
+        "txtCapRes",        "txtVia",         "txtTelUff",          "txtTelCel",     "txtFax",
+        "txtNumContratto",  "txtData",        "txtLuogo",           "txtCliente",    "txtComuneCli",
+        "txtProvCli",       "txtCapCli",      "txtPartitaIvaCli",   "txtCodFiscCli", "txtViaCli",
+        "txtTelCli",        "txtQualitaCli",  "txtTipoImpianto",    "txtMarca",      "txtMatricola",
+        "txtAlimentazione", "txtAnnoCostruz", "txtCaratteristiche", "txtUbicazione", "txtDurata",
+        "txtTotale",        "txtPeriodicita", "txtImpCanone",       "txtPagamento",  "txtOpInc01",
+        "txtOpInc02",       "txtOpInc03",     "txtOpInc04",         "txtOpEsc01",    "txtOpEsc02",
+        "txtOpEsc03",       "txtOpEsc04"};
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    d.required = {
+        {"txtDitta", need + QStringLiteral("la denominazione dell'impresa di pulizie.")},
+        {"txtCliente", need + QStringLiteral("il nome o la ragione sociale del cliente.")},
+        {"txtNumContratto", need + QStringLiteral("il numero progressivo del contratto.")},
+        {"txtData", need + QStringLiteral("la data di stipula del contratto.")},
+    };
+    d.hints = {
+        {"cmdNuovo", QStringLiteral("Predispone la schermata per l'emissione di un nuovo contratto.")},
+        {"cmdDuplica", QStringLiteral("Prepara la schermata per la registrazione di un nuovo contratto "
+                                      "duplicando i dati correnti.")},
+        {"cmdSalva", QStringLiteral("Salva o aggiorna il contratto corrente.")},
+        {"cmdTrova", QStringLiteral("Trova un contratto in archivio.")},
+        {"cmdAllega", QStringLiteral("Allega file al contratto corrente.")},
+        {"cmdImporta", QStringLiteral("Importa i dati del cliente dall'archivio anagrafico.")},
+        {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa del contratto corrente.")},
+        {"cmdStampa", QStringLiteral("Stampa il contratto corrente.")},
+        {"cmdPrimo", QStringLiteral("Visualizza il primo contratto in archivio.")},
+        {"cmdIndietro", QStringLiteral("Visualizza il contratto precedente in archivio.")},
+        {"cmdAvanti", QStringLiteral("Visualizza il contratto successivo in archivio.")},
+        {"cmdUltimo", QStringLiteral("Visualizza l'ultimo contratto in archivio.")},
+        {"cmdNumerazione", QStringLiteral("Imposta il numero iniziale per la numerazione dei contratti.")},
+        {"cmdLogo", QStringLiteral("Carica il logo della Ditta Pulizie.")},
+        {"cmdEsporta", QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel.")},
+        {"cmdGuida", QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto.")},
+        {"cmdEsci", QStringLiteral("Esci dalla schermata di lavoro corrente.")},
+        {"btnData", QStringLiteral("Inserisci la data corrente.")},
+        {"btnPartitaIva", QStringLiteral("Controlla il numero di partita IVA.")},
+        {"btnCodFisc", QStringLiteral("Controlla il codice fiscale.")},
+        {"btnPartitaIvaCli", QStringLiteral("Controlla il numero di partita IVA.")},
+        {"btnCodFiscCli", QStringLiteral("Controlla il codice fiscale.")},
+    };
+    d.firstField = "txtCliente";
+    // The texts are saved as they stand: no field is left first, no default filled in.
+    d.saveLeavesField = false;
+    d.duplicateWarning = QStringLiteral(
+        "Attenzione: questa funzione serve a duplicare un contratto che è già stato salvato in "
+        "archivio.\n\r\n\rVisualizzare il contratto da duplicare e fare clic sul pulsante Duplica.");
+    d.duplicateDone = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                     "corrente.\n\r\n\rAl termine premere Salva "
+                                     "per inserire in archivio il nuovo contratto.");
+    d.archiveFailureAsWarning = {CardCommand::Save, CardCommand::First};
+    d.onNew = [this]() { txtData->setText(Formats::dateText(Clock::today())); };
+    d.afterDuplicate = [this]() { txtData->setText(Formats::dateText(Clock::today())); };
+    d.beforeStore = [this]() { return dateIsValid(); };
+    m_card = new CardScreen(this, std::move(d));
+
+    // New proposes the contract number: the card mechanism's Nuovo is replaced.
+    disconnect(cmdNuovo, nullptr, m_card, nullptr);
+    connect(cmdNuovo, &QToolButton::clicked, this, &TfrmContratto::cmdNuovoClick);
+}
+
+bool TfrmContratto::dateIsValid() {
+    if (Formats::parseDate(Text::trim(txtData->text())).isValid())
+        return true;
+    Messages::warning(this,
+                      QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la "
+                                     "scheda è necessario indicare una data valida nel formato "
+                                     "gg/mm/anno."));
+    txtData->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TfrmContratto::cmdNuovoClick() {
+    QString start = ContractSettings::startValue();
+    lblInizio->setText(start.isEmpty() ? QStringLiteral("1") : start);
+    const std::optional<qint64> number = ContractSettings::nextNumber();
+    if (!number) {
+        m_card->showArchiveFailure(CardCommand::New);
+        return;
+    }
+    m_card->newCard();
+    txtNumContratto->setText(QString::number(*number));
+}
+
+void TfrmContratto::importClient(const Record &client) {
+    const struct {
+        const char *from;
+        QLineEdit *to;
+    } copies[] = {{"Cliente", txtCliente},          {"ComuneRes", txtComuneCli}, {"CapRes", txtCapCli},
+                  {"PartitaIva", txtPartitaIvaCli}, {"CodFisc", txtCodFiscCli},  {"IndirizzoRes", txtViaCli},
+                  {"Recapito", txtTelCli},          {"Estremi", txtPagamento}};
+    for (const auto &c : copies)
+        c.to->setText(Text::trim(client.get(c.from)));
+    txtProvCli->setEditText(Text::trim(client.get("ProvRes")));
+}
+
+void TfrmContratto::readCompany() {
+    const IniFile ini = ContractSettings::file();
+    for (const ContractSettings::CompanyKey &k : ContractSettings::companyKeys())
+        m_card->setText(k.control, ini.read(ContractSettings::companySection(), QLatin1String(k.key)));
+}
+
+bool TfrmContratto::writeCompany() {
+    bool all = true;
+    for (const ContractSettings::CompanyKey &k : ContractSettings::companyKeys())
+        all = ContractSettings::writeChecked(ContractSettings::companySection(), QLatin1String(k.key),
+                                             m_card->text(k.control)) &&
+              all;
+    return all;
+}
+
+void TfrmContratto::showEvent(QShowEvent *event) {
+    ModuleWindow::showEvent(event);
+    if (event->spontaneous()) // restored by the desktop, not shown by the program
+        return;
+    if (!m_companyUnsaved)
+        readCompany();
+    txtNumContratto->clear();
+    m_card->newCard();
+}
+
+void TfrmContratto::moduleClosing() {
+    m_companyUnsaved = !writeCompany();
+    if (m_companyUnsaved)
+        Messages::warning(this, companyNotSavedText());
+}

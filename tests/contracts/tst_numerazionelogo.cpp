@@ -1,0 +1,269 @@
+// The numbering screen (the start value in Contratti.ini) and the logo screen
+// (Logo.bmp written in BMP whatever the source), with their failures.
+#include "TestEnv.h"
+#include "contracts/ContractLogo.h"
+#include "contracts/Logo.h"
+#include "contracts/Numerazione.h"
+#include "core/IniFile.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const QString kIni = QStringLiteral("Contratti.ini");
+
+QString startValue(const TempProgramFolder &folder) {
+    return IniFile(folder.file(kIni)).read(QStringLiteral("Numerazione Contratti"), QStringLiteral("Inizio"));
+}
+
+// The format and size of a picture file, as a reader sees it.
+struct PictureFile {
+    explicit PictureFile(const QString &path) {
+        QImageReader r(path);
+        format = r.format();
+        image = r.read();
+    }
+    QByteArray format;
+    QImage image;
+};
+
+} // namespace
+
+class TstNumerazioneLogo : public QObject {
+    Q_OBJECT
+
+    ScreenSeams *seams = nullptr;
+    ScriptedFileDialogs *dialogs = nullptr;
+
+    TfrmNumerazione *numbering(const QString &caller = QStringLiteral("contratti")) {
+        auto *n = new TfrmNumerazione;
+        n->lblMemory->setText(caller);
+        n->show();
+        return n;
+    }
+
+private slots:
+    void init() {
+        seams = new ScreenSeams;
+        dialogs = new ScriptedFileDialogs;
+    }
+    void cleanup() {
+        delete dialogs;
+        delete seams;
+    }
+
+    void numberingShows_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("caller");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no settings file") << QByteArray() << "contratti"
+                                          << "1";
+        QTest::newRow("Inizio empty") << QByteArray("[Numerazione Contratti]\r\nInizio=\r\n") << "contratti"
+                                      << "1";
+        QTest::newRow("Inizio 250") << QByteArray("[Numerazione Contratti]\r\nInizio=250\r\n") << "contratti"
+                                    << "250";
+        QTest::newRow("caller with blanks")
+            << QByteArray("[Numerazione Contratti]\r\nInizio=250\r\n") << " contratti "
+            << "250";
+        QTest::newRow("another caller")
+            << QByteArray("[Numerazione Contratti]\r\nInizio=250\r\n") << "lblMemory"
+            << "1";
+    }
+    void numberingShows() {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, caller);
+        QFETCH(QString, shown);
+        if (!ini.isEmpty())
+            seams->folder.write(kIni, ini);
+        std::unique_ptr<TfrmNumerazione> n(numbering(caller));
+        QCOMPARE(n->txtInizio->text(), shown);
+        QCOMPARE(n->txtInizio->maxLength(), 5);
+        QCOMPARE(n->windowTitle(), QStringLiteral(" Impostazione inizio numerazione"));
+        QCOMPARE(n->grpNumerazione->title(), QStringLiteral(" Inizia numerazione da: "));
+    }
+
+    void numberingApplies_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("1000") << "1000"
+                              << "1000";
+        QTest::newRow("leading zeros go") << "007"
+                                          << "7";
+        QTest::newRow("zero") << "0"
+                              << "0";
+        QTest::newRow("empty becomes 1") << ""
+                                         << "1";
+        QTest::newRow("letters are swallowed") << "1a2b"
+                                               << "12";
+        QTest::newRow("at most five digits") << "1234567"
+                                             << "12345";
+    }
+    void numberingApplies() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        std::unique_ptr<TfrmNumerazione> n(numbering());
+        n->txtInizio->clear();
+        n->txtInizio->setFocus();
+        QTest::keyClicks(n->txtInizio, typed);
+        QTest::keyClick(n->txtInizio, Qt::Key_Return); // Enter goes to Applica, leaving the field
+        QCOMPARE(n->focusWidget(), n->btnApplica);
+        n->btnApplica->click();
+        QCOMPARE(n->result(), int(QDialog::Accepted));
+        QCOMPARE(startValue(seams->folder), stored);
+        QVERIFY(seams->messages.shown.isEmpty());
+    }
+
+    void cancelAndOtherCallersWriteNothing() {
+        {
+            std::unique_ptr<TfrmNumerazione> n(numbering());
+            n->txtInizio->setText(QStringLiteral("500"));
+            n->btnAnnulla->click();
+        }
+        {
+            std::unique_ptr<TfrmNumerazione> n(numbering(QStringLiteral("altro")));
+            n->txtInizio->setText(QStringLiteral("500"));
+            n->btnApplica->click();
+            QVERIFY(n->isHidden());
+        }
+        QVERIFY(!QFile::exists(seams->folder.file(kIni)));
+    }
+
+    // A settings file that cannot be written: the user is told and the screen
+    // stays open with the number typed.
+    void unwritableSettingsAreReported() {
+        // As root every file is writable: a folder (not empty) in its place is what cannot be written.
+        QVERIFY(QDir(seams->folder.path()).mkpath(kIni + QStringLiteral("/x")));
+        std::unique_ptr<TfrmNumerazione> n(numbering());
+        n->txtInizio->setText(QStringLiteral("300"));
+        n->btnApplica->click();
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
+        QCOMPARE(seams->messages.shown.last().text, TfrmNumerazione::notSavedText());
+        QVERIFY(n->isVisible());
+        QCOMPARE(n->txtInizio->text(), QStringLiteral("300"));
+    }
+
+    void logoShowsTheFileOrTheDefault_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("no Logo.bmp: the euro sign") << QByteArray() << QSize(297, 184);
+        QTest::newRow("unreadable Logo.bmp") << QByteArray("not a picture") << QSize(297, 184);
+        QTest::newRow("a logo of 40x30") << QByteArray("40x30") << QSize(40, 30);
+    }
+    void logoShowsTheFileOrTheDefault() {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, size);
+        if (file == "40x30") {
+            QImage small(40, 30, QImage::Format_RGB32);
+            small.fill(Qt::green);
+            QVERIFY(small.save(seams->folder.file(QStringLiteral("Logo.bmp")), "BMP"));
+        } else if (!file.isEmpty()) {
+            seams->folder.write(QStringLiteral("Logo.bmp"), file);
+        }
+        TfrmLogo logo;
+        logo.show();
+        QCOMPARE(logo.picture().size(), size);
+        if (size == QSize(297, 184))
+            QCOMPARE(logo.picture(), ContractLogo::defaultLogo());
+        QVERIFY(!logo.imgLogo->pixmap().isNull());
+    }
+
+    // The default logo is a blue euro sign on white.
+    void defaultLogoIsABlueEuroSign() {
+        const QImage euro = ContractLogo::defaultLogo();
+        QCOMPARE(euro.size(), QSize(297, 184));
+        QCOMPARE(euro.pixelColor(2, 2), QColor(Qt::white));
+        int blue = 0;
+        for (int y = 0; y < euro.height(); y += 2)
+            for (int x = 0; x < euro.width(); x += 2)
+                if (const QColor c = euro.pixelColor(x, y); c.blue() > 140 && c.red() < 100)
+                    ++blue;
+        QVERIFY2(blue > 1000, qPrintable(QString::number(blue)));
+    }
+
+    // A 600x400 JPEG chosen with Sfoglia is written as a 600x400 BMP.
+    void jpegIsWrittenAsBmp() {
+        QImage photo(600, 400, QImage::Format_RGB32);
+        photo.fill(QColor(200, 30, 30));
+        const QString jpeg = seams->folder.file(QStringLiteral("marchio.jpg"));
+        QVERIFY(photo.save(jpeg, "JPG"));
+        dialogs->nextNames = {jpeg};
+        TfrmLogo logo;
+        logo.show();
+        logo.btnSfoglia->click();
+        QCOMPARE(logo.picture().size(), QSize(600, 400));
+        logo.btnApplica->click();
+        QCOMPARE(logo.result(), int(QDialog::Accepted));
+        const PictureFile written(seams->folder.file(QStringLiteral("Logo.bmp")));
+        QCOMPARE(written.format, QByteArray("bmp"));
+        QCOMPARE(written.image.size(), QSize(600, 400));
+        QCOMPARE(seams->folder.read(QStringLiteral("Logo.bmp")).left(2), QByteArray("BM"));
+        const QColor c = written.image.pixelColor(300, 200);
+        QVERIFY(qAbs(c.red() - 200) < 12 && c.green() < 45 && c.blue() < 45);
+    }
+
+    void eraserWritesATwoByTwoWhiteBmp() {
+        TfrmLogo logo;
+        logo.show();
+        logo.btnCancLogo->click();
+        logo.btnApplica->click();
+        const PictureFile written(seams->folder.file(QStringLiteral("Logo.bmp")));
+        QCOMPARE(written.format, QByteArray("bmp"));
+        QCOMPARE(written.image.size(), QSize(2, 2));
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 2; ++x)
+                QCOMPARE(written.image.pixelColor(x, y), QColor(Qt::white));
+        // The euro button brings the default logo back.
+        TfrmLogo again;
+        again.show();
+        QCOMPARE(again.picture().size(), QSize(2, 2));
+        again.imgEuro->click();
+        QCOMPARE(again.picture(), ContractLogo::defaultLogo());
+    }
+
+    void browseCancelledOrUnreadable() {
+        seams->folder.write(QStringLiteral("rotto.jpg"), "no picture here");
+        dialogs->nextNames = {QString(), seams->folder.file(QStringLiteral("rotto.jpg"))};
+        TfrmLogo logo;
+        logo.show();
+        logo.btnCancLogo->click();
+        logo.btnSfoglia->click(); // cancelled: nothing changes
+        QCOMPARE(logo.picture().size(), QSize(2, 2));
+        logo.btnSfoglia->click(); // unreadable: the default logo
+        QCOMPARE(logo.picture(), ContractLogo::defaultLogo());
+    }
+
+    void cancelLeavesLogoUntouched() {
+        seams->folder.write(QStringLiteral("Logo.bmp"), "earlier file");
+        TfrmLogo logo;
+        logo.show();
+        logo.btnCancLogo->click();
+        logo.btnAnnulla->click();
+        QCOMPARE(seams->folder.read(QStringLiteral("Logo.bmp")), QByteArray("earlier file"));
+    }
+
+    // A logo that cannot be written is reported and the chosen picture stays.
+    void unwritableLogoIsReported() {
+        // As root every file is writable: a folder of that name is what cannot be written.
+        QVERIFY(QDir(seams->folder.path()).mkdir(QStringLiteral("Logo.bmp")));
+        TfrmLogo logo;
+        logo.show();
+        logo.btnCancLogo->click();
+        logo.btnApplica->click();
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
+        QCOMPARE(seams->messages.shown.last().text, TfrmLogo::notSavedText());
+        QVERIFY(logo.isVisible());
+        QCOMPARE(logo.picture().size(), QSize(2, 2));
+    }
+};
+
+QTEST_MAIN(TstNumerazioneLogo)
+#include "tst_numerazionelogo.moc"
