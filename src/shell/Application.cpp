@@ -3,6 +3,8 @@
 #include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "core/Formats.h"
+#include "employees/Dipendenti.h"
+#include "employees/MenuRiepStraordinari.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "ui/ModuleWindow.h"
@@ -35,6 +37,10 @@ Screens createScreens() {
     s.scadenze = new TfrmArchivio_Scadenze;
     s.agenda->setCard(s.scadenze);
     s.avvio->setModule(5, s.agenda);
+    s.dipendenti = new TfrmDipendenti;
+    s.avvio->setModule(1, s.dipendenti);
+    s.menuRiepStraordinari = new TfrmMenuRiepStraordinari;
+    s.avvio->setModule(2, s.menuRiepStraordinari);
     ModuleWindow::setMenu(s.avvio);
     current() = s;
     return s;
@@ -44,6 +50,8 @@ const Screens &screens() { return current(); }
 
 void destroyScreens() {
     Screens &s = current();
+    delete s.menuRiepStraordinari;
+    delete s.dipendenti;
     delete s.scadenze;
     delete s.agenda;
     delete s.cambiaPassword;

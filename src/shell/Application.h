@@ -6,6 +6,8 @@ class TfrmAvvio;
 class TfrmCambiaPassword;
 class TfrmArchivio_Scadenze;
 class TfrmAgenda;
+class TfrmDipendenti;
+class TfrmMenuRiepStraordinari;
 
 namespace Tersalia {
 
@@ -15,6 +17,8 @@ struct Screens {
     TfrmCambiaPassword *cambiaPassword = nullptr;
     TfrmAgenda *agenda = nullptr;
     TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card, shown by the agenda
+    TfrmDipendenti *dipendenti = nullptr;
+    TfrmMenuRiepStraordinari *menuRiepStraordinari = nullptr;
 };
 
 // Creates the long-lived screens in their start-up order and wires the

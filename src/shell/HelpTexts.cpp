@@ -2,6 +2,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "employees/EmployeesHelp.h"
 
 namespace {
 
@@ -234,7 +235,8 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(), agendaHelp(), appointmentGridHelp(), appointmentCardHelp(), archiveExportHelp()};
+    return {mainHelp(),          agendaHelp(),       appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), employeeCardHelp(), workingHoursHelp()};
 }
 
 } // namespace HelpTexts

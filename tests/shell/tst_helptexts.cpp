@@ -5,6 +5,7 @@
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "core/TextRules.h"
+#include "employees/EmployeesHelp.h"
 #include "shell/HelpTexts.h"
 #include "shell/PasswordStore.h"
 
@@ -40,6 +41,10 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
         << appointmentGridHelp() << QStringLiteral("Visualizzazione appuntamenti") << 5;
     QTest::newRow("appointment archive export")
         << archiveExportHelp() << QStringLiteral("Esportazione archivio appuntamenti in Excel") << 3;
+    QTest::newRow("employee card") << employeeCardHelp()
+                                   << QStringLiteral("App Archivio Dipendenti e Prestazioni") << 11;
+    QTest::newRow("working hours") << workingHoursHelp() << QStringLiteral("App Riepilogo Ore di Lavoro")
+                                   << 4;
 }
 
 void TstHelpTexts::titlesAndParagraphCounts() {
@@ -69,8 +74,9 @@ void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
 }
 
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
-    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(), appointmentGridHelp(),
-                                      appointmentCardHelp(), archiveExportHelp()};
+    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
+                                      appointmentCardHelp(), archiveExportHelp(), employeeCardHelp(),
+                                      workingHoursHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {
