@@ -5,15 +5,22 @@
 #include "core/OpenURL.h"
 #include "core/TextRules.h"
 #include "employees/EmployeePhoto.h"
+#include "employees/AnteprimaDipendenti.h"
 #include "employees/EmployeesHelp.h"
 #include "employees/Lavori_Svolti.h"
+#include "employees/PhotoFiles.h"
+#include "employees/Slideshow_Dipendenti.h"
+#include "employees/StampaDipendenti.h"
 #include "employees/TrovaDipendenti.h"
+#include "employees/WebCam.h"
 #include "employees/WorkFile.h"
+#include "employees/Zoom.h"
 #include "ui/Artwork.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "ui/CardScreen.h"
 #include "ui/Guida.h"
+#include "ui/Satellite.h"
 #include "validators/Checks.h"
 
 #include <QDir>
@@ -283,11 +290,38 @@ void TfrmDipendenti::buildScreen() {
     layout->addLayout(main, 1);
     layout->addWidget(panInfo);
 
-    // Screens of the photo, print and attachments: present, not yet in use.
-    for (QToolButton *b : {btnWebcam, btnCaricaFoto, btnSalvaFoto, btnCancFoto, btnZoomFoto, cmdSlideshow,
-                           cmdStampa, cmdAnteprima, cmdFile})
-        b->setEnabled(false);
+    // The attachments screen is built elsewhere: present, not yet in use.
+    cmdFile->setEnabled(false);
 
+    connect(btnCaricaFoto, &QToolButton::clicked, this, [this]() {
+        QImage picture;
+        if (PhotoFiles::open(this, picture))
+            setPhoto(picture); // a file that is not a picture gives the placeholder
+    });
+    connect(btnSalvaFoto, &QToolButton::clicked, this, [this]() { PhotoFiles::saveAs(this, m_photo); });
+    connect(btnCancFoto, &QToolButton::clicked, this, [this]() { setPhoto(EmployeePhoto::placeholder()); });
+    connect(btnZoomFoto, &QToolButton::clicked, this, [this]() {
+        openSatellite<TfrmZoom>(this, [this](TfrmZoom *zoom) { zoom->setPicture(m_photo); });
+    });
+    connect(btnWebcam, &QToolButton::clicked, this, [this]() {
+        openSatellite<TfrmWebCam>(this, [this](TfrmWebCam *webcam) {
+            webcam->lblMemory->setText(QStringLiteral("euro_01"));
+            webcam->setImport([this](const QImage &picture) { setPhoto(picture); });
+        });
+    });
+    connect(cmdSlideshow, &QToolButton::clicked, this,
+            [this]() { openSatellite<TfrmSlideshow_Dipendenti>(this); });
+    // Print and preview take the card as it is on screen, saved or not.
+    connect(cmdStampa, &QToolButton::clicked, this, [this]() {
+        Record employee(Archives::employees());
+        m_card->collect(employee);
+        TfrmStampaDipendenti(this, employee, m_photo).exec();
+    });
+    connect(cmdAnteprima, &QToolButton::clicked, this, [this]() {
+        Record employee(Archives::employees());
+        m_card->collect(employee);
+        TfrmAnteprimaDipendenti(this, employee, m_photo).exec();
+    });
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmDipendenti::cmdTrovaClick);
     connect(btnLavori, &QToolButton::clicked, this, &TfrmDipendenti::btnLavoriClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmDipendenti::btnEmailClick);
