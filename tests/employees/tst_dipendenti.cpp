@@ -10,6 +10,8 @@
 #include "ui/CardScreen.h"
 #include "ui/ListPanel.h"
 #include "ui/RecordListView.h"
+#include "validators/CodFisc.h"
+#include "validators/PartitaIVA.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -261,6 +263,34 @@ private slots:
         card->cmdSalva->click();
         QCOMPARE(folder().read(kArchive).mid(3356, 3356),
                  employee("Bianchi Anna", "BNCNNA85B41F205X", "Caposquadra", "Direzione", "lingue: inglese"));
+    }
+
+    void taxCodeButtonOpensTheRightCheck_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("vatCheck");
+        QTest::newRow("digits only: a VAT number") << "12345678901" << true;
+        QTest::newRow("a tax code") << "RSSMRA80A01H501U" << false;
+        QTest::newRow("one letter") << "1234567890A" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void taxCodeButtonOpensTheRightCheck() {
+        QFETCH(QString, typed);
+        QFETCH(bool, vatCheck);
+        card->txtCodFisc->setText(typed);
+        QString opened, value;
+        whenModal([&](QWidget *w) {
+            if (auto *vat = qobject_cast<TfrmPartitaIva *>(w)) {
+                opened = QStringLiteral("vat");
+                value = vat->txtPartitaIva->text();
+            } else if (auto *code = qobject_cast<TfrmCodFisc *>(w)) {
+                opened = QStringLiteral("tax code");
+                value = code->txtCodFisc->text();
+            }
+            w->close();
+        });
+        card->btnCodFisc->click();
+        QCOMPARE(opened, vatCheck ? QStringLiteral("vat") : QStringLiteral("tax code"));
+        QCOMPARE(value, typed);
     }
 
     void registerButtonChecks_data() {

@@ -13,8 +13,10 @@
 #include "employees/StampaDipendenti.h"
 #include "employees/WebCam.h"
 #include "employees/Zoom.h"
+#include "reports/ReportPreview.h"
 #include "shell/Application.h"
 
+#include <QAction>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -292,12 +294,28 @@ private slots:
         QVERIFY2(found, qPrintable(rows.join('\n')));
     }
 
-    void previewLauncherIsThere() {
-        withScreen<TfrmAnteprimaDipendenti>(card->cmdAnteprima, [](TfrmAnteprimaDipendenti *s) {
+    void previewShowsTheCardAsOnScreen() {
+        card->txtDipendente->setText(QStringLiteral("Non ancora salvato"));
+        bool previewed = false;
+        withScreen<TfrmAnteprimaDipendenti>(card->cmdAnteprima, [&](TfrmAnteprimaDipendenti *s) {
             QCOMPARE(s->windowTitle(), QStringLiteral(" Anteprima di stampa"));
             QCOMPARE(s->btnStampa->text(), QStringLiteral("Mostra anteprima"));
-            s->btnAnnulla->click();
+            // The preview opens inside the launcher: poll for it, then press the button.
+            auto *poll = new QTimer(s);
+            connect(poll, &QTimer::timeout, s, [&, poll]() {
+                if (auto *preview = qobject_cast<ReportPreview *>(QApplication::activeModalWidget())) {
+                    poll->stop();
+                    previewed = preview->view != nullptr;
+                    preview->actChiudi->trigger();
+                }
+            });
+            poll->start(10);
+            QTimer::singleShot(0, s->btnStampa, &QAbstractButton::click);
+            QTRY_VERIFY(!s->isVisible());
         });
+        QVERIFY(previewed);
+        QVERIFY(seams->messages.shown.isEmpty());
+        QVERIFY(!QFile::exists(folder().file("Archivio_Dipendenti.pro"))); // nothing read or written
     }
 };
 
