@@ -56,3 +56,47 @@ inline bool writeAppointmentArchive(const QString &path, int count, quint32 seed
     out.write(chunk);
     return out.error() == QFile::NoError;
 }
+
+// Writes a client archive: varied names, towns, zones and interests.
+inline bool writeClientArchive(const QString &path, int count, quint32 seed = 7) {
+    static const QStringList surnames = {"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo",
+                                         "Ricci", "Marino",  "Greco", "Bruno",    "Gallo",  "Conti"};
+    static const QStringList names = {"Anna", "Marco", "Giulia", "Luca", "Sara", "Paolo", "Chiara", "Davide"};
+    static const QStringList towns = {"Roma", "Milano", "Cesena", "Forlì", "Rimini", "Bologna", "Ravenna"};
+    static const QStringList products = {"Pulizia uffici", "Sanificazione", "Lavaggio vetrate",
+                                         "Pulizia scale", "Trattamento pavimenti"};
+    QFile::remove(path);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QRandomGenerator rng(seed);
+    Record r(Archives::clients());
+    QByteArray chunk;
+    for (int i = 0; i < count; ++i) {
+        r.set("Cliente",
+              surnames[rng.bounded(surnames.size())] + QLatin1Char(' ') + names[rng.bounded(names.size())]);
+        r.set("DataNasc", QStringLiteral("%1/%2/19%3")
+                              .arg(rng.bounded(1, 29))
+                              .arg(rng.bounded(1, 13))
+                              .arg(rng.bounded(40, 99)));
+        r.set("Recapito", QStringLiteral("06%1").arg(rng.bounded(1000000, 9999999)));
+        r.set("IndirizzoRes", QStringLiteral("Via Garibaldi %1").arg(rng.bounded(1, 200)));
+        r.set("ComuneRes", towns[rng.bounded(towns.size())]);
+        r.set("TelCel", QStringLiteral("33%1").arg(rng.bounded(10000000, 99999999)));
+        r.set("Email", QStringLiteral("cliente%1@esempio.it").arg(i));
+        r.set("CodFisc", QStringLiteral("RSSMRA80A01H%1").arg(rng.bounded(100, 999)) + QLatin1Char('U'));
+        r.set("Estremi", QStringLiteral("Bonifico bancario a 30 giorni"));
+        r.set("Occupazione", QStringLiteral("Impiegato"));
+        r.set("Prodotti", products[rng.bounded(products.size())]);
+        r.set("Zona", QStringLiteral("Zona %1").arg(rng.bounded(10)));
+        r.set("Note", QStringLiteral("Nota numero %1").arg(i));
+        r.set("Ricontatta", rng.bounded(5) == 0 ? QStringLiteral("Sì") : QStringLiteral("No"));
+        chunk += r.bytes();
+        if (chunk.size() > (8 << 20)) {
+            out.write(chunk);
+            chunk.clear();
+        }
+    }
+    out.write(chunk);
+    return out.error() == QFile::NoError;
+}

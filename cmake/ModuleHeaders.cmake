@@ -1,6 +1,8 @@
 # The headers one module offers to the others (client data imported into
-# appointments and contracts, the check tools opened from the cards).
+# appointments and contracts, the check tools and the privacy consent opened
+# from the cards).
 set(MODULE_PUBLIC_HEADERS
   clients/ClientSearch.h
   validators/Checks.h
+  privacy/PrivacyForm.h
 )

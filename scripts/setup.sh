@@ -15,9 +15,13 @@ packages=(
   poppler-utils
 )
 
-# The tests also read the spreadsheet exports back through LibreOffice.
+# The tests also read the spreadsheet exports back through LibreOffice, and
+# the privacy document through its Writer part.
 if [ "$mode" = "test" ] && ! command -v soffice >/dev/null 2>&1; then
   packages+=(libreoffice-calc-nogui)
+fi
+if [ "$mode" = "test" ]; then
+  packages+=(libreoffice-writer-nogui)
 fi
 
 missing=()

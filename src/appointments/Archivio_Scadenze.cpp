@@ -9,6 +9,7 @@
 #include "appointments/TrovaScadenze.h"
 
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "clients/ClientSearch.h"
 #include "appointments/ExpScadenzario.h"
 #include "appointments/WhatsApp.h"
 #include "core/Archives.h"
@@ -295,9 +296,17 @@ void TfrmArchivio_Scadenze::buildScreen() {
     layout->addLayout(main, 1);
     layout->addLayout(bottom);
 
-    // Screens built elsewhere: present, not yet in use.
-    impContatto->setEnabled(false);
-
+    // The client search copies the client's name, telephones, e-mail and
+    // payment method into this card; nothing else of the appointment changes.
+    connect(impContatto, &QToolButton::clicked, this, [this]() {
+        ClientSearch::open(this, QStringLiteral("scadenze"), [this](const Record &client, qint64) {
+            txtContatto->setText(client.get("Cliente"));
+            txtTel->setText(client.get("Recapito"));
+            txtCel->setText(client.get("TelCel"));
+            txtEmail->setText(client.get("Email"));
+            txtLuogo->setText(client.get("Estremi"));
+        });
+    });
     connect(cmdTrova, &QToolButton::clicked, this, [this]() {
         auto *search = new TfrmTrovaScadenze(this);
         search->setAttribute(Qt::WA_DeleteOnClose);

@@ -15,6 +15,7 @@
 #include "employees/WebCam.h"
 #include "employees/WorkFile.h"
 #include "employees/Zoom.h"
+#include "ui/AllegaCartella.h"
 #include "ui/Artwork.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
@@ -290,9 +291,9 @@ void TfrmDipendenti::buildScreen() {
     layout->addLayout(main, 1);
     layout->addWidget(panInfo);
 
-    // The attachments screen is built elsewhere: present, not yet in use.
-    cmdFile->setEnabled(false);
-
+    // The attachments reach the record at the next Salva.
+    connect(cmdFile, &QToolButton::clicked, this,
+            [this]() { TfrmAllegaCartella::edit(this, QStringLiteral("dipendenti")); });
     connect(btnCaricaFoto, &QToolButton::clicked, this, [this]() {
         QImage picture;
         if (PhotoFiles::open(this, picture))

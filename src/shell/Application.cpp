@@ -2,6 +2,7 @@
 
 #include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
+#include "clients/Clienti.h"
 #include "core/Formats.h"
 #include "employees/Dipendenti.h"
 #include "employees/MenuRiepStraordinari.h"
@@ -41,6 +42,8 @@ Screens createScreens() {
     s.avvio->setModule(1, s.dipendenti);
     s.menuRiepStraordinari = new TfrmMenuRiepStraordinari;
     s.avvio->setModule(2, s.menuRiepStraordinari);
+    s.clienti = new TfrmClienti;
+    s.avvio->setModule(3, s.clienti);
     ModuleWindow::setMenu(s.avvio);
     current() = s;
     return s;
@@ -52,6 +55,7 @@ void destroyScreens() {
     Screens &s = current();
     delete s.menuRiepStraordinari;
     delete s.dipendenti;
+    delete s.clienti;
     delete s.scadenze;
     delete s.agenda;
     delete s.cambiaPassword;

@@ -8,6 +8,7 @@ class TfrmArchivio_Scadenze;
 class TfrmAgenda;
 class TfrmDipendenti;
 class TfrmMenuRiepStraordinari;
+class TfrmClienti;
 
 namespace Tersalia {
 
@@ -19,6 +20,7 @@ struct Screens {
     TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card, shown by the agenda
     TfrmDipendenti *dipendenti = nullptr;
     TfrmMenuRiepStraordinari *menuRiepStraordinari = nullptr;
+    TfrmClienti *clienti = nullptr;
 };
 
 // Creates the long-lived screens in their start-up order and wires the

@@ -2,6 +2,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "clients/ClientiHelp.h"
 #include "employees/EmployeesHelp.h"
 
 namespace {
@@ -235,8 +236,8 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(),          agendaHelp(),       appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), employeeCardHelp(), workingHoursHelp()};
+    return {mainHelp(),          agendaHelp(),     appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), clientCardHelp(), employeeCardHelp(),    workingHoursHelp()};
 }
 
 } // namespace HelpTexts

@@ -157,6 +157,48 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
         p.setFont(f);
         p.drawText(r, Qt::AlignCenter, QStringLiteral("PDF"));
         break;
+    case Symbol::Eraser: {
+        p.save();
+        p.translate(c);
+        p.rotate(-35);
+        p.setBrush(QColor(255, 255, 255, 90));
+        p.drawRoundedRect(QRectF(-3.6 * u, -1.5 * u, 7.2 * u, 3.0 * u), 0.6 * u, 0.6 * u);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(0.6 * u, -1.5 * u, 3.0 * u, 3.0 * u), 0.6 * u, 0.6 * u);
+        p.restore();
+        p.drawLine(QPointF(c.x() - 3.6 * u, c.y() + 3.4 * u), QPointF(c.x() + 3.4 * u, c.y() + 3.4 * u));
+        break;
+    }
+    case Symbol::Check: {
+        pen.setWidthF(u * 1.2);
+        p.setPen(pen);
+        QPainterPath tick;
+        tick.moveTo(c.x() - 3.0 * u, c.y() + 0.2 * u);
+        tick.lineTo(c.x() - 0.8 * u, c.y() + 2.6 * u);
+        tick.lineTo(c.x() + 3.2 * u, c.y() - 2.6 * u);
+        p.drawPath(tick);
+        break;
+    }
+    case Symbol::Privacy:
+        f.setPixelSize(int(u * 7));
+        p.setFont(f);
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("P"));
+        break;
+    case Symbol::Services:
+        sheet(p, QRectF(c.x() - 3.0 * u, c.y() - 3.4 * u, 6.0 * u, 6.8 * u), u);
+        for (int i = 0; i < 3; ++i)
+            p.drawLine(QPointF(c.x() - 1.8 * u, c.y() - 1.4 * u + i * 1.6 * u),
+                       QPointF(c.x() + 1.8 * u, c.y() - 1.4 * u + i * 1.6 * u));
+        break;
+    case Symbol::Recontact: {
+        p.drawEllipse(QPointF(c.x() - 0.8 * u, c.y() - 1.6 * u), 1.6 * u, 1.6 * u);
+        p.drawArc(QRectF(c.x() - 3.6 * u, c.y() + 0.6 * u, 5.6 * u, 5.0 * u), 0, 180 * 16);
+        QPainterPath arrow;
+        arrow.moveTo(c.x() + 2.0 * u, c.y() - 3.2 * u);
+        arrow.arcTo(QRectF(c.x() + 0.6 * u, c.y() - 3.2 * u, 3.2 * u, 3.2 * u), 90, -200);
+        p.drawPath(arrow);
+        break;
+    }
     }
 }
 
@@ -226,6 +268,16 @@ QColor defaultColor(Symbol symbol) {
         return QColor(110, 110, 130);
     case Symbol::Pdf:
         return QColor(200, 40, 40);
+    case Symbol::Eraser:
+        return QColor(205, 95, 125);
+    case Symbol::Check:
+        return QColor(40, 150, 110);
+    case Symbol::Privacy:
+        return QColor(120, 80, 160);
+    case Symbol::Services:
+        return QColor(30, 120, 150);
+    case Symbol::Recontact:
+        return QColor(200, 110, 40);
     }
     return QColor(80, 120, 170);
 }

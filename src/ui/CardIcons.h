@@ -25,7 +25,12 @@ enum class Symbol {
     WhatsApp,
     AlarmClock,
     Attach,
-    Pdf
+    Pdf,
+    Eraser,    // empties an attachment slot
+    Check,     // the check tools beside a field
+    Privacy,   // the letter "P" of the privacy document
+    Services,  // the services supplied to a client
+    Recontact, // the clients to contact again
 };
 
 QPixmap pixmap(Symbol symbol, int size, const QColor &color);

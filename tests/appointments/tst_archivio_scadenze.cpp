@@ -669,13 +669,6 @@ private slots:
         QCOMPARE(panInfo->text(), QString());
     }
 
-    void laterScreensArePresentButDisabled() {
-        for (const char *name : {"impContatto"}) {
-            auto *b = card->findChild<QToolButton *>(QLatin1String(name));
-            QVERIFY2(b && !b->isEnabled(), name);
-        }
-    }
-
     void helpAndClose() {
         QString title;
         whenModal([&](QWidget *w) {

@@ -7,6 +7,7 @@
 #include "employees/EmployeePhoto.h"
 #include "employees/TrovaDipendenti.h"
 #include "shell/Application.h"
+#include "ui/AllegaCartella.h"
 #include "ui/CardScreen.h"
 #include "ui/ListPanel.h"
 #include "ui/RecordListView.h"
@@ -224,6 +225,27 @@ private slots:
         QCOMPARE(bytes.mid(3356), employee("Bianchi Anna", "BNCNNA85B41F205X"));
         QCOMPARE(QImage(folder().file("Anagrafica/Scheda_Dipendente_2.jpg")).size(), QSize(307, 394));
         QCOMPARE(QImage(folder().file("Anagrafica/Scheda_Dipendente_1.jpg")).size(), QSize(100, 100));
+    }
+
+    void attachmentsReachTheRecordAtTheNextSave() {
+        writeArchive({employee("Bianchi Anna", "BNCNNA85B41F205X")});
+        card->cmdPrimo->click();
+        whenModal([&](QWidget *w) {
+            auto *s = qobject_cast<TfrmAllegaCartella *>(w);
+            QVERIFY(s);
+            QCOMPARE(s->lblMemory->text(), QStringLiteral("dipendenti"));
+            QVERIFY(s->txtFile01->text().isEmpty());
+            s->txtDesc02->setText(QStringLiteral("Contratto firmato"));
+            s->btnApplica->click();
+        });
+        card->cmdFile->click();
+        QCOMPARE(card->lblDesc02->text(), QStringLiteral("Contratto firmato"));
+        QCOMPARE(folder().read(kArchive), employee("Bianchi Anna", "BNCNNA85B41F205X")); // not yet
+        card->cmdSalva->click();
+        Record saved(Archives::employees());
+        saved.bytes() = folder().read(kArchive);
+        QCOMPARE(saved.get("Desc02"), QStringLiteral("Contratto firmato"));
+        QCOMPARE(saved.get("Dipendente"), QStringLiteral("Bianchi Anna"));
     }
 
     void searchFillsTheCardAndLoadsThePhoto() {

@@ -4,6 +4,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "clients/ClientiHelp.h"
 #include "core/TextRules.h"
 #include "employees/EmployeesHelp.h"
 #include "shell/HelpTexts.h"
@@ -41,6 +42,7 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
         << appointmentGridHelp() << QStringLiteral("Visualizzazione appuntamenti") << 5;
     QTest::newRow("appointment archive export")
         << archiveExportHelp() << QStringLiteral("Esportazione archivio appuntamenti in Excel") << 3;
+    QTest::newRow("client card") << clientCardHelp() << QStringLiteral("App Clienti e Servizi") << 13;
     QTest::newRow("employee card") << employeeCardHelp()
                                    << QStringLiteral("App Archivio Dipendenti e Prestazioni") << 11;
     QTest::newRow("working hours") << workingHoursHelp() << QStringLiteral("App Riepilogo Ore di Lavoro")
@@ -75,8 +77,8 @@ void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
 
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
     const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
-                                      appointmentCardHelp(), archiveExportHelp(), employeeCardHelp(),
-                                      workingHoursHelp()};
+                                      appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
+                                      employeeCardHelp(),    workingHoursHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {

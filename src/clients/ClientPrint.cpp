@@ -1,0 +1,102 @@
+#include "clients/ClientPrint.h"
+
+#include "core/Clock.h"
+#include "core/Formats.h"
+#include "core/Messages.h"
+#include "core/OpenURL.h"
+#include "core/ProgramFolder.h"
+#include "reports/PdfExport.h"
+#include "reports/ReportEngine.h"
+#include "ui/Artwork.h"
+
+namespace ClientPrint {
+
+bool fill(ReportEngine &engine, const Record &c, Output output) {
+    if (!engine.load(QStringLiteral(":/reports/repScheda.json")))
+        return false;
+    engine.setOrientation(QPageLayout::Portrait);
+    const auto joined = [&c](const char *town, const char *province) {
+        return c.get(town) + QLatin1Char(' ') + c.get(province);
+    };
+    const QPair<QString, QString> rows[24] = {
+        {QStringLiteral("Cognome e nome:"), c.get("Cliente")},
+        {QStringLiteral("Data di nascita:"), c.get("DataNasc")},
+        {QStringLiteral("Comune di nascita:"), joined("ComuneNasc", "ProvNasc")},
+        {QStringLiteral("Sesso:"), c.get("Sesso")},
+        {QStringLiteral("Tel. preferenziale:"), c.get("Recapito")},
+        {QStringLiteral("Indirizzo di residenza:"), c.get("IndirizzoRes")},
+        {QStringLiteral("Comune di residenza:"), joined("ComuneRes", "ProvRes")},
+        {QStringLiteral("Modalità pagamento:"), c.get("Estremi")},
+        {QStringLiteral("Tel. casa:"), c.get("TelCasa")},
+        {QStringLiteral("Tel. ufficio:"), c.get("TelUff")},
+        {QStringLiteral("Tel. cellulare:"), c.get("TelCel")},
+        {QStringLiteral("PEC:"), c.get("Fax")},
+        {QStringLiteral("E-mail:"), c.get("Email")},
+        {QStringLiteral("Codice fiscale:"), c.get("CodFisc")},
+        {QStringLiteral("Partita IVA:"), c.get("PartitaIva")},
+        {QStringLiteral("Carta di credito:"),
+         QStringLiteral("N. ") + c.get("Carta") + QStringLiteral("  -  Scadenza: ") + c.get("ScadeCarta")},
+        {QStringLiteral("IBAN:"), c.get("Iban")},
+        {QStringLiteral("Estremi documento:"), c.get("Documento")},
+        {QStringLiteral("Occupazione:"), c.get("Occupazione")},
+        {QStringLiteral("Titoli e qualifiche:"), c.get("Titoli")},
+        {QStringLiteral("Prodotti e servizi:"), c.get("Prodotti")},
+        {output == Output::Pdf ? QStringLiteral("Zona di appartenenza:") : QStringLiteral("Zona:"),
+         c.get("Zona")},
+        {QStringLiteral("Questioni in sospeso:"), c.get("Questioni")},
+        {QStringLiteral("Note:"), c.get("Note")},
+    };
+    if (!engine.setText(QStringLiteral("txtTitolo"), QStringLiteral("SCHEDA ANAGRAFICA CLIENTE")))
+        return false;
+    for (int i = 0; i < 24; ++i) {
+        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+        if (!engine.setText(QStringLiteral("titCampo") + n, rows[i].first) ||
+            !engine.setText(QStringLiteral("txtCampo") + n, rows[i].second))
+            return false;
+    }
+    const QDateTime now = Clock::now();
+    engine.setPicture(QStringLiteral("imgLogo"),
+                      Artwork::icon(Artwork::Glyph::Clients, 160, QColor(200, 101, 27)).toImage());
+    return engine.setText(QStringLiteral("txtCalce"),
+                          QStringLiteral("Stampa eseguita in data ") + Formats::dateText(now.date()) +
+                              QStringLiteral(" alle ore ") + Formats::longTimeText(now.time()));
+}
+
+bool print(QWidget *parent, const Record &client) {
+    ReportEngine engine;
+    if (fill(engine, client) && engine.prepare())
+        return engine.print(parent);
+    Messages::error(parent, engine.errorString());
+    return false;
+}
+
+bool preview(QWidget *parent, const Record &client) {
+    ReportEngine engine;
+    if (!fill(engine, client) || !engine.prepare()) {
+        Messages::error(parent, engine.errorString());
+        return false;
+    }
+    engine.showPreview(parent);
+    return true;
+}
+
+bool pdf(QWidget *parent, const Record &client) {
+    ReportEngine engine;
+    PdfSettings settings;
+    settings.title = QStringLiteral("Scheda informativa");
+    settings.subject = QStringLiteral("Scheda informativa");
+    settings.author = QStringLiteral("Tersalia");
+    settings.creator = QStringLiteral("Tersalia");
+    settings.compress = false;
+    const QString target = ProgramFolder::file(QStringLiteral("Contatto.pdf"));
+    if (!fill(engine, client, Output::Pdf) || !engine.prepare() || !engine.exportPdf(target, settings)) {
+        Messages::error(parent, engine.errorString());
+        return false;
+    }
+    if (Messages::confirm(parent, QStringLiteral("L'esportazione della scheda in PDF è terminata con "
+                                                 "successo.\r\n\r\nSi vuole aprire il file?")))
+        TMisc::Open(QLatin1Char('"') + target + QLatin1Char('"'));
+    return true;
+}
+
+} // namespace ClientPrint

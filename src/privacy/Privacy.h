@@ -1,0 +1,40 @@
+#pragma once
+// " Esporta e stampa Modulo Privacy": the consent form of a client, filled
+// from the client card and the company's privacy settings
+// (Liberatoria_Privacy.ini), written as the RTF document Modulo_Privacy.rtf.
+#include <QDialog>
+#include <QMap>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class TfrmPrivacy : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmPrivacy(QWidget *parent = nullptr);
+
+    static QString settingsFile(); // "Liberatoria_Privacy.ini" in the program folder
+    static QString documentFile(); // "Modulo_Privacy.rtf" in the program folder
+
+    QLineEdit *txtStudioDent, *txtTelDent, *txtIvaDent, *txtCodFiscDent, *txtCittaDent, *txtIndirizzoDent,
+        *txtCapDent, *txtPaziente, *txtComuneNasc, *txtDataNasc, *txtCodFisc, *txtComuneRes, *txtIndirizzo,
+        *txtCapRes, *txtRecapito, *txtPrivacy, *txtData, *txtLuogo;
+    QComboBox *txtProvDent, *txtProvNasc, *txtProvRes;
+    QPushButton *btnRTF, *btnChiudi;
+
+    // Every control's trimmed text by its name.
+    QMap<QString, QString> values() const;
+    void setValue(const char *control, const QString &text);
+
+    bool btnRTFClick();    // true when the document was written
+    bool btnChiudiClick(); // true when the settings were written
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QList<QWidget *> m_order; // the Enter order
+};
