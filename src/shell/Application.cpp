@@ -5,6 +5,8 @@
 #include "clients/Clienti.h"
 #include "contracts/Contratto.h"
 #include "core/Formats.h"
+#include "employees/Dipendenti.h"
+#include "employees/MenuRiepStraordinari.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "ui/ModuleWindow.h"
@@ -39,6 +41,10 @@ Screens createScreens() {
     s.scadenze = new TfrmArchivio_Scadenze;
     s.agenda->setCard(s.scadenze);
     s.avvio->setModule(5, s.agenda);
+    s.dipendenti = new TfrmDipendenti;
+    s.avvio->setModule(1, s.dipendenti);
+    s.menuRiepStraordinari = new TfrmMenuRiepStraordinari;
+    s.avvio->setModule(2, s.menuRiepStraordinari);
     s.clienti = new TfrmClienti;
     s.avvio->setModule(3, s.clienti);
     s.contratto = new TfrmContratto;
@@ -52,6 +58,8 @@ const Screens &screens() { return current(); }
 
 void destroyScreens() {
     Screens &s = current();
+    delete s.menuRiepStraordinari;
+    delete s.dipendenti;
     delete s.clienti;
     delete s.contratto;
     delete s.scadenze;

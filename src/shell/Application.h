@@ -6,6 +6,8 @@ class TfrmAvvio;
 class TfrmCambiaPassword;
 class TfrmArchivio_Scadenze;
 class TfrmAgenda;
+class TfrmDipendenti;
+class TfrmMenuRiepStraordinari;
 class TfrmClienti;
 class TfrmContratto;
 
@@ -17,6 +19,8 @@ struct Screens {
     TfrmCambiaPassword *cambiaPassword = nullptr;
     TfrmAgenda *agenda = nullptr;
     TfrmArchivio_Scadenze *scadenze = nullptr; // the appointment card, shown by the agenda
+    TfrmDipendenti *dipendenti = nullptr;
+    TfrmMenuRiepStraordinari *menuRiepStraordinari = nullptr;
     TfrmClienti *clienti = nullptr;
     TfrmContratto *contratto = nullptr;
 };

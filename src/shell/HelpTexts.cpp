@@ -4,6 +4,7 @@
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
+#include "employees/EmployeesHelp.h"
 
 namespace {
 
@@ -237,7 +238,8 @@ HelpText mainHelp() {
 
 QList<HelpText> manual() {
     return {mainHelp(),          agendaHelp(),     appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), clientCardHelp(), contractHelp(),        contractExportHelp()};
+            archiveExportHelp(), clientCardHelp(), employeeCardHelp(),    workingHoursHelp(),
+            contractHelp(),      contractExportHelp()};
 }
 
 } // namespace HelpTexts

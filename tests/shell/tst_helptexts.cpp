@@ -7,6 +7,7 @@
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
 #include "core/TextRules.h"
+#include "employees/EmployeesHelp.h"
 #include "shell/HelpTexts.h"
 #include "shell/PasswordStore.h"
 
@@ -43,6 +44,10 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::newRow("appointment archive export")
         << archiveExportHelp() << QStringLiteral("Esportazione archivio appuntamenti in Excel") << 3;
     QTest::newRow("client card") << clientCardHelp() << QStringLiteral("App Clienti e Servizi") << 13;
+    QTest::newRow("employee card") << employeeCardHelp()
+                                   << QStringLiteral("App Archivio Dipendenti e Prestazioni") << 11;
+    QTest::newRow("working hours") << workingHoursHelp() << QStringLiteral("App Riepilogo Ore di Lavoro")
+                                   << 4;
 }
 
 void TstHelpTexts::titlesAndParagraphCounts() {
@@ -74,6 +79,7 @@ void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
     const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
                                       appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
+                                      employeeCardHelp(),    workingHoursHelp(),
                                       contractHelp(),        contractExportHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());

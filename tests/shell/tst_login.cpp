@@ -256,6 +256,7 @@ private slots:
     void moduleContract() {
         class Module : public ModuleWindow {};
         Module module;
+        s.avvio->setModule(1, nullptr); // an empty slot leaves its button disabled
         QVERIFY(!s.avvio->imgApp01->isEnabled());
         s.avvio->setModule(1, &module);
         QVERIFY(s.avvio->imgApp01->isEnabled());

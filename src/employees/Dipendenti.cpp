@@ -1,0 +1,499 @@
+#include "employees/Dipendenti.h"
+
+#include "core/Archives.h"
+#include "core/Messages.h"
+#include "core/OpenURL.h"
+#include "core/TextRules.h"
+#include "employees/EmployeePhoto.h"
+#include "employees/AnteprimaDipendenti.h"
+#include "employees/EmployeesHelp.h"
+#include "employees/Lavori_Svolti.h"
+#include "employees/PhotoFiles.h"
+#include "employees/Slideshow_Dipendenti.h"
+#include "employees/StampaDipendenti.h"
+#include "employees/TrovaDipendenti.h"
+#include "employees/WebCam.h"
+#include "employees/WorkFile.h"
+#include "employees/Zoom.h"
+#include "ui/AllegaCartella.h"
+#include "ui/Artwork.h"
+#include "ui/CardIcons.h"
+#include "ui/CardParts.h"
+#include "ui/CardScreen.h"
+#include "ui/Guida.h"
+#include "ui/Satellite.h"
+#include "validators/Checks.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using Symbol = CardIcons::Symbol;
+
+namespace {
+
+const QColor kBand(46, 112, 180);
+
+QLineEdit *edit(QWidget *parent, const char *name) {
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    return e;
+}
+
+QLabel *hidden(QWidget *parent, const char *name) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->hide();
+    return l;
+}
+
+// A small camera, painted white on a rounded tile like the command icons.
+QIcon cameraIcon() {
+    const int s = 28;
+    QPixmap pm = Artwork::transparent(QSize(s, s));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 90, 120));
+    p.drawRoundedRect(QRectF(0, 0, s, s), 6, 6);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(4, 9, 20, 13), 3, 3);
+    p.drawRect(QRectF(10, 6, 8, 4));
+    p.setBrush(QColor(70, 90, 120));
+    p.drawEllipse(QPointF(14, 15.5), 4.2, 4.2);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(14, 15.5), 2.2, 2.2);
+    return QIcon(pm);
+}
+
+// The photo frame: the picture scaled into the frame keeping its proportions.
+QPixmap framed(const QImage &picture) {
+    QPixmap pm(EmployeePhoto::width, EmployeePhoto::height);
+    pm.fill(QColor(240, 246, 252));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage fitted = picture.scaled(pm.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    p.drawImage((pm.width() - fitted.width()) / 2, (pm.height() - fitted.height()) / 2, fitted);
+    return pm;
+}
+
+} // namespace
+
+TfrmDipendenti::TfrmDipendenti(QWidget *parent) : ModuleWindow(parent) {
+    setObjectName(QStringLiteral("frmDipendenti"));
+    setWindowTitle(QStringLiteral(" Tersalia - Archivio Dipendenti e Prestazioni"));
+    setMinimumSize(1240, 760);
+    buildScreen();
+    buildCard();
+}
+
+void TfrmDipendenti::buildScreen() {
+    auto *background = new CardBackground(this);
+    setCentralWidget(background);
+
+    auto *title = new CardTitle(QStringLiteral("SCHEDA DIPENDENTE"),
+                                Artwork::icon(Artwork::Glyph::People, 64, kBand), kBand, background);
+    title->setObjectName(QStringLiteral("imgTitolo"));
+
+    // Command bar along the top, with the arrows and the position label.
+    auto *commands = new CardBand(QString(), kBand, background);
+    commands->setObjectName(QStringLiteral("panComandi"));
+    auto command = [commands](const char *name, const QString &label, const QIcon &icon) {
+        return CardParts::command(commands, name, label, icon);
+    };
+    cmdNuovo = command("cmdNuovo", QStringLiteral("Nuovo"), CardIcons::icon(Symbol::New));
+    cmdSalva = command("cmdSalva", QStringLiteral("Salva"), CardIcons::icon(Symbol::Save));
+    cmdDuplica = command("cmdDuplica", QStringLiteral("Duplica"), CardIcons::icon(Symbol::Duplicate));
+    cmdTrova = command("cmdTrova", QStringLiteral("Trova"), CardIcons::icon(Symbol::Find));
+    cmdFile = command("cmdFile", QStringLiteral("Allega file"), CardIcons::icon(Symbol::Attach));
+    cmdStampa = command("cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print));
+    cmdAnteprima = command("cmdAnteprima", QStringLiteral("Anteprima"), CardIcons::icon(Symbol::Preview));
+    cmdSlideshow = command("cmdSlideshow", QStringLiteral("Slide Show"), CardIcons::icon(Symbol::Preview));
+    cmdGuida = command("cmdGuida", QStringLiteral("Guida"), CardIcons::icon(Symbol::Help));
+    cmdEsci = command("cmdEsci", QStringLiteral("Esci"), CardIcons::icon(Symbol::Exit));
+    QWidget *navigation = CardParts::navigationRow(commands);
+    lblPosizione = navigation->findChild<QLabel *>(QStringLiteral("lblPosizione"));
+    cmdPrimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
+    cmdIndietro = navigation->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
+    cmdAvanti = navigation->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
+    cmdUltimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
+    {
+        auto *row = new QHBoxLayout;
+        row->setSpacing(6);
+        for (QToolButton *b : {cmdNuovo, cmdSalva, cmdDuplica, cmdTrova, cmdFile, cmdStampa, cmdAnteprima,
+                               cmdSlideshow, cmdGuida, cmdEsci})
+            row->addWidget(b);
+        row->addSpacing(12);
+        row->addWidget(navigation);
+        commands->grid()->addLayout(row, 0, 0);
+    }
+
+    // The photo frame and its buttons.
+    auto *photoBand = new CardBand(QStringLiteral("FOTO"), kBand, background);
+    photoBand->setObjectName(QStringLiteral("panFoto"));
+    imgFoto = new QLabel(photoBand);
+    imgFoto->setObjectName(QStringLiteral("imgFoto"));
+    imgFoto->setFixedSize(EmployeePhoto::width, EmployeePhoto::height);
+    imgBianco = new QLabel(photoBand);
+    imgBianco->setObjectName(QStringLiteral("imgBianco"));
+    imgBianco->setPixmap(QPixmap::fromImage(EmployeePhoto::placeholder()));
+    imgBianco->hide();
+    btnWebcam = CardParts::iconButton(photoBand, "btnWebcam", cameraIcon(), 36);
+    btnCaricaFoto = CardParts::iconButton(photoBand, "btnCaricaFoto", CardIcons::icon(Symbol::Import), 36);
+    btnSalvaFoto = CardParts::iconButton(photoBand, "btnSalvaFoto", CardIcons::icon(Symbol::Save), 36);
+    btnCancFoto = CardParts::iconButton(photoBand, "btnCancFoto", CardIcons::icon(Symbol::New), 36);
+    btnZoomFoto = CardParts::iconButton(photoBand, "btnZoomFoto",
+                                        QIcon(Artwork::icon(Artwork::Glyph::Magnifier, 32, kBand)), 36);
+    {
+        QGridLayout *g = photoBand->grid();
+        g->addWidget(imgFoto, 0, 0, Qt::AlignHCenter);
+        auto *row = new QHBoxLayout;
+        row->addStretch();
+        for (QToolButton *b : {btnWebcam, btnCaricaFoto, btnSalvaFoto, btnCancFoto, btnZoomFoto})
+            row->addWidget(b);
+        row->addStretch();
+        g->addLayout(row, 1, 0);
+        g->setRowStretch(2, 1);
+    }
+    btnLavori = CardParts::command(photoBand, "btnLavori", QStringLiteral("PRESTAZIONI"),
+                                   QIcon(Artwork::icon(Artwork::Glyph::Cleaning, 32, QColor(52, 140, 110))));
+    photoBand->grid()->addWidget(btnLavori, 3, 0);
+
+    // The fields, in three bands.
+    auto *personal = new CardBand(QStringLiteral("DATI ANAGRAFICI"), kBand, background);
+    personal->setObjectName(QStringLiteral("panAnagrafica"));
+    txtDipendente = edit(personal, "txtDipendente");
+    txtSesso = edit(personal, "txtSesso");
+    txtSesso->setAlignment(Qt::AlignCenter);
+    txtSesso->setFixedWidth(44);
+    txtDataNasc = edit(personal, "txtDataNasc");
+    txtDataNasc->setFixedWidth(120);
+    txtCittadinanza = edit(personal, "txtCittadinanza");
+    txtLuogoNasc = edit(personal, "txtLuogoNasc");
+    txtIndirizzo = edit(personal, "txtIndirizzo");
+    txtCitta = edit(personal, "txtCitta");
+    txtCap = edit(personal, "txtCap");
+    txtCap->setFixedWidth(100);
+    txtNazione = edit(personal, "txtNazione");
+    txtCodFisc = edit(personal, "txtCodFisc");
+    btnCodFisc = CardParts::iconButton(personal, "btnCodFisc", CardIcons::icon(Symbol::Done));
+    txtCivile = edit(personal, "txtCivile");
+    txtPartitaIva = edit(personal, "txtPartitaIva");
+    btnPartitaIva = CardParts::iconButton(personal, "btnPartitaIva", CardIcons::icon(Symbol::Done));
+    txtStudio = edit(personal, "txtStudio");
+    txtLingue = edit(personal, "txtLingue");
+    auto caption = [](const char *text, QWidget *parent) {
+        return CardParts::caption(QString::fromUtf8(text), parent);
+    };
+    // One row of the band: pairs of caption and field (or layout).
+    auto row = [&](QGridLayout *g, int r, std::initializer_list<std::pair<const char *, QObject *>> items) {
+        auto *h = new QHBoxLayout;
+        h->setSpacing(8);
+        bool first = true;
+        for (const auto &[text, item] : items) {
+            if (!first)
+                h->addSpacing(14);
+            first = false;
+            if (text)
+                h->addWidget(caption(text, g->parentWidget()));
+            if (auto *w = qobject_cast<QWidget *>(item))
+                h->addWidget(w, qobject_cast<QToolButton *>(w) ? 0 : 1);
+            else if (auto *l = qobject_cast<QLayout *>(item))
+                h->addLayout(l, 1);
+        }
+        g->addLayout(h, r, 0);
+    };
+    auto withButton = [](QLineEdit *e, QToolButton *b) {
+        auto *h = new QHBoxLayout;
+        h->setSpacing(4);
+        h->addWidget(e, 1);
+        h->addWidget(b);
+        return h;
+    };
+    {
+        QGridLayout *g = personal->grid();
+        row(g, 0, {{"Cognome e nome:", txtDipendente}, {"Sesso:", txtSesso}, {"Data nascita:", txtDataNasc}});
+        row(g, 1, {{"Cittadinanza:", txtCittadinanza}, {"Luogo nascita:", txtLuogoNasc}});
+        row(g, 2, {{"Indirizzo residenza:", txtIndirizzo}});
+        row(g, 3, {{"Città:", txtCitta}, {"CAP:", txtCap}, {"Nazione:", txtNazione}});
+        row(g, 4,
+            {{"Codice fiscale:", withButton(txtCodFisc, btnCodFisc)},
+             {"Stato civile:", txtCivile},
+             {"Partita IVA:", withButton(txtPartitaIva, btnPartitaIva)}});
+        row(g, 5, {{"Titolo di studio:", txtStudio}, {"Lingue conosciute:", txtLingue}});
+    }
+
+    auto *contacts = new CardBand(QStringLiteral("RECAPITI"), kBand, background);
+    contacts->setObjectName(QStringLiteral("panRecapiti"));
+    txtEmail = edit(contacts, "txtEmail");
+    btnEmail = CardParts::iconButton(contacts, "btnEmail", CardIcons::icon(Symbol::Mail));
+    txtTel = edit(contacts, "txtTel");
+    txtCel = edit(contacts, "txtCel");
+    row(contacts->grid(), 0,
+        {{"E-mail:", withButton(txtEmail, btnEmail)}, {"Tel. casa:", txtTel}, {"Tel. cellulare:", txtCel}});
+
+    auto *job = new CardBand(QStringLiteral("DATI PROFESSIONALI"), kBand, background);
+    job->setObjectName(QStringLiteral("panLavoro"));
+    txtQualifica = edit(job, "txtQualifica");
+    txtReparto = edit(job, "txtReparto");
+    txtDisponibilita = edit(job, "txtDisponibilita");
+    txtMansioni = edit(job, "txtMansioni");
+    txtIban = edit(job, "txtIban");
+    btnIban = CardParts::iconButton(job, "btnIban", CardIcons::icon(Symbol::Done));
+    txtDataAss = edit(job, "txtDataAss");
+    txtDataAss->setFixedWidth(120);
+    txtRetribuzione = edit(job, "txtRetribuzione");
+    txtNote = edit(job, "txtNote");
+    {
+        QGridLayout *g = job->grid();
+        row(g, 0, {{"Qualifica:", txtQualifica}, {"Reparto:", txtReparto}});
+        row(g, 1, {{"Disponibilità:", txtDisponibilita}});
+        row(g, 2, {{"Mansioni:", txtMansioni}});
+        row(g, 3, {{"IBAN:", withButton(txtIban, btnIban)}, {"Data assunzione:", txtDataAss}});
+        row(g, 4, {{"Retribuzione:", txtRetribuzione}});
+        row(g, 5, {{"Note:", txtNote}});
+    }
+
+    lblFile01 = hidden(background, "lblFile01");
+    lblFile02 = hidden(background, "lblFile02");
+    lblFile03 = hidden(background, "lblFile03");
+    lblDesc01 = hidden(background, "lblDesc01");
+    lblDesc02 = hidden(background, "lblDesc02");
+    lblDesc03 = hidden(background, "lblDesc03");
+    btnFocus = new QPushButton(background);
+    btnFocus->setObjectName(QStringLiteral("btnFocus"));
+    btnFocus->setFixedSize(0, 0);
+
+    panInfo = CardParts::hintPanel(background, QStringLiteral("Pronto per archiviare una nuova scheda..."));
+
+    auto *fields = new QVBoxLayout;
+    fields->setSpacing(10);
+    fields->addWidget(personal);
+    fields->addWidget(contacts);
+    fields->addWidget(job);
+    fields->addStretch();
+    auto *main = new QHBoxLayout;
+    main->setSpacing(14);
+    main->addWidget(photoBand);
+    main->addLayout(fields, 1);
+    auto *layout = new QVBoxLayout(background);
+    layout->setContentsMargins(18, 12, 18, 12);
+    layout->setSpacing(10);
+    layout->addWidget(title);
+    layout->addWidget(commands);
+    layout->addLayout(main, 1);
+    layout->addWidget(panInfo);
+
+    // The attachments reach the record at the next Salva.
+    connect(cmdFile, &QToolButton::clicked, this,
+            [this]() { TfrmAllegaCartella::edit(this, QStringLiteral("dipendenti")); });
+    connect(btnCaricaFoto, &QToolButton::clicked, this, [this]() {
+        QImage picture;
+        if (PhotoFiles::open(this, picture))
+            setPhoto(picture); // a file that is not a picture gives the placeholder
+    });
+    connect(btnSalvaFoto, &QToolButton::clicked, this, [this]() { PhotoFiles::saveAs(this, m_photo); });
+    connect(btnCancFoto, &QToolButton::clicked, this, [this]() { setPhoto(EmployeePhoto::placeholder()); });
+    connect(btnZoomFoto, &QToolButton::clicked, this, [this]() {
+        openSatellite<TfrmZoom>(this, [this](TfrmZoom *zoom) { zoom->setPicture(m_photo); });
+    });
+    connect(btnWebcam, &QToolButton::clicked, this, [this]() {
+        openSatellite<TfrmWebCam>(this, [this](TfrmWebCam *webcam) {
+            webcam->lblMemory->setText(QStringLiteral("euro_01"));
+            webcam->setImport([this](const QImage &picture) { setPhoto(picture); });
+        });
+    });
+    connect(cmdSlideshow, &QToolButton::clicked, this,
+            [this]() { openSatellite<TfrmSlideshow_Dipendenti>(this); });
+    // Print and preview take the card as it is on screen, saved or not.
+    connect(cmdStampa, &QToolButton::clicked, this, [this]() {
+        Record employee(Archives::employees());
+        m_card->collect(employee);
+        TfrmStampaDipendenti(this, employee, m_photo).exec();
+    });
+    connect(cmdAnteprima, &QToolButton::clicked, this, [this]() {
+        Record employee(Archives::employees());
+        m_card->collect(employee);
+        TfrmAnteprimaDipendenti(this, employee, m_photo).exec();
+    });
+    connect(cmdTrova, &QToolButton::clicked, this, &TfrmDipendenti::cmdTrovaClick);
+    connect(btnLavori, &QToolButton::clicked, this, &TfrmDipendenti::btnLavoriClick);
+    connect(btnEmail, &QToolButton::clicked, this, &TfrmDipendenti::btnEmailClick);
+    connect(btnCodFisc, &QToolButton::clicked, this,
+            [this]() { Checks::taxCodeField(this, Text::trim(txtCodFisc->text())); });
+    connect(btnPartitaIva, &QToolButton::clicked, this,
+            [this]() { Checks::vatNumber(this, Text::trim(txtPartitaIva->text())); });
+    connect(btnIban, &QToolButton::clicked, this,
+            [this]() { Checks::iban(this, Text::trim(txtIban->text())); });
+    connect(cmdGuida, &QToolButton::clicked, this,
+            [this]() { TfrmGuida::showHelp(this, employeeCardHelp()); });
+    connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TfrmDipendenti::buildCard() {
+    CardDefinition d;
+    d.layout = &Archives::employees();
+    const unsigned code = FieldFlag::TrimTyping | FieldFlag::UpperTyping;
+    d.fields = {
+        {.control = "txtDipendente", .field = "Dipendente"},
+        {.control = "txtSesso", .field = "Sesso", .flags = code},
+        {.control = "txtDataNasc", .field = "DataNasc"},
+        {.control = "txtCittadinanza", .field = "Cittadinanza"},
+        {.control = "txtLuogoNasc", .field = "LuogoNasc"},
+        {.control = "txtIndirizzo", .field = "Indirizzo"},
+        {.control = "txtCitta", .field = "Citta"},
+        {.control = "txtCap", .field = "Cap"},
+        {.control = "txtNazione", .field = "Nazione"},
+        {.control = "txtCodFisc", .field = "CodFisc", .flags = code},
+        {.control = "txtCivile", .field = "Civile"},
+        {.control = "txtPartitaIva", .field = "PartitaIva", .input = FieldInput::Digits},
+        {.control = "txtStudio", .field = "Studio"},
+        {.control = "txtLingue", .field = "Lingue"},
+        {.control = "txtEmail", .field = "Email", .flags = FieldFlag::TrimTyping},
+        {.control = "txtTel", .field = "Tel"},
+        {.control = "txtCel", .field = "Cel", .input = FieldInput::Digits},
+        {.control = "txtQualifica", .field = "Qualifica"},
+        {.control = "txtReparto", .field = "Reparto"},
+        {.control = "txtDisponibilita", .field = "Disponibilita"},
+        {.control = "txtMansioni", .field = "Mansioni"},
+        {.control = "txtIban", .field = "Iban", .flags = code},
+        {.control = "txtDataAss", .field = "DataAss"},
+        {.control = "txtRetribuzione", .field = "Retribuzione"},
+        {.control = "txtNote", .field = "Note"},
+        {.control = "lblFile01", .field = "File01", .flags = FieldFlag::ResetOnDuplicate},
+        {.control = "lblFile02", .field = "File02", .flags = FieldFlag::ResetOnDuplicate},
+        {.control = "lblFile03", .field = "File03", .flags = FieldFlag::ResetOnDuplicate},
+        {.control = "lblDesc01", .field = "Desc01", .flags = FieldFlag::ResetOnDuplicate},
+        {.control = "lblDesc02", .field = "Desc02", .flags = FieldFlag::ResetOnDuplicate},
+        {.control = "lblDesc03", .field = "Desc03", .flags = FieldFlag::ResetOnDuplicate},
+    };
+    for (const CardField &f : std::as_const(d.fields))
+        if (QLatin1String(f.control).startsWith(QLatin1String("txt")))
+            d.enterOrder.append(f.control);
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    d.required = {
+        {"txtDipendente", need + QStringLiteral("cognome e nome del dipendente.")},
+        {"txtCodFisc", need + QStringLiteral("il codice fiscale del dipendente.")},
+        {"txtCel", need + QStringLiteral("il numero di cellulare dal dipendente.")},
+        {"txtQualifica", need + QStringLiteral("la qualifica dal dipendente.")},
+        {"txtReparto", need + QStringLiteral("il reparto dal dipendente.")},
+    };
+    d.hints = {
+        {"cmdNuovo", QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda.")},
+        {"cmdSalva", QStringLiteral("Salva la scheda in archivio.")},
+        {"cmdDuplica",
+         QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda duplicando i "
+                        "dati correnti.")},
+        {"cmdTrova", QStringLiteral("Trova una scheda in archivio.")},
+        {"cmdFile", QStringLiteral("Allega file alla scheda.")},
+        {"cmdStampa", QStringLiteral("Stampa la scheda.")},
+        {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda.")},
+        {"cmdSlideshow", QStringLiteral("Esegui lo slide show.")},
+        {"cmdGuida", QStringLiteral("Visualizza la guida.")},
+        {"cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")},
+        {"cmdPrimo", QStringLiteral("Visualizza la prima scheda in archivio.")},
+        {"cmdIndietro", QStringLiteral("Visualizza la scheda precedente in archivio.")},
+        {"cmdAvanti", QStringLiteral("Visualizza la scheda successiva in archivio.")},
+        {"cmdUltimo", QStringLiteral("Visualizza l'ultima scheda in archivio.")},
+        {"btnLavori", QStringLiteral("Registra le prestazioni lavorative svolte dal dipendente.")},
+        {"btnEmail", QStringLiteral("Invia una e-mail all'indirizzo indicato.")},
+        {"btnCodFisc", QStringLiteral("Controlla il codice fiscale.")},
+        {"btnPartitaIva", QStringLiteral("Controlla il numero di partita IVA.")},
+        {"btnIban", QStringLiteral("Controlla l'IBAN.")},
+        {"btnWebcam", QStringLiteral("Cattura la foto con una webcam.")},
+        {"btnCaricaFoto", QStringLiteral("Carica una foto esistente.")},
+        {"btnSalvaFoto", QStringLiteral("Salva la foto su disco.")},
+        {"btnCancFoto", QStringLiteral("Cancella la foto.")},
+        {"btnZoomFoto", QStringLiteral("Visualizza la foto nelle sue dimensioni reali.")},
+    };
+    d.firstField = "txtDipendente";
+    // Duplica only works on the screen: the archive is not looked at.
+    d.duplicateChecksArchive = false;
+    d.onNew = [this]() { setPhoto(EmployeePhoto::placeholder()); };
+    d.afterLoad = [this](qint64 n) { loadPhoto(n); };
+    d.afterSave = [this](qint64 n) { savePhoto(n); };
+    d.afterDuplicate = [this]() { setPhoto(EmployeePhoto::placeholder()); };
+    m_card = new CardScreen(this, std::move(d));
+}
+
+void TfrmDipendenti::showEvent(QShowEvent *event) {
+    ModuleWindow::showEvent(event);
+    if (!event->spontaneous()) // shown by the program, not restored by the desktop
+        m_card->newCard();
+}
+
+HandBack TfrmDipendenti::showChosen() {
+    return [this, toCard = m_card->showChosen()](const Record &record, qint64 number) {
+        toCard(record, number);
+        loadPhoto(number);
+    };
+}
+
+void TfrmDipendenti::setPhoto(const QImage &picture) {
+    m_photo = picture.isNull() ? EmployeePhoto::placeholder() : picture;
+    imgFoto->setPixmap(framed(m_photo));
+}
+
+void TfrmDipendenti::loadPhoto(qint64 number) { setPhoto(EmployeePhoto::load(number)); }
+
+// The record is saved already; a photo that cannot be written is said so,
+// and stays in the frame so that the next Salva can try again.
+void TfrmDipendenti::savePhoto(qint64 number) {
+    if (EmployeePhoto::save(number, m_photo))
+        return;
+    Messages::warning(this, QStringLiteral("Attenzione: la scheda è stata salvata, ma non è stato possibile "
+                                           "salvare la foto del dipendente nel file ") +
+                                QDir::toNativeSeparators(EmployeePhoto::path(number)) +
+                                QStringLiteral(".\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
+                                               "nella cartella Anagrafica e premere di nuovo Salva."));
+}
+
+void TfrmDipendenti::cmdTrovaClick() {
+    auto *search = new TfrmTrovaDipendenti(this);
+    search->setAttribute(Qt::WA_DeleteOnClose);
+    search->lblMemory->setText(QStringLiteral("dipendenti"));
+    search->setHandBack(showChosen());
+    search->exec();
+}
+
+void TfrmDipendenti::btnLavoriClick() {
+    const QString need =
+        QStringLiteral("Attenzione: per registrare le prestazioni lavorative è necessario indicare ");
+    if (m_card->position() == 0) {
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: la registrazione delle prestazioni lavorative può "
+                                         "avvenire soltanto dopo aver salvato la scheda del dipendente."));
+        return;
+    }
+    const QString name = Text::trim(txtDipendente->text());
+    if (name.isEmpty()) {
+        Messages::warning(this, need + QStringLiteral("il nome del dipendente."));
+        txtDipendente->setFocus();
+        return;
+    }
+    const QString code = Text::trim(txtCodFisc->text());
+    if (code.isEmpty()) {
+        Messages::warning(this, need + QStringLiteral("il codice fiscale del dipendente."));
+        txtCodFisc->setFocus();
+        return;
+    }
+    if (!WorkFile::acceptsTaxCode(code)) {
+        Messages::warning(this, WorkFile::refusedTaxCodeText(code));
+        txtCodFisc->setFocus();
+        return;
+    }
+    auto *work = new TfrmLavori_Svolti(this, name, code);
+    work->setAttribute(Qt::WA_DeleteOnClose);
+    work->exec();
+}
+
+void TfrmDipendenti::btnEmailClick() {
+    TMisc::Open(QStringLiteral("\"mailto:") + Text::trim(txtEmail->text()) + QLatin1Char('"'));
+}

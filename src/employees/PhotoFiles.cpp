@@ -1,0 +1,51 @@
+#include "employees/PhotoFiles.h"
+
+#include "core/FileDialogs.h"
+#include "core/Messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace PhotoFiles {
+
+bool open(QWidget *parent, QImage &picture) {
+    const QString name = FileDialogs::openFile(
+        parent, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."), QString(),
+        QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+    if (name.isEmpty())
+        return false;
+    QImageReader reader(name);
+    reader.setDecideFormatFromContent(true);
+    picture = reader.read();
+    return true;
+}
+
+bool saveAs(QWidget *parent, const QImage &picture) {
+    const QString name = FileDialogs::saveFile(
+        parent, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
+        QStringLiteral("Foto.jpg"), QStringLiteral("File Jpeg (*.jpg)"));
+    if (name.isEmpty())
+        return false;
+    QSaveFile file(name);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        // The extension chooses the format; JPEG when it names none.
+        QByteArray format = QFileInfo(name).suffix().toLower().toLatin1();
+        if (!QImageWriter::supportedImageFormats().contains(format))
+            format = "jpg";
+        QImageWriter writer(&file, format);
+        written = writer.write(picture) && file.commit();
+    }
+    if (!written)
+        Messages::warning(parent,
+                          QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file ") +
+                              QDir::toNativeSeparators(name) +
+                              QStringLiteral(".\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
+                                             "nella cartella scelta."));
+    return written;
+}
+
+} // namespace PhotoFiles

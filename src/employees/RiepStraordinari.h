@@ -1,0 +1,36 @@
+#pragma once
+// " Tersalia - Riepilogo Ore di Lavoro", the result: the activities of one
+// employee's work file dated within an interval (both ends included), their
+// count and the total of their hours, with the quick find and the print.
+#include <QDate>
+#include <QDialog>
+
+class ListPanel;
+class QLabel;
+class QToolButton;
+
+class TfrmRiepStraordinari : public QDialog {
+    Q_OBJECT
+public:
+    // taxCode must be one WorkFile::acceptsTaxCode accepts; start <= end.
+    TfrmRiepStraordinari(QWidget *parent, const QString &taxCode, const QString &start, const QString &end);
+
+    QLabel *lblTipologia, *titTipologia, *infIntervallo, *lblIntervallo, *infTotKmPercorsi, *lblTotCosti;
+    QLabel *lblTrovate, *lblFile;
+    ListPanel *list; // txtTrova, btnTrova, lstRecords, btnStampa, btnEsci
+    QToolButton *imgGuida;
+
+    void btnStampaClick();
+    // The total of some hours as shown: shortest decimal form, "," separator.
+    static QString hoursText(double total);
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void buildList();
+
+    QString m_taxCode, m_startText, m_endText;
+    QDate m_start, m_end;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// The work register of one employee: a record file of activities in the
+// folder "Archivio_Lavori", named after the employee's tax code, and the
+// register line every list of activities shows.
+#include "core/ResultLine.h"
+
+#include <QString>
+
+namespace WorkFile {
+
+// The tax code names the file, so it must be usable as a file name on every
+// system: no "/", "\", "..", no character Windows refuses (: * ? " < > |) and
+// no control character.
+bool acceptsTaxCode(const QString &taxCode);
+// The warning shown instead of opening a register for such a code.
+QString refusedTaxCodeText(const QString &taxCode);
+// Full path of the work file of a tax code (trimmed); creates the folder.
+// Empty for a code acceptsTaxCode refuses: nothing is touched then.
+QString path(const QString &taxCode);
+
+// Attivita (46), Data (10), Luogo (28), Orario (26), TotOre.
+LineFormat line();
+
+} // namespace WorkFile
