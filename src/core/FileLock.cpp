@@ -3,10 +3,14 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <atomic>
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <cerrno>
