@@ -60,7 +60,7 @@ ReadOnlyFolder::~ReadOnlyFolder() {
 #endif
     QFile::setPermissions(m_path, kWritable);
     for (const QString &f : m_files)
-        QFile::setPermissions(f, QFileInfo(f).isDir() ? kWritable : kWritable & ~QFileDevice::ExeOwner);
+        QFile::setPermissions(f, QFileInfo(f).isDir() ? kWritable : kReadOnlyFile | QFileDevice::WriteOwner);
 }
 
 LockedFile::LockedFile(QString path) : m_path(std::move(path)) {
