@@ -16,9 +16,13 @@ packages=(
   qt6-translations-l10n
 )
 
-# The tests also read the spreadsheet exports back through LibreOffice.
-if [ "$mode" = "test" ] && ! command -v soffice >/dev/null 2>&1; then
-  packages+=(libreoffice-calc-nogui)
+# The tests also read the spreadsheet exports back through LibreOffice, and
+# build the fuzz targets with clang's libFuzzer.
+if [ "$mode" = "test" ]; then
+  if ! command -v soffice >/dev/null 2>&1; then
+    packages+=(libreoffice-calc-nogui)
+  fi
+  packages+=(clang libclang-rt-14-dev)
 fi
 # ... drive a few screens through a real X server (pointer, window close), and
 # read the privacy document back through LibreOffice's Writer part.
@@ -48,6 +52,12 @@ case "$mode" in
     ;;
   test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    # The fuzz targets: a short fixed-time run of each, then every seed and
+    # every crash ever found (a build of their own, with clang).
+    cmake -S "$root/fuzz" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_CXX_COMPILER=clang++
+    cmake --build "$root/build-fuzz" -j "$(nproc)"
+    ctest --test-dir "$root/build-fuzz" --output-on-failure
     ;;
   *)
     echo "usage: $0 [run|test]" >&2

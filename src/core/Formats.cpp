@@ -29,8 +29,11 @@ QDate parseDate(const QString &text) {
             if (++k > 2)
                 return {};
         } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            // No part has more than four digits: a longer run is no date (and
+            // would overflow the number being built).
+            if (++digits[k] > 4)
+                return {};
             part[k] = part[k] * 10 + (c.unicode() - '0');
-            ++digits[k];
         } else {
             return {};
         }

@@ -1,10 +1,13 @@
 #include "core/IniFile.h"
 
+#include "core/FileLock.h"
 #include "core/TextRules.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <minIni.h>
+#include <optional>
 
 namespace {
 // minIni handles lines of at most this many bytes and silently cuts longer ones.
@@ -39,6 +42,11 @@ int IniFile::maxLine() { return kMaxLine; }
 
 QString IniFile::read(const QString &section, const QString &key) const {
     char buffer[kMaxLine + 2] = {};
+    // Read under a shared lock, so a station rewriting the file is never caught half-way.
+    QFile held(m_path);
+    std::optional<FileLock> lock;
+    if (held.exists() && held.open(QIODevice::ReadOnly))
+        lock.emplace(held, FileLock::Kind::Shared);
     const QByteArray file = QFile::encodeName(m_path);
     const QByteArray s = Text::toCp1252(section), k = Text::toCp1252(key);
     ini_gets(s.constData(), k.constData(), "", buffer, int(sizeof buffer), file.constData());
@@ -55,6 +63,29 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     // A value that minIni would cut, or one that spans lines, cannot be kept intact.
     if (k.size() + v.size() + 1 > kMaxLine || s.size() + 2 > kMaxLine || v.contains('\n') || v.contains('\r'))
         return false;
-    const QByteArray file = QFile::encodeName(m_path);
-    return ini_puts(s.constData(), k.constData(), v.constData(), file.constData()) == 1;
+    // The file is rewritten in place under its lock, so two stations saving
+    // settings at once take turns and neither change is lost. minIni edits a
+    // private copy; the lock stays on the one file every station opens.
+    QFile target(m_path);
+    if (!target.open(QIODevice::ReadWrite)) // creates a missing file, never truncates
+        return false;
+    FileLock lock(target);
+    if (!lock.isLocked())
+        return false;
+    const QByteArray before = target.readAll();
+    QTemporaryDir work;
+    if (!work.isValid())
+        return false;
+    const QString copyPath = work.filePath(QStringLiteral("settings.ini"));
+    QFile copy(copyPath);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(before) != before.size() || !copy.flush())
+        return false;
+    copy.close();
+    if (ini_puts(s.constData(), k.constData(), v.constData(), QFile::encodeName(copyPath).constData()) != 1)
+        return false;
+    if (!copy.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray after = copy.readAll();
+    return target.seek(0) && target.write(after) == after.size() && target.flush() &&
+           target.resize(after.size());
 }

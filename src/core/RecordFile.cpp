@@ -1,5 +1,7 @@
 #include "core/RecordFile.h"
 
+#include "core/FileLock.h"
+
 #include <QFileInfo>
 
 RecordFile::RecordFile(QString path, int recordSize)
@@ -11,7 +13,9 @@ bool RecordFile::open() {
     close();
     m_pos = 0;
     // ReadWrite creates a missing file and never truncates an existing one.
-    return m_file.open(QIODevice::ReadWrite);
+    // Unbuffered: what another station wrote is read afresh, and nothing of a
+    // failed write is left in a buffer to reach the file later.
+    return m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
 }
 
 bool RecordFile::openForReading() {
@@ -56,9 +60,14 @@ qint64 RecordFile::readBlock(QByteArray &buffer, qint64 maxRecords) {
     return n;
 }
 
+// Writes go under the file's lock, so that another station appending at the
+// same moment waits instead of writing the same position; a lock that cannot
+// be had in time fails the action like any other write failure.
 bool RecordFile::overwriteAt(qint64 pos, const QByteArray &record) {
-    if (!m_file.isOpen() || pos < 0 || pos >= count() || record.size() != m_size ||
-        !m_file.seek(pos * m_size))
+    if (!m_file.isOpen() || pos < 0 || record.size() != m_size)
+        return false;
+    FileLock lock(m_file);
+    if (!lock.isLocked() || pos >= count() || !m_file.seek(pos * m_size))
         return false;
     if (m_file.write(record) != m_size || !m_file.flush())
         return false;
@@ -69,6 +78,10 @@ bool RecordFile::overwriteAt(qint64 pos, const QByteArray &record) {
 bool RecordFile::append(const QByteArray &record) {
     if (!m_file.isOpen() || record.size() != m_size)
         return false;
+    FileLock lock(m_file);
+    if (!lock.isLocked())
+        return false;
+    // Counted under the lock: the end another station has just written is seen.
     const qint64 pos = count();
     // A trailing partial record is written over.
     if (!m_file.seek(pos * m_size) || m_file.write(record) != m_size || !m_file.flush())

@@ -6,6 +6,7 @@
 #include "ui/Calendario.h"
 #include "ui/CardScreen.h"
 #include "core/Clock.h"
+#include "core/FileLock.h"
 #include "ui/Guida.h"
 
 #include <QApplication>
@@ -561,6 +562,34 @@ private slots:
         QCOMPARE(texts().last(), CardScreen::archiveFailureText());
         QCOMPARE(card->lblPosizione->text(), QString());
         QCOMPARE(card->txtContatto->text(), QStringLiteral("Due"));
+    }
+
+    // Another station writing the archive at this moment (its lock held past the
+    // patience): the save ends in the archive error and nothing is lost.
+    void anotherStationHoldingTheArchiveTooLong() {
+        writeArchive(threeRecords());
+        const QByteArray before = folder->read(kFile);
+        const int patience = FileLock::setPatienceMs(200);
+        QFile other(folder->file(kFile));
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        FileLock held(other);
+        QVERIFY(held.isLocked());
+        fillRequired();
+        type(card->txtNote, QStringLiteral("da non perdere"));
+        card->cmdSalva->click();
+        QCOMPARE(texts(), QStringList{CardScreen::archiveFailureText()});
+        QCOMPARE(messages->shown.last().kind, MessageKind::Error);
+        QCOMPARE(card->lblPosizione->text(), QString());
+        QCOMPARE(card->txtNote->text(), QStringLiteral("da non perdere"));
+        QCOMPARE(folder->read(kFile), before);
+
+        held.release();
+        messages->clear();
+        card->cmdSalva->click();
+        FileLock::setPatienceMs(patience);
+        QCOMPARE(texts(), QStringList{kInserted});
+        QCOMPARE(card->lblPosizione->text(), QStringLiteral("4"));
+        QCOMPARE(stored(folder->read(kFile), 4, Note), QByteArray("da non perdere"));
     }
 
     void calendarImportsTheDate() {

@@ -70,6 +70,8 @@ private slots:
         QVERIFY(!Formats::parseDate(QStringLiteral("03/15/2024")).isValid());
         QVERIFY(!Formats::parseDate(QStringLiteral("31/02/2024")).isValid());
         QVERIFY(!Formats::parseDate(QStringLiteral("2024-03-05")).isValid());
+        // A run of digits too long for any date part (it once overflowed while being read).
+        QVERIFY(!Formats::parseDate(QStringLiteral("99999999999/1/2024")).isValid());
         bool ok = false;
         QCOMPARE(Formats::parseDecimal(QStringLiteral("12,5"), &ok), 12.5);
         QVERIFY(ok);

@@ -1,0 +1,39 @@
+// Settings files (Contratti.ini, Liberatoria_Privacy.ini, the password store)
+// as any bytes: reading keys never fails, and a key written into such a file
+// reads back as written.
+#include "FuzzCheck.h"
+#include "core/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Contratti.ini"));
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            std::abort();
+        f.write(reinterpret_cast<const char *>(data), qint64(size));
+    }
+    IniFile ini(path);
+    // Keys the program reads, and the first section and key of the input itself.
+    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString inputSection =
+        text.section(QLatin1Char('['), 1, 1).section(QLatin1Char(']'), 0, 0).left(80);
+    const QString inputKey = text.section(QLatin1Char('\n'), 1, 1).section(QLatin1Char('='), 0, 0).left(80);
+    for (const QString &section : {QStringLiteral("Ditta Pulizie"), QStringLiteral("Accesso"), inputSection})
+        for (const QString &key : {QStringLiteral("Partita Iva"), QStringLiteral("Valore"), inputKey}) {
+            const QString value = ini.read(section, key);
+            FUZZ_CHECK(value.size() <= 512);
+        }
+
+    // A plain key written into the file reads back exactly.
+    const QString value = QStringLiteral("Pulizie Città s.r.l.");
+    if (ini.write(QStringLiteral("Ditta Pulizie"), QStringLiteral("Denominazione"), value))
+        FUZZ_CHECK(ini.read(QStringLiteral("Ditta Pulizie"), QStringLiteral("Denominazione")) == value);
+    return 0;
+}

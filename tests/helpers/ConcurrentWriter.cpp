@@ -1,0 +1,62 @@
+// A second station for the concurrency tests: writes to a shared program folder
+// exactly as the screens do (every write opens, writes and closes the file).
+//
+//   tersalia_concurrent_writer append <archive> <tag> <count> <go-file>
+//       appends <count> appointments whose Contatto is <tag> and Note the index
+//   tersalia_concurrent_writer ini <file> <tag> <count> <go-file>
+//       writes <count> keys "<tag> <index>" into section "Prova" of an INI file
+//
+// Each waits for <go-file> to exist before its first write, so that two
+// writers started one after the other really write at the same moment.
+// Exit code 0 when every write reported success.
+#include "core/Archives.h"
+#include "core/IniFile.h"
+#include "core/RecordFile.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+#include <cstdio>
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 6) {
+        std::fputs("usage: tersalia_concurrent_writer append|ini <file> <tag> <count> <go-file>\n", stderr);
+        return 2;
+    }
+    const QString mode = args[1], path = args[2], tag = args[3], go = args[5];
+    const int count = args[4].toInt();
+
+    const QDeadlineTimer start(30000);
+    while (!QFile::exists(go)) {
+        if (start.hasExpired())
+            return 3;
+        QThread::usleep(200);
+    }
+
+    int failures = 0;
+    for (int i = 0; i < count; ++i) {
+        if (mode == QLatin1String("append")) {
+            Record record(Archives::appointments());
+            record.set("Contatto", tag);
+            record.set("Note", QString::number(i));
+            RecordFile file(path, record.layout().size());
+            if (!file.open() || !file.append(record.bytes()))
+                ++failures;
+            file.close();
+        } else {
+            if (!IniFile(path).write(QStringLiteral("Prova"), tag + QLatin1Char(' ') + QString::number(i),
+                                     QString::number(i)))
+                ++failures;
+        }
+        // Other writers get the processor between two writes, as stations
+        // sharing a folder interleave their saves.
+        QThread::yieldCurrentThread();
+    }
+    if (failures)
+        std::fprintf(stderr, "%d writes failed\n", failures);
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,252 @@
+// Every screen that writes, on a program folder the user cannot write to: it
+// shows its own message, keeps what the user typed and leaves every file as it
+// was. One row per writing action; a new screen adds its rows to the table.
+#include "ReadOnly.h"
+#include "TestEnv.h"
+#include "appointments/Archivio_Scadenze.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "core/Archives.h"
+#include "core/Clock.h"
+#include "shell/Application.h"
+#include "shell/CambiaPassword.h"
+#include "shell/Password.h"
+#include "ui/CardScreen.h"
+#include "ui/ExportGrid.h"
+#include "ui/GridModel.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+const QDate kToday(2024, 3, 15);
+const QByteArray kPasswordStore = "[Accesso]\r\nValore=5EE66662641A2EB1394199220485\r\n"; // "pergolatoviola"
+
+QByteArray appointment(const QString &date, const QString &contact, const QString &note) {
+    Record r(Archives::appointments());
+    r.set("Data", date);
+    r.set("Avviso", QStringLiteral("30"));
+    r.set("Causale", QStringLiteral("Pulizia uffici"));
+    r.set("Contatto", contact);
+    r.set("Cel", QStringLiteral("3331234567"));
+    r.set("Note", note);
+    r.set("Ottemperata", QStringLiteral("No"));
+    return r.bytes();
+}
+
+// What the folder holds: every file with its bytes.
+std::map<QString, QByteArray> snapshot(const QString &folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        files[path] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    return files;
+}
+
+void type(QWidget *w, const QString &text) {
+    w->setFocus();
+    QTest::keyClicks(w, text);
+}
+
+// One writing action of one screen.
+struct WritingAction {
+    // Writes the files the screen starts from, then opens it and types (the folder is still writable).
+    std::function<std::shared_ptr<QWidget>(ScreenSeams &)> open;
+    // The click that writes.
+    std::function<void(QWidget *)> act;
+    MessageKind kind;
+    QString message;
+    // What the user typed or sees is still there.
+    std::function<void(QWidget *)> kept;
+};
+
+// The appointment card, shown, on a new card with the required fields and a note.
+std::shared_ptr<QWidget> newAppointmentCard(ScreenSeams &) {
+    auto card = std::make_shared<TfrmArchivio_Scadenze>();
+    card->show();
+    card->txtData->setText(QStringLiteral("05/03/2024"));
+    type(card->txtCausale, QStringLiteral("Pulizia uffici"));
+    type(card->txtContatto, QStringLiteral("Rossi Mario"));
+    type(card->txtCel, QStringLiteral("3331234567"));
+    type(card->txtNote, QStringLiteral("da non perdere"));
+    return card;
+}
+
+// The appointment card on stored record 1, with its note changed.
+std::shared_ptr<QWidget> storedAppointmentCard(ScreenSeams &seams) {
+    seams.folder.write(
+        Archives::appointments().fileName(),
+        appointment(QStringLiteral("05/03/2024"), QStringLiteral("Rossi Mario"), QStringLiteral("vecchia")));
+    auto card = std::make_shared<TfrmArchivio_Scadenze>();
+    card->show();
+    card->cmdPrimo->click();
+    card->txtNote->selectAll();
+    type(card->txtNote, QStringLiteral("da non perdere"));
+    return card;
+}
+
+void cardKeepsTheNote(QWidget *w, const QString &position) {
+    auto *card = static_cast<TfrmArchivio_Scadenze *>(w);
+    QCOMPARE(card->txtNote->text(), QStringLiteral("da non perdere"));
+    QCOMPARE(card->txtContatto->text(), QStringLiteral("Rossi Mario"));
+    QCOMPARE(card->lblPosizione->text(), position);
+}
+
+// An export grid over two appointments, both imminent, on today's day and month.
+template <class Grid, class... Args> WritingAction exportRow(Args... args) {
+    return {[args...](ScreenSeams &seams) -> std::shared_ptr<QWidget> {
+                seams.folder.write(
+                    Archives::appointments().fileName(),
+                    appointment(QStringLiteral("15/03/2024"), QStringLiteral("Rossi"), QString()) +
+                        appointment(QStringLiteral("20/03/2024"), QStringLiteral("Bianchi"), QString()));
+                auto grid = std::make_shared<Grid>(args...);
+                grid->show();
+                return grid;
+            },
+            [](QWidget *w) { static_cast<ExportGrid *>(w)->cmdEsporta->click(); }, MessageKind::Plain,
+            ExportGrid::failureText(),
+            [](QWidget *w) {
+                auto *grid = static_cast<ExportGrid *>(w);
+                QVERIFY(grid->isVisible());
+                QVERIFY(grid->model()->rows() > 0); // the grid still shows what was to be exported
+            }};
+}
+
+// The password change, typed in full on the screen the login opens.
+std::shared_ptr<QWidget> passwordChange(ScreenSeams &seams) {
+    seams.folder.write(QStringLiteral("unins000.dll"), kPasswordStore);
+    Tersalia::Screens s = Tersalia::createScreens();
+    s.password->show();
+    s.password->btnCambiaPassword->click();
+    s.cambiaPassword->txtPasswordOld->insert(QStringLiteral("pergolatoviola"));
+    s.cambiaPassword->txtPasswordNew->insert(QStringLiteral("nuova"));
+    s.cambiaPassword->txtConferma->insert(QStringLiteral("nuova"));
+    // The screens live until the row ends; the shared pointer ends them.
+    return std::shared_ptr<QWidget>(s.cambiaPassword, [](QWidget *) { Tersalia::destroyScreens(); });
+}
+
+const std::map<QString, WritingAction> &writingActions() {
+    static const std::map<QString, WritingAction> table = {
+        {QStringLiteral("appointment card: save a new card"),
+         {newAppointmentCard, [](QWidget *w) { static_cast<TfrmArchivio_Scadenze *>(w)->cmdSalva->click(); },
+          MessageKind::Error, CardScreen::archiveFailureText(),
+          [](QWidget *w) { cardKeepsTheNote(w, QString()); }}},
+        {QStringLiteral("appointment card: save a stored card"),
+         {storedAppointmentCard,
+          [](QWidget *w) { static_cast<TfrmArchivio_Scadenze *>(w)->cmdSalva->click(); }, MessageKind::Error,
+          CardScreen::archiveFailureText(), [](QWidget *w) { cardKeepsTheNote(w, QStringLiteral("1")); }}},
+        {QStringLiteral("appointment card: duplicate"),
+         {storedAppointmentCard,
+          [](QWidget *w) { static_cast<TfrmArchivio_Scadenze *>(w)->cmdDuplica->click(); },
+          MessageKind::Error, CardScreen::archiveFailureText(),
+          [](QWidget *w) { cardKeepsTheNote(w, QString()); }}},
+        {QStringLiteral("appointment archive export"), exportRow<TfrmExpScadenzario>()},
+        {QStringLiteral("imminent appointments export"), exportRow<TfrmExpImminenti>()},
+        {QStringLiteral("day's appointments export"), exportRow<TfrmExpGiornaliere>(kToday)},
+        {QStringLiteral("month's appointments export"), exportRow<TfrmExpMensili>(kToday)},
+        {QStringLiteral("password change"),
+         {passwordChange, [](QWidget *w) { static_cast<TfrmCambiaPassword *>(w)->cmdOK->click(); },
+          MessageKind::Plain,
+          QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
+                         "password. Si consiglia di reinstallare il software."),
+          [](QWidget *w) {
+              auto *change = static_cast<TfrmCambiaPassword *>(w);
+              QVERIFY(change->isVisible());
+              QCOMPARE(change->txtPasswordNew->text(), QStringLiteral("nuova"));
+              QCOMPARE(change->txtConferma->text(), QStringLiteral("nuova"));
+          }}},
+    };
+    return table;
+}
+
+// The export screens, each with the file it writes.
+const std::map<QString, QString> &exportFiles() {
+    static const std::map<QString, QString> files = {
+        {QStringLiteral("appointment archive export"), QStringLiteral("Riepilogo_Appuntamenti.xls")},
+        {QStringLiteral("imminent appointments export"), QStringLiteral("Appuntamenti_Imminenti.xls")},
+        {QStringLiteral("day's appointments export"), QStringLiteral("Appuntamenti_Giornalieri.xls")},
+        {QStringLiteral("month's appointments export"), QStringLiteral("Appuntamenti_Mensili.xls")},
+    };
+    return files;
+}
+
+} // namespace
+
+class TstReadOnlyFolder : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Clock::setFixed(QDateTime(kToday, QTime(10, 0))); }
+    void cleanup() { Clock::setFixed(QDateTime()); }
+
+    void everyWritingScreen_data() {
+        QTest::addColumn<QString>("action");
+        for (const auto &[name, row] : writingActions())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyWritingScreen() {
+        QFETCH(QString, action);
+        const WritingAction &row = writingActions().at(action);
+        ScreenSeams seams;
+        std::shared_ptr<QWidget> screen = row.open(seams);
+        QVERIFY(screen);
+        seams.messages.clear();
+        const auto before = snapshot(seams.folder.path());
+        {
+            ReadOnlyFolder readOnly(seams.folder.path());
+            if (!readOnly.holds())
+                QSKIP("this machine gives no way of making a folder read-only");
+            row.act(screen.get());
+        }
+        QVERIFY(!seams.messages.shown.isEmpty());
+        QCOMPARE(seams.messages.shown.last().text, row.message);
+        QCOMPARE(seams.messages.shown.last().kind, row.kind);
+        QVERIFY(seams.shell.commands.isEmpty()); // nothing offered for opening
+        row.kept(screen.get());
+        QVERIFY(snapshot(seams.folder.path()) == before);
+    }
+
+    // An export file another program keeps open (Excel, on Windows): the
+    // export's plain message, and the earlier export intact.
+    void aLockedExportFile_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("file");
+        for (const auto &[name, file] : exportFiles())
+            QTest::newRow(qPrintable(name)) << name << file;
+    }
+    void aLockedExportFile() {
+        QFETCH(QString, action);
+        QFETCH(QString, file);
+        const WritingAction &row = writingActions().at(action);
+        ScreenSeams seams;
+        std::shared_ptr<QWidget> screen = row.open(seams);
+        seams.folder.write(file, "the export open in Excel");
+        seams.messages.clear();
+        {
+            LockedFile locked(seams.folder.file(file));
+            if (!locked.holds())
+                QSKIP("this machine gives no way of locking a file");
+            row.act(screen.get());
+        }
+        QCOMPARE(seams.messages.shown.last().text, ExportGrid::failureText());
+        QCOMPARE(seams.messages.shown.last().kind, MessageKind::Plain);
+        QVERIFY(seams.shell.commands.isEmpty());
+        QCOMPARE(seams.folder.read(file), QByteArray("the export open in Excel"));
+    }
+};
+
+QTEST_MAIN(TstReadOnlyFolder)
+#include "tst_readonlyfolder.moc"
