@@ -103,7 +103,7 @@ QByteArray headerRow() {
 QByteArray dataRow(const QList<QByteArray> &cells) {
     QByteArray row = "<tr>";
     for (const QByteArray &c : cells)
-        row += "<td style=\"text-align: left;\">" + c + "</td>";
+        row += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + c + "</td>";
     return row + "</tr>";
 }
 
