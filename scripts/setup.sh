@@ -42,7 +42,10 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-export CCACHE_BASEDIR="$root"
+# Paths inside the tree count relative to it, and the build folder's path is
+# left out of the cache key, so another clone of the same sources reuses what
+# ccache already compiled.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(nproc)"
 
