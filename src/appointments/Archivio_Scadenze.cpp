@@ -237,64 +237,25 @@ void TfrmArchivio_Scadenze::buildScreen() {
     card->addLayout(flag);
     card->addStretch();
 
-    // Command column.
-    auto *commands = new CardBand(QString(), kBand, background);
-    commands->setObjectName(QStringLiteral("panComandi"));
-    commands->setFixedWidth(210);
-    auto command = [commands](const char *name, const QString &label, Symbol s) {
-        return CardParts::command(commands, name, label, CardIcons::icon(s));
+    // Command column, hint panel and navigation row.
+    const auto command = [](QToolButton *&button, const char *name, const QString &label, Symbol s) {
+        return CardParts::Command{&button, name, label, CardIcons::icon(s)};
     };
-    cmdNuovo = command("cmdNuovo", QStringLiteral("Nuovo"), Symbol::New);
-    cmdDuplica = command("cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate);
-    cmdSalva = command("cmdSalva", QStringLiteral("Salva"), Symbol::Save);
-    cmdTrova = command("cmdTrova", QStringLiteral("Trova"), Symbol::Find);
-    cmdAnteprima = command("cmdAnteprima", QStringLiteral("Anteprima"), Symbol::Preview);
-    cmdStampa = command("cmdStampa", QStringLiteral("Stampa"), Symbol::Print);
-    cmdAssolti = command("cmdAssolti", QStringLiteral("Assolti"), Symbol::Done);
-    cmdDaAssolvere = command("cmdDaAssolvere", QStringLiteral("Da assolvere"), Symbol::Pending);
-    cmdScaduti = command("cmdScaduti", QStringLiteral("Scaduti"), Symbol::Overdue);
-    cmdEsporta = command("cmdEsporta", QStringLiteral("Esporta archivio"), Symbol::Export);
-    cmdGuida = command("cmdGuida", QStringLiteral("Guida"), Symbol::Help);
-    cmdEsci = command("cmdEsci", QStringLiteral("Esci"), Symbol::Exit);
-    {
-        QGridLayout *g = commands->grid();
-        g->setVerticalSpacing(6);
-        int row = 0;
-        for (QToolButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova})
-            g->addWidget(b, row++, 0);
-        g->setRowMinimumHeight(row++, 10);
-        for (QToolButton *b : {cmdAnteprima, cmdStampa})
-            g->addWidget(b, row++, 0);
-        g->setRowMinimumHeight(row++, 10);
-        for (QToolButton *b : {cmdAssolti, cmdDaAssolvere, cmdScaduti, cmdEsporta})
-            g->addWidget(b, row++, 0);
-        g->setRowStretch(row++, 1);
-        g->addWidget(cmdGuida, row++, 0);
-        g->addWidget(cmdEsci, row++, 0);
-    }
-
-    // Hint panel and navigation row.
-    panInfo = CardParts::hintPanel(background, QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    QWidget *navigation = CardParts::navigationRow(background);
-    lblPosizione = navigation->findChild<QLabel *>(QStringLiteral("lblPosizione"));
-    cmdPrimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
-    cmdIndietro = navigation->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
-    cmdAvanti = navigation->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
-    cmdUltimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
-
-    auto *main = new QHBoxLayout;
-    main->setSpacing(16);
-    main->addLayout(card, 1);
-    main->addWidget(commands);
-    auto *bottom = new QHBoxLayout;
-    bottom->setSpacing(16);
-    bottom->addWidget(panInfo, 1);
-    bottom->addWidget(navigation);
-    auto *layout = new QVBoxLayout(background);
-    layout->setContentsMargins(18, 14, 18, 12);
-    layout->setSpacing(12);
-    layout->addLayout(main, 1);
-    layout->addLayout(bottom);
+    CardParts::cardFrame(
+        background, card,
+        {kBand, 210, 6, 10, 16, QMargins(18, 14, 18, 12), 12,
+         QStringLiteral("Pronto per archiviare una nuova scheda...")},
+        {{command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Symbol::New),
+          command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate),
+          command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Symbol::Save),
+          command(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Symbol::Find)},
+         {command(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Symbol::Preview),
+          command(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), Symbol::Print)},
+         {command(cmdAssolti, "cmdAssolti", QStringLiteral("Assolti"), Symbol::Done),
+          command(cmdDaAssolvere, "cmdDaAssolvere", QStringLiteral("Da assolvere"), Symbol::Pending),
+          command(cmdScaduti, "cmdScaduti", QStringLiteral("Scaduti"), Symbol::Overdue),
+          command(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), Symbol::Export)}})
+        .handTo(*this);
 
     // The client search copies the client's name, telephones, e-mail and
     // payment method into this card; nothing else of the appointment changes.
@@ -315,7 +276,8 @@ void TfrmArchivio_Scadenze::buildScreen() {
         search->exec();
     });
     const auto backToCard = [this](SummaryScreen *summary) { summary->setHandBack(m_card->showChosen()); };
-    connect(cmdDaAssolvere, &QToolButton::clicked, this, [=]() { openSatellite<TfrmConfermati>(this, backToCard); });
+    connect(cmdDaAssolvere, &QToolButton::clicked, this,
+            [=]() { openSatellite<TfrmConfermati>(this, backToCard); });
     connect(cmdScaduti, &QToolButton::clicked, this, [=]() { openSatellite<TfrmScaduti>(this, backToCard); });
     connect(cmdAssolti, &QToolButton::clicked, this, [=]() { openSatellite<TfrmAssolti>(this, backToCard); });
     // Print and preview take the card as it is on screen, saved or not.

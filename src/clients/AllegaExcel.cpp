@@ -3,17 +3,15 @@
 #include "core/Archives.h"
 #include "core/Clock.h"
 #include "core/Formats.h"
-#include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/ResultLine.h"
 #include "core/TextRules.h"
-#include "reports/ListReport.h"
 #include "ui/AmountField.h"
 #include "ui/Artwork.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
-#include "ui/KeyFilters.h"
+#include "ui/ListEntry.h"
 #include "ui/ListPanel.h"
 #include "ui/QuickFind.h"
 #include "ui/RecordListModel.h"
@@ -22,7 +20,6 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,7 +124,6 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget *parent, qint64 clientNumber, const QSt
         *e.edit = new QLineEdit(panCosti);
         (*e.edit)->setObjectName(QLatin1String(e.name));
         (*e.edit)->setMaxLength(e.width);
-        (*e.edit)->installEventFilter(this);
     }
     txtImporto->setText(QStringLiteral("0,00"));
     txtImporto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -184,6 +180,35 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget *parent, qint64 clientNumber, const QSt
     layout->addWidget(banner);
     layout->addWidget(m_stack, 1);
 
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    m_entry = new ListEntry(
+        this, list, lblPosizione, lblFile,
+        {&Archives::services(),
+         {{txtData,
+           "Data",
+           FieldInput::Text,
+           {},
+           need + QStringLiteral("la data in cui è stato fornito il servizio.")},
+          {txtOra,
+           "Ora",
+           FieldInput::Text,
+           {},
+           need + QStringLiteral("l'ora in cui è stato fornito il servizio.")},
+          {txtServizi, "Servizi", FieldInput::Text, {}, need + QStringLiteral("i servizi forniti.")},
+          {txtAgente,
+           "Agente",
+           FieldInput::Text,
+           {},
+           need + QStringLiteral("il nome dell'agente che ha fornito il servizio.")},
+          {txtImporto, "Importo", FieldInput::Amount, QStringLiteral("0,00"),
+           need + QStringLiteral("l'importo pagato dal cliente.")}},
+         // What is stored is always the amount in its normal form.
+         [this]() {
+             txtImporto->setText(AmountField::normalise(txtImporto->text()));
+             return true;
+         },
+         [this]() { m_stack->setCurrentWidget(panCosti); }});
+
     connect(btnAggiungi, &QPushButton::clicked, this, &TfrmAllegaExcel::btnAggiungiClick);
     connect(btnModifica, &QPushButton::clicked, this, &TfrmAllegaExcel::btnModificaClick);
     connect(list->btnStampa, &QPushButton::clicked, this, &TfrmAllegaExcel::btnStampaClick);
@@ -239,115 +264,13 @@ void TfrmAllegaExcel::buildList() {
                        AmountField::normalise(shortest.replace(QLatin1Char('.'), QLatin1Char(','))));
 }
 
-void TfrmAllegaExcel::showEntry() {
-    m_stack->setCurrentWidget(panCosti);
-    txtData->setFocus();
-}
+void TfrmAllegaExcel::btnAggiungiClick() { m_entry->add(); }
 
-void TfrmAllegaExcel::btnAggiungiClick() {
-    for (QLineEdit *e : {txtData, txtOra, txtServizi, txtAgente})
-        e->clear();
-    txtImporto->setText(QStringLiteral("0,00"));
-    lblPosizione->clear();
-    showEntry();
-}
+void TfrmAllegaExcel::btnModificaClick() { m_entry->change(); }
 
-void TfrmAllegaExcel::btnModificaClick() {
-    RecordListModel *model = list->lstRecords->listModel();
-    if (model->count() == 0) {
-        Messages::information(
-            this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
-        return;
-    }
-    const int row = list->lstRecords->currentRow();
-    if (row < 0) {
-        Messages::warning(this,
-                          QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il "
-                                         "pulsante di modifica."));
-        return;
-    }
-    // The line keeps its record number: the very service selected is edited.
-    Record record(Archives::services());
-    if (!model->readRecord(row, lblFile->text(), record)) {
-        close();
-        return;
-    }
-    txtData->setText(record.get("Data"));
-    txtOra->setText(record.get("Ora"));
-    txtServizi->setText(record.get("Servizi"));
-    txtAgente->setText(record.get("Agente"));
-    txtImporto->setText(record.get("Importo"));
-    lblPosizione->setText(QString::number(model->recordNumber(row)));
-    showEntry();
-}
-
-bool TfrmAllegaExcel::btnSalvaClick() {
-    // What is stored is always the amount in its normal form.
-    txtImporto->setText(AmountField::normalise(txtImporto->text()));
-    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
-    const QList<QPair<QLineEdit *, QString>> required = {
-        {txtData, need + QStringLiteral("la data in cui è stato fornito il servizio.")},
-        {txtOra, need + QStringLiteral("l'ora in cui è stato fornito il servizio.")},
-        {txtServizi, need + QStringLiteral("i servizi forniti.")},
-        {txtAgente, need + QStringLiteral("il nome dell'agente che ha fornito il servizio.")},
-        {txtImporto, need + QStringLiteral("l'importo pagato dal cliente.")}};
-    for (const auto &r : required) {
-        if (Text::trim(r.first->text()).isEmpty()) {
-            Messages::warning(this, r.second);
-            r.first->setFocus();
-            return false;
-        }
-    }
-    Record record(Archives::services());
-    record.set("Data", txtData->text());
-    record.set("Ora", txtOra->text());
-    record.set("Servizi", txtServizi->text());
-    record.set("Agente", txtAgente->text());
-    record.set("Importo", txtImporto->text());
-    RecordFile file(Text::trim(lblFile->text()), Archives::services().size());
-    const qint64 n = Text::trim(lblPosizione->text()).toLongLong();
-    bool written = file.open();
-    written = written && (n > 0 ? file.overwriteAt(n - 1, record.bytes()) : file.append(record.bytes()));
-    const qint64 shown = file.position();
-    file.close();
-    if (!written) {
-        Messages::warning(
-            this, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                 "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                                 "installazione del programma."));
-        return false;
-    }
-    lblPosizione->setText(QString::number(shown));
-    Messages::information(this, n > 0
-                                    ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
-                                                     "salvate in archivio.")
-                                    : QStringLiteral("La scheda corrente è stata inserita in archivio."));
-    return true;
-}
+bool TfrmAllegaExcel::btnSalvaClick() { return m_entry->save(); }
 
 void TfrmAllegaExcel::btnStampaClick() {
-    QStringList lines = list->lstRecords->listModel()->lines();
-    lines << QStringLiteral("--------------------------")
-          << QStringLiteral("TOTALE IMPORTI:    ") + Text::trim(lblTotale->text());
-    ListReport::print(this, QStringLiteral("Riepilogo servizi forniti a ") + m_name, lines);
-}
-
-// The Enter order of the entry panel and the amount's key filter and exit rule.
-bool TfrmAllegaExcel::eventFilter(QObject *watched, QEvent *event) {
-    QLineEdit *const order[] = {txtData, txtOra, txtServizi, txtAgente, txtImporto};
-    if (event->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(event);
-        if (KeyFilters::isEnter(k)) {
-            for (int i = 0; i < 5; ++i)
-                if (order[i] == watched) {
-                    order[(i + 1) % 5]->setFocus();
-                    return true;
-                }
-        }
-        if (watched == txtImporto && !KeyFilters::isWindowKey(k) && !KeyFilters::amountAccepts(k))
-            return true;
-    } else if (event->type() == QEvent::FocusOut && watched == txtImporto) {
-        txtImporto->setText(AmountField::normalise(txtImporto->text()));
-    }
-    return QDialog::eventFilter(watched, event);
+    m_entry->print(QStringLiteral("Riepilogo servizi forniti a ") + m_name,
+                   QStringLiteral("TOTALE IMPORTI:    ") + Text::trim(lblTotale->text()));
 }

@@ -5,6 +5,7 @@
 // find and the printed summary.
 #include <QDialog>
 
+class ListEntry;
 class ListPanel;
 class QLabel;
 class QLineEdit;
@@ -40,12 +41,10 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showEntry();
-
     qint64 m_client;
     QString m_name;
     class QStackedWidget *m_stack;
+    ListEntry *m_entry;
 };

@@ -238,64 +238,26 @@ void TfrmClienti::buildScreen() {
         card->addWidget(band);
     card->addStretch();
 
-    // Command column.
-    auto *commands = new CardBand(QString(), kBand, background);
-    commands->setObjectName(QStringLiteral("panComandi"));
-    commands->setFixedWidth(210);
-    auto command = [commands](const char *name, const QString &label, Symbol s) {
-        return CardParts::command(commands, name, label, CardIcons::icon(s));
+    // Command column, hint panel and navigation row.
+    const auto command = [](QToolButton *&button, const char *name, const QString &label, Symbol s) {
+        return CardParts::Command{&button, name, label, CardIcons::icon(s)};
     };
-    cmdNuovo = command("cmdNuovo", QStringLiteral("Nuovo"), Symbol::New);
-    cmdDuplica = command("cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate);
-    cmdSalva = command("cmdSalva", QStringLiteral("Salva"), Symbol::Save);
-    cmdTrova = command("cmdTrova", QStringLiteral("Trova"), Symbol::Find);
-    cmdAnteprima = command("cmdAnteprima", QStringLiteral("Anteprima"), Symbol::Preview);
-    cmdStampa = command("cmdStampa", QStringLiteral("Stampa"), Symbol::Print);
-    cmdPDF = command("cmdPDF", QStringLiteral("Crea PDF"), Symbol::Pdf);
-    cmdFile = command("cmdFile", QStringLiteral("Allega file"), Symbol::Attach);
-    btnProve = command("btnProve", QStringLiteral("Servizi forniti"), Symbol::Services);
-    cmdRicontatta = command("cmdRicontatta", QStringLiteral("Da ricontattare"), Symbol::Recontact);
-    cmdEsporta = command("cmdEsporta", QStringLiteral("Esporta archivio"), Symbol::Export);
-    cmdGuida = command("cmdGuida", QStringLiteral("Guida"), Symbol::Help);
-    cmdEsci = command("cmdEsci", QStringLiteral("Esci"), Symbol::Exit);
-    {
-        QGridLayout *g = commands->grid();
-        g->setVerticalSpacing(5);
-        int r = 0;
-        for (QToolButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova})
-            g->addWidget(b, r++, 0);
-        g->setRowMinimumHeight(r++, 8);
-        for (QToolButton *b : {cmdAnteprima, cmdStampa, cmdPDF})
-            g->addWidget(b, r++, 0);
-        g->setRowMinimumHeight(r++, 8);
-        for (QToolButton *b : {cmdFile, btnProve, cmdRicontatta, cmdEsporta})
-            g->addWidget(b, r++, 0);
-        g->setRowStretch(r++, 1);
-        g->addWidget(cmdGuida, r++, 0);
-        g->addWidget(cmdEsci, r++, 0);
-    }
-
-    panInfo = CardParts::hintPanel(background, QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    QWidget *navigation = CardParts::navigationRow(background);
-    lblPosizione = navigation->findChild<QLabel *>(QStringLiteral("lblPosizione"));
-    cmdPrimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
-    cmdIndietro = navigation->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
-    cmdAvanti = navigation->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
-    cmdUltimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
-
-    auto *main = new QHBoxLayout;
-    main->setSpacing(16);
-    main->addLayout(card, 1);
-    main->addWidget(commands);
-    auto *bottom = new QHBoxLayout;
-    bottom->setSpacing(16);
-    bottom->addWidget(panInfo, 1);
-    bottom->addWidget(navigation);
-    auto *layout = new QVBoxLayout(background);
-    layout->setContentsMargins(18, 12, 18, 10);
-    layout->setSpacing(10);
-    layout->addLayout(main, 1);
-    layout->addLayout(bottom);
+    CardParts::cardFrame(
+        background, card,
+        {kBand, 210, 5, 8, 16, QMargins(18, 12, 18, 10), 10,
+         QStringLiteral("Pronto per archiviare una nuova scheda...")},
+        {{command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Symbol::New),
+          command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate),
+          command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Symbol::Save),
+          command(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Symbol::Find)},
+         {command(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Symbol::Preview),
+          command(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), Symbol::Print),
+          command(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), Symbol::Pdf)},
+         {command(cmdFile, "cmdFile", QStringLiteral("Allega file"), Symbol::Attach),
+          command(btnProve, "btnProve", QStringLiteral("Servizi forniti"), Symbol::Services),
+          command(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), Symbol::Recontact),
+          command(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), Symbol::Export)}})
+        .handTo(*this);
 
     // The tab order follows the Enter order, with the check box between the
     // pending issues and the notes.

@@ -308,64 +308,29 @@ void TfrmContratto::buildScreen() {
     card->addWidget(activities);
     card->addStretch();
 
-    // Command column.
-    auto *commands = new CardBand(QString(), kBand, background);
-    commands->setObjectName(QStringLiteral("panComandi"));
-    commands->setFixedWidth(200);
-    auto command = [commands](const char *name, const QString &label, const QIcon &icon) {
-        return CardParts::command(commands, name, label, icon);
+    // Command column, hint panel and navigation row.
+    const auto command = [](QToolButton *&button, const char *name, const QString &label, const QIcon &icon) {
+        return CardParts::Command{&button, name, label, icon};
     };
-    cmdNuovo = command("cmdNuovo", QStringLiteral("Nuovo"), CardIcons::icon(Symbol::New));
-    cmdDuplica = command("cmdDuplica", QStringLiteral("Duplica"), CardIcons::icon(Symbol::Duplicate));
-    cmdSalva = command("cmdSalva", QStringLiteral("Salva"), CardIcons::icon(Symbol::Save));
-    cmdTrova = command("cmdTrova", QStringLiteral("Trova"), CardIcons::icon(Symbol::Find));
-    cmdAllega = command("cmdAllega", QStringLiteral("Allega file"), CardIcons::icon(Symbol::Attach));
-    cmdAnteprima = command("cmdAnteprima", QStringLiteral("Anteprima"), CardIcons::icon(Symbol::Preview));
-    cmdStampa = command("cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print));
-    cmdNumerazione = command("cmdNumerazione", QStringLiteral("N. iniziale"),
-                             textIcon(QStringLiteral("N."), QColor(96, 70, 150)));
-    cmdLogo = command("cmdLogo", QStringLiteral("Logo"), textIcon(QStringLiteral("€"), QColor(40, 90, 190)));
-    cmdEsporta = command("cmdEsporta", QStringLiteral("Esporta archivio"), CardIcons::icon(Symbol::Export));
-    cmdGuida = command("cmdGuida", QStringLiteral("Guida"), CardIcons::icon(Symbol::Help));
-    cmdEsci = command("cmdEsci", QStringLiteral("Esci"), CardIcons::icon(Symbol::Exit));
-    {
-        QGridLayout *g = commands->grid();
-        g->setVerticalSpacing(5);
-        int r = 0;
-        for (QToolButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdAllega})
-            g->addWidget(b, r++, 0);
-        g->setRowMinimumHeight(r++, 8);
-        for (QToolButton *b : {cmdAnteprima, cmdStampa})
-            g->addWidget(b, r++, 0);
-        g->setRowMinimumHeight(r++, 8);
-        for (QToolButton *b : {cmdNumerazione, cmdLogo, cmdEsporta})
-            g->addWidget(b, r++, 0);
-        g->setRowStretch(r++, 1);
-        g->addWidget(cmdGuida, r++, 0);
-        g->addWidget(cmdEsci, r++, 0);
-    }
-
-    panInfo = CardParts::hintPanel(background, QStringLiteral("Pronto per stampare una nuova tessera..."));
-    QWidget *navigation = CardParts::navigationRow(background);
-    lblPosizione = navigation->findChild<QLabel *>(QStringLiteral("lblPosizione"));
-    cmdPrimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
-    cmdIndietro = navigation->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
-    cmdAvanti = navigation->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
-    cmdUltimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
-
-    auto *main = new QHBoxLayout;
-    main->setSpacing(14);
-    main->addLayout(card, 1);
-    main->addWidget(commands);
-    auto *bottom = new QHBoxLayout;
-    bottom->setSpacing(14);
-    bottom->addWidget(panInfo, 1);
-    bottom->addWidget(navigation);
-    auto *layout = new QVBoxLayout(background);
-    layout->setContentsMargins(16, 10, 16, 10);
-    layout->setSpacing(8);
-    layout->addLayout(main, 1);
-    layout->addLayout(bottom);
+    CardParts::cardFrame(
+        background, card,
+        {kBand, 200, 5, 8, 14, QMargins(16, 10, 16, 10), 8,
+         QStringLiteral("Pronto per stampare una nuova tessera...")},
+        {{command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), CardIcons::icon(Symbol::New)),
+          command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), CardIcons::icon(Symbol::Duplicate)),
+          command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), CardIcons::icon(Symbol::Save)),
+          command(cmdTrova, "cmdTrova", QStringLiteral("Trova"), CardIcons::icon(Symbol::Find)),
+          command(cmdAllega, "cmdAllega", QStringLiteral("Allega file"), CardIcons::icon(Symbol::Attach))},
+         {command(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"),
+                  CardIcons::icon(Symbol::Preview)),
+          command(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print))},
+         {command(cmdNumerazione, "cmdNumerazione", QStringLiteral("N. iniziale"),
+                  textIcon(QStringLiteral("N."), QColor(96, 70, 150))),
+          command(cmdLogo, "cmdLogo", QStringLiteral("Logo"),
+                  textIcon(QStringLiteral("€"), QColor(40, 90, 190))),
+          command(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"),
+                  CardIcons::icon(Symbol::Export))}})
+        .handTo(*this);
 
     connect(cmdImporta, &QToolButton::clicked, this, [this]() {
         ClientSearch::open(this, QStringLiteral("contratto"),

@@ -118,12 +118,8 @@ void TfrmDipendenti::buildScreen() {
     cmdSlideshow = command("cmdSlideshow", QStringLiteral("Slide Show"), CardIcons::icon(Symbol::Preview));
     cmdGuida = command("cmdGuida", QStringLiteral("Guida"), CardIcons::icon(Symbol::Help));
     cmdEsci = command("cmdEsci", QStringLiteral("Esci"), CardIcons::icon(Symbol::Exit));
-    QWidget *navigation = CardParts::navigationRow(commands);
-    lblPosizione = navigation->findChild<QLabel *>(QStringLiteral("lblPosizione"));
-    cmdPrimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
-    cmdIndietro = navigation->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
-    cmdAvanti = navigation->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
-    cmdUltimo = navigation->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
+    const CardParts::Navigation navigation = CardParts::navigationRow(commands);
+    navigation.handTo(*this);
     {
         auto *row = new QHBoxLayout;
         row->setSpacing(6);
@@ -131,7 +127,7 @@ void TfrmDipendenti::buildScreen() {
                                cmdSlideshow, cmdGuida, cmdEsci})
             row->addWidget(b);
         row->addSpacing(12);
-        row->addWidget(navigation);
+        row->addWidget(navigation.row);
         commands->grid()->addLayout(row, 0, 0);
     }
 

@@ -7,18 +7,16 @@
 #include "core/RecordFile.h"
 #include "core/TextRules.h"
 #include "employees/WorkFile.h"
-#include "reports/ListReport.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "ui/FocusHighlight.h"
-#include "ui/KeyFilters.h"
+#include "ui/ListEntry.h"
 #include "ui/ListPanel.h"
 #include "ui/QuickFind.h"
 #include "ui/RecordListView.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,10 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
-    "i privilegi di scrittura nella cartella di installazione del programma.");
-
 QLineEdit *edit(QWidget *parent, const char *name, int maxLength) {
     auto *e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
@@ -159,10 +153,56 @@ TfrmLavori_Svolti::TfrmLavori_Svolti(QWidget *parent, const QString &employee, c
     layout->addWidget(panContainer);
     layout->addWidget(panCosti);
 
-    for (QLineEdit *e : edits()) {
-        e->installEventFilter(this);
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    m_entry = new ListEntry(
+        this, list, lblPosizione, lblFile,
+        {&Archives::works(),
+         {{txtData, "Data"},
+          {txtAttivita,
+           "Attivita",
+           FieldInput::Text,
+           {},
+           need + QStringLiteral("la tipologia di prestazione svolta.")},
+          {txtLuogo,
+           "Luogo",
+           FieldInput::Text,
+           {},
+           need + QStringLiteral("il luogo in cui la prestazione è stata svolta.")},
+          {txtOrario,
+           "Orario",
+           FieldInput::Text,
+           {},
+           need + QStringLiteral("l'orario in cui la prestazione è stata svolta.")},
+          {txtTotOre,
+           "TotOre",
+           FieldInput::Digits,
+           {},
+           need + QStringLiteral("la durata totale in ore della prestazione svolta.")}},
+         [this, need]() {
+             const QString date = Text::trim(txtData->text());
+             if (date.isEmpty()) {
+                 Messages::warning(this,
+                                   need + QStringLiteral("la data in cui la prestazione è stata svolta."));
+                 txtData->setFocus();
+                 return false;
+             }
+             if (!Formats::parseDate(date).isValid()) {
+                 Messages::plain(
+                     this, QStringLiteral("Attenzione: la data ") + date +
+                               QStringLiteral(" non è riconosciuta.\n\r\n\rPer poter salvare la scheda è "
+                                              "necessario indicare una data valida nel formato "
+                                              "gg/mm/aaaa."));
+                 txtData->setFocus();
+                 return false;
+             }
+             return true;
+         },
+         [this]() {
+             panContainer->hide();
+             panCosti->show();
+         }});
+    for (QLineEdit *e : {txtData, txtAttivita, txtLuogo, txtOrario, txtTotOre})
         FocusHighlight::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
-    }
 
     connect(list->btnChiudi, &QPushButton::clicked, this, &QDialog::close);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
@@ -172,10 +212,6 @@ TfrmLavori_Svolti::TfrmLavori_Svolti(QWidget *parent, const QString &employee, c
     connect(btnSalva, &QPushButton::clicked, this, &TfrmLavori_Svolti::btnSalvaClick);
     connect(impOggi, &QToolButton::clicked, this,
             [this]() { txtData->setText(Formats::dateText(Clock::now().date())); });
-}
-
-QList<QLineEdit *> TfrmLavori_Svolti::edits() const {
-    return {txtData, txtAttivita, txtLuogo, txtOrario, txtTotOre};
 }
 
 void TfrmLavori_Svolti::showEvent(QShowEvent *e) {
@@ -213,126 +249,13 @@ void TfrmLavori_Svolti::buildList() {
     lblTotale->setText(QString::number(model->count()));
 }
 
-void TfrmLavori_Svolti::showEditPanel() {
-    panContainer->hide();
-    panCosti->show();
-    txtData->setFocus();
-}
+void TfrmLavori_Svolti::btnAggiungiClick() { m_entry->add(); }
 
-void TfrmLavori_Svolti::btnAggiungiClick() {
-    for (QLineEdit *e : edits())
-        e->clear();
-    lblPosizione->clear();
-    showEditPanel();
-}
+void TfrmLavori_Svolti::btnModificaClick() { m_entry->change(); }
 
-// The selected line keeps its record number: the very activity clicked is
-// changed, even when another activity shows the same line.
-void TfrmLavori_Svolti::btnModificaClick() {
-    RecordListView *view = list->lstRecords;
-    if (view->listModel()->count() == 0) {
-        Messages::information(
-            this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
-        return;
-    }
-    const int row = view->currentRow();
-    if (row < 0) {
-        Messages::warning(this,
-                          QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il "
-                                         "pulsante di modifica."));
-        return;
-    }
-    Record record(Archives::works());
-    if (!view->listModel()->readRecord(row, lblFile->text(), record)) {
-        close();
-        return;
-    }
-    txtData->setText(record.get("Data"));
-    txtAttivita->setText(record.get("Attivita"));
-    txtLuogo->setText(record.get("Luogo"));
-    txtOrario->setText(record.get("Orario"));
-    txtTotOre->setText(record.get("TotOre"));
-    lblPosizione->setText(QString::number(view->listModel()->recordNumber(row)));
-    showEditPanel();
-}
-
-void TfrmLavori_Svolti::btnSalvaClick() {
-    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
-    const QString date = Text::trim(txtData->text());
-    if (date.isEmpty()) {
-        Messages::warning(this, need + QStringLiteral("la data in cui la prestazione è stata svolta."));
-        txtData->setFocus();
-        return;
-    }
-    if (!Formats::parseDate(date).isValid()) {
-        Messages::plain(this,
-                        QStringLiteral("Attenzione: la data ") + date +
-                            QStringLiteral(" non è riconosciuta.\n\r\n\rPer poter salvare la scheda è "
-                                           "necessario indicare una data valida nel formato gg/mm/aaaa."));
-        txtData->setFocus();
-        return;
-    }
-    const struct {
-        QLineEdit *edit;
-        const char *what;
-    } required[] = {
-        {txtAttivita, "la tipologia di prestazione svolta."},
-        {txtLuogo, "il luogo in cui la prestazione è stata svolta."},
-        {txtOrario, "l'orario in cui la prestazione è stata svolta."},
-        {txtTotOre, "la durata totale in ore della prestazione svolta."},
-    };
-    for (const auto &r : required) {
-        if (Text::trim(r.edit->text()).isEmpty()) {
-            Messages::warning(this, need + QString::fromUtf8(r.what));
-            r.edit->setFocus();
-            return;
-        }
-    }
-
-    Record record(Archives::works());
-    record.set("Data", txtData->text());
-    record.set("Attivita", txtAttivita->text());
-    record.set("Luogo", txtLuogo->text());
-    record.set("Orario", txtOrario->text());
-    record.set("TotOre", txtTotOre->text());
-    const qint64 n = Text::trim(lblPosizione->text()).toLongLong();
-    RecordFile file(lblFile->text(), Archives::works().size());
-    bool written = !lblFile->text().isEmpty() && file.open();
-    if (written)
-        written = n > 0 ? file.overwriteAt(n - 1, record.bytes()) : file.append(record.bytes());
-    const qint64 shown = file.position();
-    file.close();
-    if (!written) {
-        Messages::warning(this, kAccess);
-        return;
-    }
-    lblPosizione->setText(QString::number(shown));
-    Messages::information(this, n > 0
-                                    ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
-                                                     "salvate in archivio.")
-                                    : QStringLiteral("La scheda corrente è stata inserita in archivio."));
-}
+void TfrmLavori_Svolti::btnSalvaClick() { m_entry->save(); }
 
 void TfrmLavori_Svolti::btnStampaClick() {
-    QStringList lines = list->lstRecords->listModel()->lines();
-    lines << QStringLiteral("--------------------------")
-          << QStringLiteral("TOTALE PRESTAZIONI:    ") + Text::trim(lblTotale->text());
-    ListReport::print(this, QStringLiteral("Registro prestazioni lavorative di ") + m_employee, lines);
-}
-
-bool TfrmLavori_Svolti::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyPress)
-        return QDialog::eventFilter(watched, event);
-    auto *e = static_cast<QKeyEvent *>(event);
-    const QList<QLineEdit *> order = edits();
-    const int i = order.indexOf(qobject_cast<QLineEdit *>(watched));
-    if (i < 0)
-        return false;
-    if (KeyFilters::isEnter(e)) {
-        order[(i + 1) % order.size()]->setFocus();
-        return true;
-    }
-    if (watched == txtTotOre && !KeyFilters::isWindowKey(e) && !KeyFilters::digitAccepts(e))
-        return true;
-    return false;
+    m_entry->print(QStringLiteral("Registro prestazioni lavorative di ") + m_employee,
+                   QStringLiteral("TOTALE PRESTAZIONI:    ") + Text::trim(lblTotale->text()));
 }

@@ -5,6 +5,7 @@
 // with the name and tax code the card shows.
 #include <QDialog>
 
+class ListEntry;
 class ListPanel;
 class QLabel;
 class QLineEdit;
@@ -38,13 +39,11 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildList();
-    void showEditPanel();
-    QList<QLineEdit *> edits() const;
 
     QString m_employee;
     QString m_taxCode;
+    ListEntry *m_entry;
 };

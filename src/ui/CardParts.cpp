@@ -1,5 +1,7 @@
 #include "ui/CardParts.h"
 
+#include "ui/CardIcons.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,6 +11,7 @@
 #include <QPainterPath>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kStrip = 30; // height of a band's title strip
@@ -81,8 +84,10 @@ QLabel *hintPanel(QWidget *parent, const QString &designText) {
     return l;
 }
 
-QWidget *navigationRow(QWidget *parent) {
+Navigation navigationRow(QWidget *parent) {
+    Navigation nav;
     auto *row = new QWidget(parent);
+    nav.row = row;
     row->setObjectName(QStringLiteral("panNavigazione"));
     auto *h = new QHBoxLayout(row);
     h->setContentsMargins(0, 0, 0, 0);
@@ -102,11 +107,61 @@ QWidget *navigationRow(QWidget *parent) {
             pos->setObjectName(QStringLiteral("lblPosizione"));
             pos->setFixedSize(84, 30);
             h->addWidget(pos);
+            nav.lblPosizione = pos;
             continue;
         }
         h->addWidget(iconButton(row, a.name, st->standardIcon(a.pixmap), 32));
     }
-    return row;
+    nav.cmdPrimo = row->findChild<QToolButton *>(QStringLiteral("cmdPrimo"));
+    nav.cmdIndietro = row->findChild<QToolButton *>(QStringLiteral("cmdIndietro"));
+    nav.cmdAvanti = row->findChild<QToolButton *>(QStringLiteral("cmdAvanti"));
+    nav.cmdUltimo = row->findChild<QToolButton *>(QStringLiteral("cmdUltimo"));
+    return nav;
+}
+
+Frame cardFrame(QWidget *background, QLayout *card, const FrameLook &look,
+                const std::vector<CommandGroup> &groups) {
+    Frame frame;
+    auto *commands = new CardBand(QString(), look.band, background);
+    commands->setObjectName(QStringLiteral("panComandi"));
+    commands->setFixedWidth(look.columnWidth);
+    for (const CommandGroup &group : groups)
+        for (const Command &c : group)
+            *c.button = command(commands, c.name, c.label, c.icon);
+    frame.cmdGuida =
+        command(commands, "cmdGuida", QStringLiteral("Guida"), CardIcons::icon(CardIcons::Symbol::Help));
+    frame.cmdEsci =
+        command(commands, "cmdEsci", QStringLiteral("Esci"), CardIcons::icon(CardIcons::Symbol::Exit));
+    QGridLayout *g = commands->grid();
+    g->setVerticalSpacing(look.commandSpacing);
+    int row = 0;
+    for (size_t i = 0; i < groups.size(); ++i) {
+        if (i > 0)
+            g->setRowMinimumHeight(row++, look.groupGap);
+        for (const Command &c : groups[i])
+            g->addWidget(*c.button, row++, 0);
+    }
+    g->setRowStretch(row++, 1);
+    g->addWidget(frame.cmdGuida, row++, 0);
+    g->addWidget(frame.cmdEsci, row++, 0);
+
+    frame.panInfo = hintPanel(background, look.hint);
+    frame.navigation = navigationRow(background);
+
+    auto *main = new QHBoxLayout;
+    main->setSpacing(look.spacing);
+    main->addLayout(card, 1);
+    main->addWidget(commands);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(look.spacing);
+    bottom->addWidget(frame.panInfo, 1);
+    bottom->addWidget(frame.navigation.row);
+    auto *layout = new QVBoxLayout(background);
+    layout->setContentsMargins(look.margins);
+    layout->setSpacing(look.rowSpacing);
+    layout->addLayout(main, 1);
+    layout->addLayout(bottom);
+    return frame;
 }
 
 } // namespace CardParts

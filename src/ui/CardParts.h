@@ -2,12 +2,17 @@
 // The look shared by the card screens: the gradient background, the section
 // bands, the title band, the command column's buttons, the navigation row
 // with the position label and the hint panel.
+#include <QColor>
 #include <QFrame>
 #include <QIcon>
+#include <QMargins>
 #include <QPixmap>
 #include <QString>
 
+#include <vector>
+
 class QGridLayout;
+class QLayout;
 class QLabel;
 class QToolButton;
 
@@ -23,8 +28,63 @@ QToolButton *iconButton(QWidget *parent, const char *name, const QIcon &icon, in
 QLabel *caption(const QString &text, QWidget *parent);
 // The hint panel `panInfo` with its design text.
 QLabel *hintPanel(QWidget *parent, const QString &designText);
-// cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo in one row.
-QWidget *navigationRow(QWidget *parent);
+
+// cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo in one row (`panNavigazione`).
+struct Navigation {
+    QWidget *row = nullptr;
+    QLabel *lblPosizione = nullptr;
+    QToolButton *cmdPrimo = nullptr, *cmdIndietro = nullptr, *cmdAvanti = nullptr, *cmdUltimo = nullptr;
+    // Sets the card's members of the same names.
+    template <class Card> void handTo(Card &card) const {
+        card.lblPosizione = lblPosizione;
+        card.cmdPrimo = cmdPrimo;
+        card.cmdIndietro = cmdIndietro;
+        card.cmdAvanti = cmdAvanti;
+        card.cmdUltimo = cmdUltimo;
+    }
+};
+Navigation navigationRow(QWidget *parent);
+
+// One command of the command column: where the card keeps it, its name, label and icon.
+struct Command {
+    QToolButton **button;
+    const char *name;
+    QString label;
+    QIcon icon;
+};
+using CommandGroup = std::vector<Command>;
+
+// The measures of a card's frame.
+struct FrameLook {
+    QColor band;        // colour of the command column's band
+    int columnWidth;    // width of the command column
+    int commandSpacing; // between two commands of a group
+    int groupGap;       // between two groups
+    int spacing;        // between card and column, hint panel and arrows
+    QMargins margins;   // around the whole card
+    int rowSpacing;     // between the card and the bottom row
+    QString hint;       // design text of the hint panel
+};
+
+// What the frame made besides the card's own commands.
+struct Frame {
+    QLabel *panInfo = nullptr;
+    QToolButton *cmdGuida = nullptr, *cmdEsci = nullptr;
+    Navigation navigation;
+    // Sets the card's members of the same names.
+    template <class Card> void handTo(Card &card) const {
+        card.panInfo = panInfo;
+        card.cmdGuida = cmdGuida;
+        card.cmdEsci = cmdEsci;
+        navigation.handTo(card);
+    }
+};
+
+// The frame of a card with a command column on the right: the card's layout beside the column
+// (`panComandi`: the groups of commands separated by gaps, a stretch, then Guida and Esci), and
+// below them the hint panel `panInfo` and the navigation row. Sets `background`'s layout.
+Frame cardFrame(QWidget *background, QLayout *card, const FrameLook &look,
+                const std::vector<CommandGroup> &groups);
 
 } // namespace CardParts
 
