@@ -2,7 +2,7 @@
 
 #include "core/TextRules.h"
 
-#include <QFile>
+#include <QSaveFile>
 
 namespace Workbook {
 namespace {
@@ -112,11 +112,14 @@ bool write(const QString &path, const QString &sheetName, const QList<WorkbookCo
 
 bool write(const QString &path, const QString &sheetName, const QList<WorkbookColumn> &columns,
            qsizetype rowCount, const RowSource &rowAt) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // The workbook is written beside the old one and takes its place only when
+    // whole, so an export that fails half-way (a full disk) leaves the previous
+    // file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
     // Rows are converted and written in pieces of about a megabyte, in order:
-    // one pass, no temporary file.
+    // one pass.
     constexpr qsizetype kPiece = 1 << 19;
     QString text = head(sheetName, columns);
     text.reserve(kPiece + 4096);
@@ -131,10 +134,16 @@ bool write(const QString &path, const QString &sheetName, const QList<WorkbookCo
         rowAt(r, cells);
         appendRow(text, cells);
         if (text.size() >= kPiece && !flush())
-            return false;
+            return false; // the unfinished file is removed, the old one stays
     }
     text += tail();
-    return flush() && file.flush();
+    // Every byte must have reached the file before it replaces the old one:
+    // a write error left in the buffer would otherwise go unnoticed.
+    if (!flush() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace Workbook

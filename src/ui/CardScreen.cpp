@@ -196,7 +196,10 @@ void CardScreen::showArchiveFailure(CardCommand command) {
 }
 
 bool CardScreen::openArchive(RecordFile &file, CardCommand command) {
-    if (file.open())
+    // Looking at the cards only reads, so a read-only share can still be browsed.
+    const bool browsing = command == CardCommand::First || command == CardCommand::Previous ||
+                          command == CardCommand::Next || command == CardCommand::Last;
+    if (browsing ? file.openForReading() : file.open())
         return true;
     showArchiveFailure(command);
     return false;

@@ -8,6 +8,10 @@
 #include "appointments/ExpImminenti.h"
 #include "appointments/ExpMensili.h"
 #include "appointments/ExpScadenzario.h"
+#include "clients/Clienti.h"
+#include "clients/ExpClienti.h"
+#include "contracts/Contratto.h"
+#include "contracts/ExpContratti.h"
 #include "core/Archives.h"
 #include "core/Clock.h"
 #include "shell/Application.h"
@@ -19,6 +23,7 @@
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -139,6 +144,93 @@ std::shared_ptr<QWidget> passwordChange(ScreenSeams &seams) {
     return std::shared_ptr<QWidget>(s.cambiaPassword, [](QWidget *) { Tersalia::destroyScreens(); });
 }
 
+QByteArray client(const QString &name, const QString &note) {
+    Record r(Archives::clients());
+    r.set("Cliente", name);
+    r.set("TelCel", QStringLiteral("3331234567"));
+    r.set("CodFisc", QStringLiteral("RSSMRA80A01H501U"));
+    r.set("Note", note);
+    return r.bytes();
+}
+
+QByteArray contract(const QString &number, const QString &customer) {
+    Record r(Archives::contracts());
+    r.set("txtNumContratto", number);
+    r.set("txtData", QStringLiteral("01/03/2024"));
+    r.set("txtDitta", QStringLiteral("Pulizie Rapide S.r.l."));
+    r.set("txtCliente", customer);
+    return r.bytes();
+}
+
+// The client card from the main screens, on a new card with the required
+// fields typed, or on stored record 1 with its client's name changed.
+std::shared_ptr<QWidget> clientCard(ScreenSeams &seams, bool stored) {
+    if (stored)
+        seams.folder.write(Archives::clients().fileName(),
+                           client(QStringLiteral("Rossi"), QStringLiteral("x")));
+    TfrmClienti *card = Tersalia::createScreens().clienti;
+    card->openModule();
+    if (stored) {
+        card->cmdPrimo->click();
+        card->txtCliente->selectAll();
+    } else {
+        type(card->txtTelCel, QStringLiteral("3331234567"));
+        type(card->txtCodFisc, QStringLiteral("RSSMRA80A01H501U"));
+    }
+    type(card->txtCliente, QStringLiteral("Rossi Mario"));
+    return std::shared_ptr<QWidget>(card, [](QWidget *) { Tersalia::destroyScreens(); });
+}
+
+void clientKept(QWidget *w, const QString &position) {
+    auto *card = static_cast<TfrmClienti *>(w);
+    QCOMPARE(card->txtCliente->text(), QStringLiteral("Rossi Mario"));
+    QCOMPARE(card->txtTelCel->text(), QStringLiteral("3331234567"));
+    QCOMPARE(card->lblPosizione->text(), position);
+}
+
+// The contract card, new with the required fields typed, or on stored record 1
+// with its customer changed.
+std::shared_ptr<QWidget> contractCard(ScreenSeams &seams, bool stored) {
+    if (stored)
+        seams.folder.write(Archives::contracts().fileName(),
+                           contract(QStringLiteral("7"), QStringLiteral("Bianchi")));
+    auto card = std::make_shared<TfrmContratto>();
+    card->show();
+    if (stored) {
+        card->cmdPrimo->click();
+        card->txtCliente->selectAll();
+    } else {
+        card->txtNumContratto->setText(QStringLiteral("7"));
+        card->txtData->setText(QStringLiteral("01/03/2024"));
+        type(card->txtDitta, QStringLiteral("Pulizie Rapide S.r.l."));
+    }
+    type(card->txtCliente, QStringLiteral("Rossi Mario"));
+    return card;
+}
+
+void contractKept(QWidget *w, const QString &position) {
+    auto *card = static_cast<TfrmContratto *>(w);
+    QCOMPARE(card->txtCliente->text(), QStringLiteral("Rossi Mario"));
+    QCOMPARE(card->txtDitta->text(), QStringLiteral("Pulizie Rapide S.r.l."));
+    QCOMPARE(card->lblPosizione->text(), position);
+}
+
+// An export grid of another module over two records of its archive.
+template <class Grid> WritingAction moduleExportRow(const RecordLayout &layout, QByteArray records) {
+    WritingAction row = exportRow<Grid>();
+    row.open = [&layout, records](ScreenSeams &seams) -> std::shared_ptr<QWidget> {
+        seams.folder.write(layout.fileName(), records);
+        auto grid = std::make_shared<Grid>();
+        grid->show();
+        return grid;
+    };
+    return row;
+}
+
+template <class Card> void click(QWidget *w, QToolButton *Card::*button) {
+    (static_cast<Card *>(w)->*button)->click();
+}
+
 const std::map<QString, WritingAction> &writingActions() {
     static const std::map<QString, WritingAction> table = {
         {QStringLiteral("appointment card: save a new card"),
@@ -158,6 +250,38 @@ const std::map<QString, WritingAction> &writingActions() {
         {QStringLiteral("imminent appointments export"), exportRow<TfrmExpImminenti>()},
         {QStringLiteral("day's appointments export"), exportRow<TfrmExpGiornaliere>(kToday)},
         {QStringLiteral("month's appointments export"), exportRow<TfrmExpMensili>(kToday)},
+        {QStringLiteral("client card: save a new card"),
+         {[](ScreenSeams &s) { return clientCard(s, false); },
+          [](QWidget *w) { click(w, &TfrmClienti::cmdSalva); }, MessageKind::Error,
+          CardScreen::archiveFailureText(), [](QWidget *w) { clientKept(w, QString()); }}},
+        {QStringLiteral("client card: save a stored card"),
+         {[](ScreenSeams &s) { return clientCard(s, true); },
+          [](QWidget *w) { click(w, &TfrmClienti::cmdSalva); }, MessageKind::Error,
+          CardScreen::archiveFailureText(), [](QWidget *w) { clientKept(w, QStringLiteral("1")); }}},
+        {QStringLiteral("client card: duplicate"),
+         {[](ScreenSeams &s) { return clientCard(s, true); },
+          [](QWidget *w) { click(w, &TfrmClienti::cmdDuplica); }, MessageKind::Error,
+          CardScreen::archiveFailureText(), [](QWidget *w) { clientKept(w, QString()); }}},
+        {QStringLiteral("client export"),
+         moduleExportRow<TfrmExpClienti>(Archives::clients(),
+                                         client(QStringLiteral("Rossi"), QString()) +
+                                             client(QStringLiteral("Bianchi"), QString()))},
+        {QStringLiteral("contract card: save a new card"),
+         {[](ScreenSeams &s) { return contractCard(s, false); },
+          [](QWidget *w) { click(w, &TfrmContratto::cmdSalva); }, MessageKind::Warning,
+          CardScreen::archiveFailureText(), [](QWidget *w) { contractKept(w, QString()); }}},
+        {QStringLiteral("contract card: save a stored card"),
+         {[](ScreenSeams &s) { return contractCard(s, true); },
+          [](QWidget *w) { click(w, &TfrmContratto::cmdSalva); }, MessageKind::Warning,
+          CardScreen::archiveFailureText(), [](QWidget *w) { contractKept(w, QStringLiteral("1")); }}},
+        {QStringLiteral("contract card: duplicate"),
+         {[](ScreenSeams &s) { return contractCard(s, true); },
+          [](QWidget *w) { click(w, &TfrmContratto::cmdDuplica); }, MessageKind::Error,
+          CardScreen::archiveFailureText(), [](QWidget *w) { contractKept(w, QString()); }}},
+        {QStringLiteral("contract export"),
+         moduleExportRow<TfrmExpContratti>(Archives::contracts(),
+                                           contract(QStringLiteral("7"), QStringLiteral("Rossi")) +
+                                               contract(QStringLiteral("8"), QStringLiteral("Bianchi")))},
         {QStringLiteral("password change"),
          {passwordChange, [](QWidget *w) { static_cast<TfrmCambiaPassword *>(w)->cmdOK->click(); },
           MessageKind::Plain,
@@ -180,9 +304,45 @@ const std::map<QString, QString> &exportFiles() {
         {QStringLiteral("imminent appointments export"), QStringLiteral("Appuntamenti_Imminenti.xls")},
         {QStringLiteral("day's appointments export"), QStringLiteral("Appuntamenti_Giornalieri.xls")},
         {QStringLiteral("month's appointments export"), QStringLiteral("Appuntamenti_Mensili.xls")},
+        {QStringLiteral("client export"), QStringLiteral("Clienti.xls")},
+        {QStringLiteral("contract export"), QStringLiteral("Contratti.xls")},
     };
     return files;
 }
+
+// A full disk over a folder for the life of the object: a small memory file
+// system mounted on it (root only), filled up once the caller has written
+// what should stand there.
+class FullDisk {
+public:
+    explicit FullDisk(QString path) : m_path(std::move(path)) {
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                       QStringLiteral("size=64k"), QStringLiteral("tmpfs"), m_path}) == 0;
+    }
+    ~FullDisk() {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_path});
+    }
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+    bool mounted() const { return m_mounted; }
+    // Fills what is left; true once a write has found no room.
+    bool fill() const {
+        QFile filler(m_path + QStringLiteral("/riempitivo.bin"));
+        if (!filler.open(QIODevice::WriteOnly))
+            return false;
+        const QByteArray block(512, 'x');
+        for (int i = 0; i < 1024; ++i)
+            if (filler.write(block) != block.size() || !filler.flush())
+                return true;
+        return false;
+    }
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+};
 
 } // namespace
 
@@ -245,6 +405,63 @@ private slots:
         QCOMPARE(seams.messages.shown.last().kind, MessageKind::Plain);
         QVERIFY(seams.shell.commands.isEmpty());
         QCOMPARE(seams.folder.read(file), QByteArray("the export open in Excel"));
+    }
+
+    // A disk that fills up while the export is written: the export's plain
+    // message, and the previous export as it was (not cut short).
+    void aFullDiskKeepsThePreviousExport_data() { aLockedExportFile_data(); }
+    void aFullDiskKeepsThePreviousExport() {
+        QFETCH(QString, action);
+        QFETCH(QString, file);
+        const WritingAction &row = writingActions().at(action);
+        ScreenSeams seams;
+        std::shared_ptr<QWidget> screen = row.open(seams); // the grid holds its rows from here on
+        seams.messages.clear();
+        QByteArray left;
+        {
+            FullDisk disk(seams.folder.path());
+            if (!disk.mounted())
+                QSKIP("this machine gives no way of filling a disk");
+            seams.folder.write(file, "the previous export");
+            QVERIFY(disk.fill());
+            row.act(screen.get());
+            left = seams.folder.read(file);
+            QCOMPARE(QDir(seams.folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                     2); // nothing left over
+        }
+        QCOMPARE(left, QByteArray("the previous export"));
+        QVERIFY(!seams.messages.shown.isEmpty());
+        QCOMPARE(seams.messages.shown.last().text, ExportGrid::failureText());
+        QCOMPARE(seams.messages.shown.last().kind, MessageKind::Plain);
+        QVERIFY(seams.shell.commands.isEmpty());
+    }
+
+    // Browsing needs no writing: on a read-only share the arrows still show
+    // the stored cards, with no message.
+    void aCardBrowsesAReadOnlyArchive() {
+        ScreenSeams seams;
+        seams.folder.write(Archives::appointments().fileName(),
+                           appointment(QStringLiteral("05/03/2024"), QStringLiteral("Rossi Mario"),
+                                       QStringLiteral("prima")) +
+                               appointment(QStringLiteral("06/03/2024"), QStringLiteral("Bianchi Anna"),
+                                           QStringLiteral("seconda")));
+        TfrmArchivio_Scadenze card;
+        card.show();
+        seams.messages.clear();
+        ReadOnlyFolder readOnly(seams.folder.path());
+        if (!readOnly.holds())
+            QSKIP("this machine gives no way of making a folder read-only");
+        card.cmdUltimo->click();
+        QCOMPARE(card.lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(card.txtNote->text(), QStringLiteral("seconda"));
+        card.cmdIndietro->click();
+        QCOMPARE(card.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(card.txtContatto->text(), QStringLiteral("Rossi Mario"));
+        card.cmdAvanti->click();
+        QCOMPARE(card.txtContatto->text(), QStringLiteral("Bianchi Anna"));
+        card.cmdPrimo->click();
+        QCOMPARE(card.txtNote->text(), QStringLiteral("prima"));
+        QVERIFY(seams.messages.shown.isEmpty());
     }
 };
 
