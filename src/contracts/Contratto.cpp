@@ -22,6 +22,7 @@
 #include "ui/Guida.h"
 #include "core/Provinces.h"
 #include "ui/Satellite.h"
+#include "ui/ScrollingForm.h"
 #include "validators/Checks.h"
 
 #include <QComboBox>
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -87,17 +89,41 @@ QIcon textIcon(const QString &text, const QColor &color) {
     return icon;
 }
 
+// A caption of the second column pair keeps a clear gap from the field
+// before it.
+QLabel *captionAt(int col, const QString &caption, QWidget *parent) {
+    QLabel *c = CardParts::caption(caption, parent);
+    if (col > 0)
+        c->setIndent(14);
+    return c;
+}
+
 // Caption and field into a band's grid, at a row and a column pair.
 void put(QGridLayout *g, int row, int col, const QString &caption, QWidget *field, int span = 1) {
-    auto *c = CardParts::caption(caption, field->parentWidget());
-    g->addWidget(c, row, col);
+    g->addWidget(captionAt(col, caption, field->parentWidget()), row, col);
     g->addWidget(field, row, col + 1, 1, span);
 }
 
 void put(QGridLayout *g, int row, int col, const QString &caption, QLayout *fields, QWidget *parent,
          int span = 1) {
-    g->addWidget(CardParts::caption(caption, parent), row, col);
+    g->addWidget(captionAt(col, caption, parent), row, col);
     g->addLayout(fields, row, col + 1, 1, span);
+}
+
+// The caption column col of every band as wide as its widest caption, so the
+// fields of the bands under each other start at the same place.
+void alignCaptions(std::initializer_list<CardBand *> bands, int col) {
+    int widest = 0;
+    for (CardBand *band : bands) {
+        QGridLayout *g = band->grid();
+        for (int r = 0; r < g->rowCount(); ++r)
+            if (QLayoutItem *item = g->itemAtPosition(r, col); item && item->widget()) {
+                item->widget()->ensurePolished();
+                widest = qMax(widest, item->widget()->sizeHint().width());
+            }
+    }
+    for (CardBand *band : bands)
+        band->grid()->setColumnMinimumWidth(col, widest);
 }
 
 QHBoxLayout *row(std::initializer_list<QWidget *> widgets) {
@@ -275,13 +301,19 @@ void TfrmContratto::buildScreen() {
         }
         g->addWidget(inc, 0, 0, 1, 2);
         g->addWidget(exc, 0, 2, 1, 2);
-        for (int i = 0; i < 4; ++i) {
-            const QByteArray n = QByteArray::number(i + 1).rightJustified(2, '0');
-            txtOpInc[i] = edit(activities, ("txtOpInc" + n).constData());
-            txtOpEsc[i] = edit(activities, ("txtOpEsc" + n).constData());
-            put(g, i + 1, 0, QStringLiteral("%1.").arg(i + 1), txtOpInc[i]);
-            put(g, i + 1, 2, QStringLiteral("%1.").arg(i + 1), txtOpEsc[i]);
-        }
+        // Created column by column: Tab walks the included activities, then
+        // the excluded ones, as Enter does.
+        const struct {
+            QLineEdit **edits;
+            const char *name;
+            int col;
+        } columns[] = {{txtOpInc, "txtOpInc", 0}, {txtOpEsc, "txtOpEsc", 2}};
+        for (const auto &c : columns)
+            for (int i = 0; i < 4; ++i) {
+                const QByteArray n = QByteArray::number(i + 1).rightJustified(2, '0');
+                c.edits[i] = edit(activities, (c.name + n).constData());
+                put(g, i + 1, c.col, QStringLiteral("%1.").arg(i + 1), c.edits[i]);
+            }
         g->setColumnStretch(1, 1);
         g->setColumnStretch(3, 1);
     }
@@ -295,18 +327,31 @@ void TfrmContratto::buildScreen() {
     }
     lblInizio = hidden(background, QStringLiteral("lblInizio"), QStringLiteral("1"));
 
+    alignCaptions({company, client, terms}, 0);
+    alignCaptions({client, terms}, 2);
+    // Rows a little closer than on the other cards, so the 24 rows of the
+    // sections fit a 1920x1080 screen whole.
+    for (CardBand *band : {company, contract, client, terms, activities})
+        band->grid()->setVerticalSpacing(6);
+
+    // The sections scroll under the title where the screen is too low for
+    // them all; the title, the commands and the hint panel stay in view.
     auto *top = new QHBoxLayout;
     top->setSpacing(12);
     top->addWidget(company, 3);
     top->addWidget(contract, 2);
+    auto *sections = new QVBoxLayout;
+    sections->setContentsMargins(0, 0, 0, 0);
+    sections->setSpacing(8);
+    sections->addLayout(top);
+    sections->addWidget(client);
+    sections->addWidget(terms);
+    sections->addWidget(activities);
+    sections->addStretch();
     auto *card = new QVBoxLayout;
     card->setSpacing(8);
     card->addWidget(title);
-    card->addLayout(top);
-    card->addWidget(client);
-    card->addWidget(terms);
-    card->addWidget(activities);
-    card->addStretch();
+    card->addWidget(ScrollingForm::wrap(sections, background), 1);
 
     // Command column, hint panel and navigation row.
     const auto command = [](QToolButton *&button, const char *name, const QString &label, const QIcon &icon) {

@@ -11,10 +11,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 namespace {
 
+// A scroll area holding a card's sections is background, like the card; a
+// list or a text box is an input.
 bool isInput(const QWidget *w) {
+    if (qobject_cast<const QScrollArea *>(w))
+        return false;
     return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
            qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
            qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QAbstractSlider *>(w);

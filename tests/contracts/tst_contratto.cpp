@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <QToolButton>
@@ -778,6 +780,108 @@ private slots:
         screen->txtData->clear();
         screen->btnData->click();
         QCOMPARE(screen->txtData->text(), QStringLiteral("15/03/2024"));
+    }
+
+    // At the office screen sizes every row keeps its natural height: no field
+    // or caption overlaps another, none is squeezed, the wrapped activity
+    // headings are whole, the fields of the bands under each other start at the
+    // same place, and the commands, the hint panel and the navigation stay in
+    // the window.
+    void layoutAtOfficeSizes_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("allInView");
+        QTest::newRow("1366x768") << QSize(1366, 768) << false;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << true;
+    }
+    void layoutAtOfficeSizes() {
+        QFETCH(QSize, size);
+        QFETCH(bool, allInView);
+        screen->resize(size);
+        QTRY_COMPARE(screen->size(), size);
+        auto *area = screen->findChild<QScrollArea *>(QStringLiteral("scrSezioni"));
+        QVERIFY(area);
+        QWidget *sheet = area->widget();
+        const QRect window = screen->rect();
+
+        QList<QWidget *> parts;
+        for (QWidget *w : sheet->findChildren<QWidget *>()) {
+            if (!w->isVisible())
+                continue;
+            auto *label = qobject_cast<QLabel *>(w);
+            if (qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w->parentWidget()))
+                parts.append(w);
+            else if (qobject_cast<QComboBox *>(w) || qobject_cast<QToolButton *>(w))
+                parts.append(w);
+            else if (label && label->property("role") == QStringLiteral("caption"))
+                parts.append(w);
+        }
+        QVERIFY(parts.size() > 90);
+        auto rectOf = [sheet](QWidget *w) { return QRect(w->mapTo(sheet, QPoint(0, 0)), w->size()); };
+        for (QWidget *w : parts) {
+            const int needed =
+                w->hasHeightForWidth() ? w->heightForWidth(w->width()) : w->sizeHint().height();
+            QVERIFY2(w->height() >= qMin(needed, w->maximumHeight()),
+                     qPrintable(w->objectName() + w->property("text").toString()));
+            QVERIFY2(rectOf(w).right() < sheet->width(), qPrintable(w->objectName()));
+            for (QWidget *other : parts)
+                if (other != w)
+                    QVERIFY2(!rectOf(w).intersects(rectOf(other)),
+                             qPrintable(w->objectName() + w->property("text").toString() + " / " +
+                                        other->objectName() + other->property("text").toString()));
+        }
+        const int left = rectOf(screen->txtDitta).left();
+        for (QWidget *w :
+             {screen->txtComuneCli, screen->txtViaCli, screen->txtTipoImpianto, screen->txtImpCanone})
+            QCOMPARE(rectOf(w).left(), left);
+        QCOMPARE(rectOf(screen->txtCodFiscCli).left(), rectOf(screen->txtMarca).left());
+
+        QVERIFY(area->horizontalScrollBar()->maximum() == 0);
+        QCOMPARE(area->verticalScrollBar()->maximum() == 0, allInView);
+        for (QWidget *w :
+             {static_cast<QWidget *>(screen->cmdNuovo), static_cast<QWidget *>(screen->cmdEsci),
+              static_cast<QWidget *>(screen->panInfo), static_cast<QWidget *>(screen->cmdUltimo)}) {
+            QVERIFY(w->isVisible());
+            QVERIFY2(window.contains(QRect(w->mapTo(screen, QPoint(0, 0)), w->size())),
+                     w->objectName().toLatin1());
+        }
+    }
+
+    // On a low screen Enter and Tab bring the field that takes the focus into
+    // view, and Tab walks the fields in the Enter order (the included
+    // activities before the excluded ones), the scroll area never taking the
+    // focus itself.
+    void focusedFieldComesIntoView() {
+        screen->resize(1366, 768);
+        QTRY_COMPARE(screen->size(), QSize(1366, 768));
+        auto *area = screen->findChild<QScrollArea *>(QStringLiteral("scrSezioni"));
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+        auto inView = [area](QWidget *w) {
+            const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+            return area->viewport()->rect().contains(r);
+        };
+        screen->txtOpEsc[2]->setFocus();
+        QTest::keyClick(screen->txtOpEsc[2], Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), screen->txtOpEsc[3]);
+        QVERIFY(inView(screen->txtOpEsc[3]));
+        QTest::keyClick(screen->txtOpEsc[3], Qt::Key_Return); // wraps to the first field
+        QTRY_COMPARE(QApplication::focusWidget(), screen->txtDitta);
+        QVERIFY(inView(screen->txtDitta));
+
+        const QStringList order = {
+            "txtDitta",         "txtPartitaIva",  "txtCodFisc",         "txtSede",       "txtProvRes",
+            "txtCapRes",        "txtVia",         "txtTelUff",          "txtTelCel",     "txtFax",
+            "txtNumContratto",  "txtData",        "txtLuogo",           "txtCliente",    "txtComuneCli",
+            "txtProvCli",       "txtCapCli",      "txtPartitaIvaCli",   "txtCodFiscCli", "txtViaCli",
+            "txtTelCli",        "txtQualitaCli",  "txtTipoImpianto",    "txtMarca",      "txtMatricola",
+            "txtAlimentazione", "txtAnnoCostruz", "txtCaratteristiche", "txtUbicazione", "txtDurata",
+            "txtTotale",        "txtPeriodicita", "txtImpCanone",       "txtPagamento",  "txtOpInc01",
+            "txtOpInc02",       "txtOpInc03",     "txtOpInc04",         "txtOpEsc01",    "txtOpEsc02",
+            "txtOpEsc03",       "txtOpEsc04"};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+            QVERIFY2(inView(QApplication::focusWidget()), qPrintable(order[i]));
+        }
     }
 };
 
