@@ -72,7 +72,10 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     FileLock lock(target);
     if (!lock.isLocked())
         return false;
-    const QByteArray before = target.readAll();
+    // minIni copies lines as C strings: a NUL byte would cut its line and glue
+    // the next one (a section header, say) onto it, so it becomes a blank.
+    QByteArray before = target.readAll();
+    before.replace('\0', ' ');
     QTemporaryDir work;
     if (!work.isValid())
         return false;
