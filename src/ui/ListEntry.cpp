@@ -16,9 +16,9 @@
 #include <QLineEdit>
 #include <algorithm>
 
-ListEntry::ListEntry(QWidget *screen, ListPanel *list, QLabel *position, QLabel *file, EntrySpec spec)
+ListEntry::ListEntry(QWidget *screen, ListPanel *list, QLabel *position, QLabel *file, EntrySpec setup)
     : QObject(screen), m_screen(screen), m_list(list), m_position(position), m_file(file),
-      m_spec(std::move(spec)) {
+      m_spec(std::move(setup)) {
     for (const EntryField &f : m_spec.fields)
         f.edit->installEventFilter(this);
 }

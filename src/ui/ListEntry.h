@@ -38,7 +38,7 @@ class ListEntry : public QObject {
 public:
     // position: hidden label with the record number being edited, empty for a
     // new one; file: hidden label with the screen's file.
-    ListEntry(QWidget *screen, ListPanel *list, QLabel *position, QLabel *file, EntrySpec spec);
+    ListEntry(QWidget *screen, ListPanel *list, QLabel *position, QLabel *file, EntrySpec setup);
 
     void add();
     void change();
