@@ -228,19 +228,10 @@ void TfrmAgenda::FormShow() {
 
 bool TfrmAgenda::buildList() {
     RecordListModel *model = lstRecords->listModel();
-    model->clear();
     const QDate today = Clock::today();
-    QStringList lines;
-    QList<qint64> numbers;
-    const bool read = RecordScan::forEach(ProgramFolder::file(Archives::appointments().fileName()),
-                                          Archives::appointments(), [&](const char *record, qint64 number) {
-                                              if (AgendaRules::isImminent(record, today)) {
-                                                  lines.append(AgendaRules::agendaLine(record));
-                                                  numbers.append(number);
-                                              }
-                                              return true;
-                                          });
-    model->setLines(std::move(lines), std::move(numbers));
+    const bool read = model->fill(ProgramFolder::file(Archives::appointments().fileName()),
+                                  AgendaRules::agendaLineFormat(),
+                                  [today](const char *record) { return AgendaRules::isImminent(record, today); });
     model->sortNoCaseAZ();
     return read;
 }

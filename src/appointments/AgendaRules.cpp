@@ -20,10 +20,23 @@ const Fields &fields() {
     return f;
 }
 
-QString get(const char *record, int field) { return decodeField(Archives::appointments(), record, field); }
+QByteArrayView bytes(const char *record, int field) { return fieldBytes(Archives::appointments(), record, field); }
 
-const LineFormat &lineAfterCode() {
-    static const LineFormat format = LineFormat(Archives::appointments())
+// The code is the date's year, month and day, then hours and minutes.
+LineFormat withCode(LineFormat format) {
+    format.part("Data", 6, 4).part("Data", 3, 2).part("Data", 0, 2).field("Ore").field("Minuti");
+    return format;
+}
+
+} // namespace
+
+const LineFormat &uniqueCodeFormat() {
+    static const LineFormat format = withCode(LineFormat(Archives::appointments()));
+    return format;
+}
+
+const LineFormat &agendaLineFormat() {
+    static const LineFormat format = withCode(LineFormat(Archives::appointments()).text(QStringLiteral("ID: ")))
                                          .text(QStringLiteral("  Data: "))
                                          .field("Data", 10)
                                          .text(QStringLiteral("  Ora: "))
@@ -39,27 +52,20 @@ const LineFormat &lineAfterCode() {
     return format;
 }
 
-} // namespace
-
 bool isImminent(const char *record, const QDate &today) {
-    if (get(record, fields().ottemperata) != QLatin1String("No"))
+    // Read on the bytes: the agenda asks this of every record of the archive.
+    if (bytes(record, fields().ottemperata) != QByteArrayView("No"))
         return false;
-    const QDate date = Formats::parseDate(get(record, fields().data));
+    const QDate date = Formats::parseDate(bytes(record, fields().data));
     bool ok = false;
-    const int notice = get(record, fields().avviso).toInt(&ok);
+    const int notice = bytes(record, fields().avviso).toInt(&ok);
     if (!date.isValid() || !ok)
         return false;
     return date.addDays(-notice) <= today;
 }
 
-QString uniqueCode(const char *record) {
-    const QString date = get(record, fields().data);
-    return date.mid(6, 4) + date.mid(3, 2) + date.mid(0, 2) + get(record, fields().ore) +
-           get(record, fields().minuti);
-}
+QString uniqueCode(const char *record) { return uniqueCodeFormat().build(record); }
 
-QString agendaLine(const char *record) {
-    return QStringLiteral("ID: ") + uniqueCode(record) + lineAfterCode().build(record);
-}
+QString agendaLine(const char *record) { return agendaLineFormat().build(record); }
 
 } // namespace AgendaRules

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+class LineFormat;
+
 namespace AgendaRules {
 
 // Not fulfilled ("No") and date − days of notice ≤ today. A date or a notice
@@ -14,8 +16,10 @@ bool isImminent(const char *record, const QDate &today);
 // The date's year, month and day, then hours and minutes: "yyyymmddhhmm" for
 // a complete record.
 QString uniqueCode(const char *record);
+const LineFormat &uniqueCodeFormat(); // the same code, for a grid to keep
 // "ID: " + code + "  Data: " + date + "  Ora: " + time + "  " + client + "  Cel. " + mobile
 // + "  " + services + "  € " + amount, every field but the amount at a fixed width.
 QString agendaLine(const char *record);
+const LineFormat &agendaLineFormat(); // the same line, for a list to keep
 
 } // namespace AgendaRules

@@ -38,7 +38,7 @@ QList<GridColumn> columns(bool withCode) {
         c.append({.header = QStringLiteral("Codice univoco"),
                   .gridWidth = 120,
                   .exportWidth = 150,
-                  .value = &AgendaRules::uniqueCode});
+                  .made = AgendaRules::uniqueCodeFormat()});
     return c;
 }
 

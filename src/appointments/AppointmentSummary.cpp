@@ -14,16 +14,18 @@ AppointmentSummary::AppointmentSummary(QWidget *parent, const QString &caption, 
 bool AppointmentSummary::selects(const char *record) const { return m_selection(*setup().layout, record); }
 
 namespace {
-QString flag(const RecordLayout &layout, const char *record) {
+// Read on the bytes ("Sì" is "S\xEC" in Windows-1252): a summary asks this of
+// every record of the archive.
+QByteArrayView flag(const RecordLayout &layout, const char *record) {
     static const int field = Archives::appointments().indexOf("Ottemperata");
-    return decodeField(layout, record, field);
+    return fieldBytes(layout, record, field);
 }
 } // namespace
 
 bool appointmentFulfilled(const RecordLayout &layout, const char *record) {
-    return flag(layout, record) == QStringLiteral("Sì");
+    return flag(layout, record) == QByteArrayView("S\xEC");
 }
 
 bool appointmentPending(const RecordLayout &layout, const char *record) {
-    return flag(layout, record) == QLatin1String("No");
+    return flag(layout, record) == QByteArrayView("No");
 }

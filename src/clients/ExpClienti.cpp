@@ -4,15 +4,6 @@
 
 namespace {
 
-// A town and its province code joined by one blank.
-std::function<QString(const char *)> place(const char *town, const char *province) {
-    const RecordLayout &layout = Archives::clients();
-    const int t = layout.indexOf(town), p = layout.indexOf(province);
-    return [&layout, t, p](const char *record) {
-        return decodeField(layout, record, t) + QLatin1Char(' ') + decodeField(layout, record, p);
-    };
-}
-
 HelpText exportHelp() {
     return {
         QStringLiteral("Esportazione archivio clienti in Excel"),
@@ -31,31 +22,33 @@ ExportGridSpec clientGrid() {
     s.layout = &Archives::clients();
     // clang-format off
     s.columns = {
-        {"Cognome e nome", 250, 250, "Cliente"},
-        {"Data di nascita", 120, 200, "DataNasc"},
-        {"Comune / Stato estero di nascita", 250, 250, nullptr, place("ComuneNasc", "ProvNasc"), "Comune di nascita"},
-        {"Tel. preferenziale", 200, 250, "Recapito"},
-        {"Indirizzo di residenza", 250, 300, "IndirizzoRes"},
-        {"Comune di residenza", 250, 250, nullptr, place("ComuneRes", "ProvRes"), {}, true},
-        {"Modalità di pagamento", 250, 250, "Estremi"},
-        {"Tel. casa", 200, 250, "TelCasa"},
-        {"Tel. ufficio", 200, 250, "TelUff"},
-        {"Tel. cellulare", 200, 250, "TelCel"},
-        {"PEC", 200, 250, "Fax"},
-        {"E-mail", 250, 250, "Email"},
-        {"Codice fiscale", 150, 250, "CodFisc"},
-        {"Partita IVA", 150, 250, "PartitaIva", {}, {}, true},
-        {"Carta di credito n.", 250, 300, "Carta"},
-        {"Scadenza", 160, 150, "ScadeCarta", {}, {}, true},
-        {"IBAN", 250, 300, "Iban", {}, {}, true},
-        {"Estremi documento", 280, 280, "Documento", {}, {}, true},
-        {"Occupazione", 250, 250, "Occupazione", {}, {}, true},
-        {"Stato civile", 250, 250, "Civile"},
-        {"Titoli e qualifiche", 280, 280, "Titoli", {}, {}, true},
-        {"Prodotti e servizi di interesse", 300, 300, "Prodotti"},
-        {"Zona", 250, 250, "Zona"},
-        {"Questioni in sospeso", 300, 300, "Questioni", {}, {}, true},
-        {"Note", 350, 300, "Note", {}, {}, true},
+        {.header = QStringLiteral("Cognome e nome"), .gridWidth = 250, .exportWidth = 250, .field = "Cliente"},
+        {.header = QStringLiteral("Data di nascita"), .gridWidth = 120, .exportWidth = 200, .field = "DataNasc"},
+        {.header = QStringLiteral("Comune / Stato estero di nascita"), .gridWidth = 250, .exportWidth = 250,
+         .made = townAndProvince(Archives::clients(), "ComuneNasc", "ProvNasc"), .exportHeader = QStringLiteral("Comune di nascita")},
+        {.header = QStringLiteral("Tel. preferenziale"), .gridWidth = 200, .exportWidth = 250, .field = "Recapito"},
+        {.header = QStringLiteral("Indirizzo di residenza"), .gridWidth = 250, .exportWidth = 300, .field = "IndirizzoRes"},
+        {.header = QStringLiteral("Comune di residenza"), .gridWidth = 250, .exportWidth = 250,
+         .made = townAndProvince(Archives::clients(), "ComuneRes", "ProvRes"), .editable = true},
+        {.header = QStringLiteral("Modalità di pagamento"), .gridWidth = 250, .exportWidth = 250, .field = "Estremi"},
+        {.header = QStringLiteral("Tel. casa"), .gridWidth = 200, .exportWidth = 250, .field = "TelCasa"},
+        {.header = QStringLiteral("Tel. ufficio"), .gridWidth = 200, .exportWidth = 250, .field = "TelUff"},
+        {.header = QStringLiteral("Tel. cellulare"), .gridWidth = 200, .exportWidth = 250, .field = "TelCel"},
+        {.header = QStringLiteral("PEC"), .gridWidth = 200, .exportWidth = 250, .field = "Fax"},
+        {.header = QStringLiteral("E-mail"), .gridWidth = 250, .exportWidth = 250, .field = "Email"},
+        {.header = QStringLiteral("Codice fiscale"), .gridWidth = 150, .exportWidth = 250, .field = "CodFisc"},
+        {.header = QStringLiteral("Partita IVA"), .gridWidth = 150, .exportWidth = 250, .field = "PartitaIva", .editable = true},
+        {.header = QStringLiteral("Carta di credito n."), .gridWidth = 250, .exportWidth = 300, .field = "Carta"},
+        {.header = QStringLiteral("Scadenza"), .gridWidth = 160, .exportWidth = 150, .field = "ScadeCarta", .editable = true},
+        {.header = QStringLiteral("IBAN"), .gridWidth = 250, .exportWidth = 300, .field = "Iban", .editable = true},
+        {.header = QStringLiteral("Estremi documento"), .gridWidth = 280, .exportWidth = 280, .field = "Documento", .editable = true},
+        {.header = QStringLiteral("Occupazione"), .gridWidth = 250, .exportWidth = 250, .field = "Occupazione", .editable = true},
+        {.header = QStringLiteral("Stato civile"), .gridWidth = 250, .exportWidth = 250, .field = "Civile"},
+        {.header = QStringLiteral("Titoli e qualifiche"), .gridWidth = 280, .exportWidth = 280, .field = "Titoli", .editable = true},
+        {.header = QStringLiteral("Prodotti e servizi di interesse"), .gridWidth = 300, .exportWidth = 300, .field = "Prodotti"},
+        {.header = QStringLiteral("Zona"), .gridWidth = 250, .exportWidth = 250, .field = "Zona"},
+        {.header = QStringLiteral("Questioni in sospeso"), .gridWidth = 300, .exportWidth = 300, .field = "Questioni", .editable = true},
+        {.header = QStringLiteral("Note"), .gridWidth = 350, .exportWidth = 300, .field = "Note", .editable = true},
     };
     // clang-format on
     s.fileName = QStringLiteral("Clienti.xls");

@@ -26,5 +26,5 @@ LineFormat TfrmRicontatta::line() {
 // Only the exact flag "Sì" lists a client.
 bool TfrmRicontatta::selects(const char *record) const {
     static const int flag = Archives::clients().indexOf("Ricontatta");
-    return decodeField(Archives::clients(), record, flag) == QStringLiteral("Sì");
+    return fieldBytes(Archives::clients(), record, flag) == QByteArrayView("S\xEC"); // "Sì" in Windows-1252
 }

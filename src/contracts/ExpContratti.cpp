@@ -3,17 +3,6 @@
 #include "contracts/ContrattoHelp.h"
 #include "core/Archives.h"
 
-namespace {
-
-QString townAndProvince(const char *record) {
-    static const int town = Archives::contracts().indexOf("txtComuneCli");
-    static const int province = Archives::contracts().indexOf("txtProvCli");
-    return decodeField(Archives::contracts(), record, town) + QLatin1Char(' ') +
-           decodeField(Archives::contracts(), record, province);
-}
-
-} // namespace
-
 ExportGridSpec TfrmExpContratti::grid() {
     ExportGridSpec s;
     s.caption = QStringLiteral(" Esporta archivio contratti in Excel");
@@ -26,7 +15,7 @@ ExportGridSpec TfrmExpContratti::grid() {
         {.header = QStringLiteral("Luogo stipula"), .gridWidth = 200, .exportWidth = 250, .field = "txtLuogo"},
         {.header = QStringLiteral("Cliente"), .gridWidth = 200, .exportWidth = 250, .field = "txtCliente"},
         {.header = QStringLiteral("Comune di residenza"), .gridWidth = 200, .exportWidth = 250,
-         .value = &townAndProvince},
+         .made = townAndProvince(Archives::contracts(), "txtComuneCli", "txtProvCli")},
         {.header = QStringLiteral("Via e numero civico"), .gridWidth = 250, .exportWidth = 300, .field = "txtViaCli"},
         {.header = QStringLiteral("Partita IVA"), .gridWidth = 120, .exportWidth = 200, .field = "txtPartitaIvaCli"},
         {.header = QStringLiteral("Codice Fiscale"), .gridWidth = 150, .exportWidth = 200, .field = "txtCodFiscCli"},

@@ -19,21 +19,23 @@ QString dateText(const QDate &d) {
 QString longTimeText(const QTime &t) { return t.toString(QStringLiteral("HH:mm:ss")); }
 QString shortTimeText(const QTime &t) { return t.toString(QStringLiteral("HH:mm")); }
 
-QDate parseDate(const QString &text) {
-    // d/m/yyyy with one or two digits for day and month: read by hand, since
-    // the lists parse a date for every record of the archive.
-    const QString t = Text::trim(text);
+namespace {
+
+// d/m/yyyy with one or two digits for day and month: read by hand, since the
+// lists parse a date for every record of the archive.
+template <class Char> QDate parseDigits(const Char *c, qsizetype n) {
     int part[3] = {0, 0, 0}, digits[3] = {0, 0, 0}, k = 0;
-    for (QChar c : t) {
-        if (c == QLatin1Char('/')) {
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned u = unsigned(c[i]);
+        if (u == '/') {
             if (++k > 2)
                 return {};
-        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+        } else if (u >= '0' && u <= '9') {
             // No part has more than four digits: a longer run is no date (and
             // would overflow the number being built).
             if (++digits[k] > 4)
                 return {};
-            part[k] = part[k] * 10 + (c.unicode() - '0');
+            part[k] = part[k] * 10 + int(u - '0');
         } else {
             return {};
         }
@@ -41,6 +43,17 @@ QDate parseDate(const QString &text) {
     if (k != 2 || digits[0] < 1 || digits[0] > 2 || digits[1] < 1 || digits[1] > 2 || digits[2] != 4)
         return {};
     return QDate(part[2], part[1], part[0]);
+}
+
+} // namespace
+
+QDate parseDate(const QString &text) {
+    const QStringView t = Text::trim(QStringView(text));
+    return parseDigits(t.utf16(), t.size());
+}
+
+QDate parseDate(QByteArrayView trimmed) {
+    return parseDigits(reinterpret_cast<const uchar *>(trimmed.data()), trimmed.size());
 }
 
 double parseDecimal(const QString &text, bool *ok) {

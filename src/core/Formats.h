@@ -1,6 +1,7 @@
 #pragma once
 // Process-wide formats: "dd/mm/yyyy" dates, "," decimals and the long time
 // format, whatever the machine's regional settings say.
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -17,6 +18,8 @@ QString shortTimeText(const QTime &t); // "hh:mm"
 // Reads a day/month/year date ("1/2/2024" and "01/02/2024" alike); an invalid
 // QDate when the text is not a date.
 QDate parseDate(const QString &text);
+// The same for a field's trimmed Windows-1252 bytes, as a scan reads them.
+QDate parseDate(QByteArrayView trimmed);
 
 // Decimal numbers with the comma: parse accepts "," (and "." as the same), no
 // thousands separators; ok is false for anything else.

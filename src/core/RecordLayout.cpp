@@ -2,6 +2,7 @@
 
 #include "core/TextRules.h"
 
+#include <algorithm>
 #include <cstring>
 
 RecordLayout::RecordLayout(QString fileName, std::initializer_list<FieldDef> fields)
@@ -29,6 +30,18 @@ QString decodeField(const RecordLayout &layout, const char *record, int field) {
     const char *p = record + layout.offset(field);
     const int len = std::min<int>(uchar(p[0]), layout.field(field).width);
     return Text::trim(Text::fromCp1252(p + 1, len));
+}
+
+QByteArrayView fieldBytes(const RecordLayout &layout, const char *record, int field) {
+    // Trimming the bytes is the same as trimming the text: Windows-1252 maps
+    // every byte up to the blank to itself and nothing else below it.
+    const char *p = record + layout.offset(field);
+    int begin = 1, end = 1 + std::min<int>(uchar(p[0]), layout.field(field).width);
+    while (begin < end && uchar(p[begin]) <= ' ')
+        ++begin;
+    while (end > begin && uchar(p[end - 1]) <= ' ')
+        --end;
+    return QByteArrayView(p + begin, end - begin);
 }
 
 QString Record::get(int field) const { return decodeField(*m_layout, m_bytes.constData(), field); }

@@ -3,6 +3,7 @@
 // fields (name, width). Each field takes width + 1 bytes: a length byte, then
 // the Windows-1252 text. The table alone fixes the record size and offsets.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -57,3 +58,5 @@ private:
 // Decoding straight from a buffer, for scans that read many records at once
 // and decode only the fields a line needs.
 QString decodeField(const RecordLayout &layout, const char *record, int field);
+// The same field's stored Windows-1252 bytes, trimmed, without decoding.
+QByteArrayView fieldBytes(const RecordLayout &layout, const char *record, int field);

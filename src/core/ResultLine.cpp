@@ -5,46 +5,61 @@
 #include <algorithm>
 
 LineFormat &LineFormat::text(const QString &literal) {
-    m_pieces.append({literal, -1, -1});
+    m_pieces.append({Text::toCp1252(literal), -1, -1});
     return *this;
 }
 
 LineFormat &LineFormat::field(const char *name, int width) {
     const int i = m_layout->indexOf(name);
     Q_ASSERT_X(i >= 0, "LineFormat::field", name);
-    m_pieces.append({QString(), i, width});
+    m_pieces.append({QByteArray(), i, width});
     return *this;
+}
+
+LineFormat &LineFormat::part(const char *name, int from, int length) {
+    const int i = m_layout->indexOf(name);
+    Q_ASSERT_X(i >= 0, "LineFormat::part", name);
+    m_pieces.append({QByteArray(), i, -1, from, length});
+    return *this;
+}
+
+QList<int> LineFormat::fields() const {
+    QList<int> used;
+    for (const Piece &p : m_pieces)
+        if (p.field >= 0 && !used.contains(p.field))
+            used.append(p.field);
+    std::sort(used.begin(), used.end());
+    return used;
 }
 
 QString padCut(const QString &text, int width) {
     return text.size() >= width ? text.left(width) : text + QString(width - text.size(), QLatin1Char(' '));
 }
 
-QString LineFormat::build(const char *record) const {
-    QString line;
-    line.reserve(160);
+void LineFormat::appendBytes(const char *record, QByteArray &out) const {
     for (const Piece &p : m_pieces) {
         if (p.field < 0) {
-            line += p.literal;
+            out += p.literal;
             continue;
         }
-        // Trimming on the bytes is the same as on the text: Windows-1252 maps
-        // every byte up to the blank to itself and nothing else below it.
-        const char *f = record + m_layout->offset(p.field);
-        int begin = 1, end = 1 + std::min<int>(uchar(f[0]), m_layout->field(p.field).width);
-        while (begin < end && uchar(f[begin]) <= ' ')
-            ++begin;
-        while (end > begin && uchar(f[end - 1]) <= ' ')
-            --end;
-        int len = end - begin;
-        if (p.width >= 0 && len > p.width)
-            len = p.width;
-        Text::appendCp1252(line, f + begin, len);
-        if (p.width > len) {
-            const qsizetype at = line.size();
-            line.resize(at + p.width - len);
-            std::fill(line.begin() + at, line.end(), QLatin1Char(' '));
-        }
+        // One byte is one character in Windows-1252, so widths and parts
+        // count bytes.
+        QByteArrayView f = fieldBytes(*m_layout, record, p.field);
+        if (p.from > 0 || p.length >= 0)
+            f = f.sliced(std::min<qsizetype>(p.from, f.size()));
+        if (p.length >= 0 && f.size() > p.length)
+            f = f.first(p.length);
+        if (p.width >= 0 && f.size() > p.width)
+            f = f.first(p.width);
+        out += f;
+        if (p.width > f.size())
+            out.append(p.width - f.size(), ' ');
     }
-    return line;
+}
+
+QString LineFormat::build(const char *record) const {
+    QByteArray bytes;
+    bytes.reserve(160);
+    appendBytes(record, bytes);
+    return Text::fromCp1252(bytes);
 }

@@ -1,6 +1,7 @@
 #include "core/TextRules.h"
 
 #include <QList>
+#include <algorithm>
 #include <array>
 
 namespace Text {
@@ -129,5 +130,58 @@ QString fromCp1252(const char *data, int length) {
 }
 
 QString fromCp1252(const QByteArray &bytes) { return fromCp1252(bytes.constData(), int(bytes.size())); }
+
+NoCaseFinder::NoCaseFinder(const QString &text) : m_text(text) {
+    m_lowered = toCp1252(lowerAZ(text));
+    m_fits = fromCp1252(m_lowered) == lowerAZ(text);
+}
+
+bool NoCaseFinder::in(QByteArrayView bytes) const {
+    if (!m_fits)
+        return false;
+    if (m_lowered.isEmpty())
+        return true;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+    return std::search(bytes.begin(), bytes.end(), m_lowered.cbegin(), m_lowered.cend(),
+                       [&lower](char b, char t) { return lower(b) == t; }) != bytes.end();
+}
+
+namespace {
+
+// For each byte, its decoded and upper-cased character's place among those of
+// all bytes ("a" and "A" share a place).
+const uchar *sortRanks() {
+    static const std::array<uchar, 256> ranks = [] {
+        // Each byte's upper-cased character, then the distinct characters in
+        // order: a byte's rank is its character's place among them.
+        std::array<char16_t, 256> upper{};
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            upper[b] = upperAZ(fromCp1252(&c, 1)).at(0).unicode();
+        }
+        std::array<char16_t, 256> distinct = upper;
+        std::sort(distinct.begin(), distinct.end());
+        const auto end = std::unique(distinct.begin(), distinct.end());
+        std::array<uchar, 256> r{};
+        for (int b = 0; b < 256; ++b)
+            r[b] = uchar(std::lower_bound(distinct.begin(), end, upper[b]) - distinct.begin());
+        return r;
+    }();
+    return ranks.data();
+}
+
+} // namespace
+
+bool lessNoCaseAZ(QByteArrayView a, QByteArrayView b) {
+    // Equal bytes have equal places: only the differing ones are looked up.
+    static const uchar *rank = sortRanks();
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar x = uchar(a[i]), y = uchar(b[i]);
+        if (x != y && rank[x] != rank[y])
+            return rank[x] < rank[y];
+    }
+    return a.size() < b.size();
+}
 
 } // namespace Text

@@ -2,6 +2,7 @@
 // Text rules shared by every file the program reads or writes: trimming of
 // blanks and control characters, a-z only case changes, Windows-1252.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -17,6 +18,25 @@ QString lowerAZ(const QString &s);
 int compareNoCaseAZ(const QString &a, const QString &b);
 // True when needle occurs in haystack, ignoring the case of a-z only.
 bool containsNoCaseAZ(const QString &haystack, const QString &needle);
+
+// compareNoCaseAZ(a, b) < 0 on the decoded texts of two Windows-1252 byte
+// strings, without decoding them: how long lists sort.
+bool lessNoCaseAZ(QByteArrayView a, QByteArrayView b);
+
+// A text looked for in Windows-1252 bytes, ignoring the case of a-z only,
+// without decoding them. A text holding a character Windows-1252 cannot hold
+// is in no bytes at all.
+class NoCaseFinder {
+public:
+    explicit NoCaseFinder(const QString &text = {});
+    const QString &text() const { return m_text; }
+    bool in(QByteArrayView bytes) const;
+
+private:
+    QString m_text;
+    QByteArray m_lowered;
+    bool m_fits = true;
+};
 
 // Windows-1252 <-> Unicode. A character Windows-1252 cannot hold becomes its
 // closest Windows-1252 character (accents stripped) or "?", never a control byte.

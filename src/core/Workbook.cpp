@@ -4,31 +4,44 @@
 
 #include <QSaveFile>
 
+#include <memory>
+
 namespace Workbook {
 namespace {
 
 // Text with the markup characters escaped, so a value holding them cannot
 // break the table.
-void appendEscaped(QString &out, QStringView text) {
-    for (const QChar c : text) {
-        if (c == QLatin1Char('&'))
-            out += QStringLiteral("&amp;");
-        else if (c == QLatin1Char('<'))
-            out += QStringLiteral("&lt;");
-        else if (c == QLatin1Char('>'))
-            out += QStringLiteral("&gt;");
-        else
-            out += c;
+void appendEscaped(QByteArray &out, QByteArrayView text) {
+    qsizetype plain = 0; // start of the run not yet copied
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '&' && c != '<' && c != '>')
+            continue;
+        out += text.sliced(plain, i - plain);
+        out += c == '&' ? QByteArrayView("&amp;") : c == '<' ? QByteArrayView("&lt;") : QByteArrayView("&gt;");
+        plain = i + 1;
     }
+    out += text.sliced(plain);
+}
+
+// Trimming the bytes is the same as trimming the text: Windows-1252 maps every
+// byte up to the blank to itself and nothing else below it.
+QByteArrayView trimmed(QByteArrayView b) {
+    qsizetype begin = 0, end = b.size();
+    while (begin < end && uchar(b[begin]) <= ' ')
+        ++begin;
+    while (end > begin && uchar(b[end - 1]) <= ' ')
+        --end;
+    return b.sliced(begin, end - begin);
 }
 
 // One cell, trimmed and escaped. Excel reads every cell as text through the
 // table's x:str; LibreOffice ignores that and needs its own text format on
 // each cell (sdnum, which Excel ignores), or it turns "063522457" into a number.
-void appendCell(QString &out, QStringView value) {
-    out += QStringLiteral("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">");
-    appendEscaped(out, Text::trim(value));
-    out += QStringLiteral("</td>");
+void appendCell(QByteArray &out, QByteArrayView value) {
+    out += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+    appendEscaped(out, trimmed(value));
+    out += "</td>";
 }
 
 QString head(const QString &sheetName, const QList<WorkbookColumn> &columns) {
@@ -66,7 +79,9 @@ QString head(const QString &sheetName, const QList<WorkbookColumn> &columns) {
     for (const WorkbookColumn &c : columns) {
         d += QStringLiteral("<td style=\"text-align: left; font-weight: bold;\" width=") +
              QString::number(c.width) + QLatin1Char('>');
-        appendEscaped(d, c.header);
+        QByteArray header;
+        appendEscaped(header, Text::toCp1252(c.header));
+        d += Text::fromCp1252(header);
         d += QStringLiteral("</td>");
     }
     d += QStringLiteral("</tr>");
@@ -75,16 +90,21 @@ QString head(const QString &sheetName, const QList<WorkbookColumn> &columns) {
 
 QString tail() { return QStringLiteral("</table></body></html>"); }
 
-void appendRow(QString &out, const QList<QStringView> &cells) {
-    out += QStringLiteral("<tr>");
-    for (QStringView cell : cells)
+void appendRow(QByteArray &out, const QList<QByteArrayView> &cells) {
+    out += "<tr>";
+    for (QByteArrayView cell : cells)
         appendCell(out, cell);
-    out += QStringLiteral("</tr>");
+    out += "</tr>";
 }
 
+// Rows given as text, converted one row at a time.
 RowSource fromList(const QList<QStringList> &rows) {
-    return [&rows](qsizetype row, QList<QStringView> &cells) {
+    auto converted = std::make_shared<QList<QByteArray>>();
+    return [&rows, converted](qsizetype row, QList<QByteArrayView> &cells) {
+        converted->clear();
         for (const QString &cell : rows.at(row))
+            converted->append(Text::toCp1252(cell));
+        for (const QByteArray &cell : std::as_const(*converted))
             cells.append(cell);
     };
 }
@@ -93,16 +113,16 @@ RowSource fromList(const QList<QStringList> &rows) {
 
 QByteArray document(const QString &sheetName, const QList<WorkbookColumn> &columns,
                     const QList<QStringList> &rows) {
-    QString d = head(sheetName, columns);
+    QByteArray d = Text::toCp1252(head(sheetName, columns));
     const RowSource rowAt = fromList(rows);
-    QList<QStringView> cells;
+    QList<QByteArrayView> cells;
     for (qsizetype r = 0; r < rows.size(); ++r) {
         cells.clear();
         rowAt(r, cells);
         appendRow(d, cells);
     }
-    d += tail();
-    return Text::toCp1252(d);
+    d += Text::toCp1252(tail());
+    return d;
 }
 
 bool write(const QString &path, const QString &sheetName, const QList<WorkbookColumn> &columns,
@@ -118,25 +138,24 @@ bool write(const QString &path, const QString &sheetName, const QList<WorkbookCo
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    // Rows are converted and written in pieces of about a megabyte, in order:
-    // one pass.
-    constexpr qsizetype kPiece = 1 << 19;
-    QString text = head(sheetName, columns);
-    text.reserve(kPiece + 4096);
-    auto flush = [&file, &text]() {
-        const QByteArray bytes = Text::toCp1252(text);
-        text.clear();
-        return file.write(bytes) == bytes.size();
+    // Rows are written in pieces of about a megabyte, in order: one pass.
+    constexpr qsizetype kPiece = 1 << 20;
+    QByteArray bytes = Text::toCp1252(head(sheetName, columns));
+    bytes.reserve(kPiece + 4096);
+    auto flush = [&file, &bytes]() {
+        const bool whole = file.write(bytes) == bytes.size();
+        bytes.resize(0);
+        return whole;
     };
-    QList<QStringView> cells;
+    QList<QByteArrayView> cells;
     for (qsizetype r = 0; r < rowCount; ++r) {
         cells.clear();
         rowAt(r, cells);
-        appendRow(text, cells);
-        if (text.size() >= kPiece && !flush())
+        appendRow(bytes, cells);
+        if (bytes.size() >= kPiece && !flush())
             return false; // the unfinished file is removed, the old one stays
     }
-    text += tail();
+    bytes += Text::toCp1252(tail());
     // Every byte must have reached the file before it replaces the old one:
     // a write error left in the buffer would otherwise go unnoticed.
     if (!flush() || !file.flush()) {

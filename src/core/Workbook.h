@@ -1,10 +1,10 @@
 #pragma once
 // The spreadsheet export: an HTML table with the spreadsheet namespaces and
 // worksheet options, Windows-1252, all on one line, saved as ".xls".
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <functional>
 
@@ -15,8 +15,9 @@ struct WorkbookColumn {
 
 namespace Workbook {
 
-// The cells of data row `row`, in column order (views valid during the call).
-using RowSource = std::function<void(qsizetype row, QList<QStringView> &cells)>;
+// The cells of data row `row`, in column order, as Windows-1252 bytes (views
+// valid during the call): a grid hands over what it keeps, nothing is decoded.
+using RowSource = std::function<void(qsizetype row, QList<QByteArrayView> &cells)>;
 
 // The whole document. Cell values are trimmed; in them and in the headers
 // "&", "<" and ">" are escaped so a note holding them cannot break the table.

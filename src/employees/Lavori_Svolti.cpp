@@ -242,7 +242,7 @@ void TfrmLavori_Svolti::buildList() {
             file.close();
             const int date = Archives::works().indexOf("Data");
             model->fill(lblFile->text(), WorkFile::line(), [date](const char *record) {
-                return !decodeField(Archives::works(), record, date).isEmpty();
+                return !fieldBytes(Archives::works(), record, date).isEmpty();
             });
         }
     }

@@ -125,7 +125,7 @@ void TfrmRiepStraordinari::buildList() {
             const RecordLayout &works = Archives::works();
             const int date = works.indexOf("Data"), hours = works.indexOf("TotOre");
             model->fill(lblFile->text(), WorkFile::line(), [&](const char *record) {
-                const QDate d = Formats::parseDate(decodeField(works, record, date));
+                const QDate d = Formats::parseDate(fieldBytes(works, record, date));
                 if (!d.isValid() || d < m_start || d > m_end)
                     return false;
                 bool ok = false;

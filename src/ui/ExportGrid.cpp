@@ -32,7 +32,7 @@ ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec setup) : QDialog(parent),
     for (const GridColumn &c : std::as_const(m_spec.columns)) {
         headers.append(c.header);
         const int index = c.field ? m_spec.layout->indexOf(c.field) : -1;
-        Q_ASSERT_X(c.value || index >= 0, "ExportGrid: unknown record field", c.field);
+        Q_ASSERT_X(c.made || index >= 0, "ExportGrid: unknown record field", c.field);
         m_fields.append(index);
     }
     m_model = new GridModel(headers, this);
@@ -113,6 +113,10 @@ QString ExportGrid::failureText() {
         "di Excel non sia già aperto.");
 }
 
+LineFormat townAndProvince(const RecordLayout &layout, const char *town, const char *province) {
+    return LineFormat(layout).field(town).text(QStringLiteral(" ")).field(province);
+}
+
 QString ExportGrid::exportPath() const { return ProgramFolder::file(m_spec.fileName); }
 
 void ExportGrid::showEvent(QShowEvent *event) {
@@ -125,15 +129,19 @@ void ExportGrid::fill() {
     const RecordLayout &layout = *m_spec.layout;
     m_model->beginFill();
     qint64 shown = 0;
+    QByteArray made;
     RecordScan::forEach(ProgramFolder::file(layout.fileName()), layout, [&](const char *record, qint64) {
         if (m_spec.selects && !m_spec.selects(record))
             return true;
         m_model->startRow(++shown);
         for (int i = 0; i < m_fields.size(); ++i) {
             if (m_fields.at(i) >= 0)
-                m_model->addCell(decodeField(layout, record, m_fields.at(i)));
-            else
-                m_model->addCell(m_spec.columns.at(i).value(record));
+                m_model->addCell(fieldBytes(layout, record, m_fields.at(i)));
+            else {
+                made.resize(0);
+                m_spec.columns.at(i).made->appendBytes(record, made);
+                m_model->addCell(made);
+            }
         }
         return true;
     });
@@ -150,10 +158,13 @@ void ExportGrid::cmdEsportaClick() {
     for (const GridColumn &c : std::as_const(m_spec.columns))
         columns.append({c.exportHeader.isEmpty() ? c.header : c.exportHeader, c.exportWidth});
     const int count = m_model->dataColumns();
+    // Cells the user changed are converted into scratch buffers, one per
+    // column, that stay valid while their row is written.
+    QList<QByteArray> scratch(count);
     const bool written = Workbook::write(exportPath(), m_spec.sheetName, columns, m_model->rows(),
-                                         [this, count](qsizetype row, QList<QStringView> &cells) {
+                                         [&](qsizetype row, QList<QByteArrayView> &cells) {
                                              for (int c = 0; c < count; ++c)
-                                                 cells.append(m_model->cell(int(row), c));
+                                                 cells.append(m_model->cellBytes(int(row), c, scratch[c]));
                                          });
     if (!written) {
         Messages::plain(this, failureText());

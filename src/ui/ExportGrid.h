@@ -5,9 +5,11 @@
 // Each screen is a table of columns, a selection, an order and its names.
 #include "core/RecordLayout.h"
 #include "core/HelpText.h"
+#include "core/ResultLine.h"
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class GridModel;
 class HintTracker;
@@ -20,10 +22,13 @@ struct GridColumn {
     int gridWidth = 120;                                   // on screen
     int exportWidth = 120;                                 // written in the spreadsheet's header cell
     const char *field = nullptr;                           // the record field shown, trimmed...
-    std::function<QString(const char *record)> value = {}; // ...or a text made from the record
+    std::optional<LineFormat> made = {};                   // ...or a text made from its fields
     QString exportHeader = {};                             // when the file names the column otherwise
     bool editable = false; // the user may change the cells; the export writes what the grid shows
 };
+
+// A town and its province code joined by one blank, as a made column shows them.
+LineFormat townAndProvince(const RecordLayout &layout, const char *town, const char *province);
 
 struct ExportGridSpec {
     QString caption;

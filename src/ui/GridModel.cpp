@@ -11,8 +11,8 @@ GridModel::GridModel(QStringList headers, QObject *parent)
 
 void GridModel::beginFill() {
     beginResetModel();
-    m_text.clear();
-    m_ends.clear();
+    m_bytes.resize(0); // keeps the block for the next filling
+    m_ends.resize(0);
     m_numbers.clear();
     m_order.clear();
     m_edits.clear();
@@ -23,43 +23,57 @@ void GridModel::startRow(qint64 number) {
     m_numbers.append(number);
 }
 
-void GridModel::addCell(QStringView text) {
-    m_text += text;
-    m_ends.append(m_text.size());
+void GridModel::addCell(QStringView text) { addCell(Text::toCp1252(text.toString())); }
+
+void GridModel::addCell(QByteArrayView windows1252) {
+    m_bytes += windows1252;
+    m_ends.append(m_bytes.size());
 }
 
 void GridModel::endFill() {
     // A row cut short (it cannot happen through ExportGrid) gets empty cells.
     while (m_ends.size() < m_numbers.size() * dataColumns())
-        m_ends.append(m_text.size());
+        m_ends.append(m_bytes.size());
     endResetModel();
 }
 
 void GridModel::sortBy(int dataColumn) {
-    QStringList keys;
-    keys.reserve(m_numbers.size());
-    for (int r = 0; r < m_numbers.size(); ++r)
-        keys.append(Text::upperAZ(stored(r, dataColumn).toString()));
     std::iota(m_order.begin(), m_order.end(), 0);
-    std::stable_sort(m_order.begin(), m_order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
+        return Text::lessNoCaseAZ(stored(a, dataColumn), stored(b, dataColumn));
+    });
 }
 
 void GridModel::setEditable(int dataColumn, bool editable) { m_editable[dataColumn] = editable; }
 
-QStringView GridModel::stored(int storedRow, int dataColumn) const {
+QByteArrayView GridModel::stored(int storedRow, int dataColumn) const {
     const qsizetype i = qsizetype(storedRow) * dataColumns() + dataColumn;
     if (i >= m_ends.size())
         return {};
     const qsizetype start = i == 0 ? 0 : m_ends.at(i - 1);
-    return QStringView(m_text).mid(start, m_ends.at(i) - start);
+    return QByteArrayView(m_bytes.constData() + start, m_ends.at(i) - start);
 }
 
-QStringView GridModel::cell(int row, int dataColumn) const {
+const QString *GridModel::edited(int storedRow, int dataColumn) const {
+    if (m_edits.isEmpty())
+        return nullptr;
+    const auto e = m_edits.constFind(qint64(storedRow) * dataColumns() + dataColumn);
+    return e == m_edits.constEnd() ? nullptr : &*e;
+}
+
+QString GridModel::cell(int row, int dataColumn) const {
     const int s = m_order.at(row);
-    if (!m_edits.isEmpty()) {
-        const auto e = m_edits.constFind(qint64(s) * dataColumns() + dataColumn);
-        if (e != m_edits.constEnd())
-            return *e;
+    if (const QString *e = edited(s, dataColumn))
+        return *e;
+    const QByteArrayView b = stored(s, dataColumn);
+    return Text::fromCp1252(b.data(), int(b.size()));
+}
+
+QByteArrayView GridModel::cellBytes(int row, int dataColumn, QByteArray &scratch) const {
+    const int s = m_order.at(row);
+    if (const QString *e = edited(s, dataColumn)) {
+        scratch = Text::toCp1252(*e);
+        return scratch;
     }
     return stored(s, dataColumn);
 }
@@ -75,7 +89,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const {
         return {};
     if (index.column() == 0)
         return QString::number(number(index.row()));
-    return cell(index.row(), index.column() - 1).toString();
+    return cell(index.row(), index.column() - 1);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,10 +1,12 @@
 #pragma once
 // The rows of an export grid: a number column "N." and text cells, kept
-// compactly (one text block and the end of each cell) so that 100 000 rows
-// fill, sort and show quickly. Rows can be sorted on one column; cells of
+// compactly as their Windows-1252 bytes (one block and the end of each cell)
+// and decoded only when shown, so that 100 000 rows fill, sort, show and
+// export quickly. Rows can be sorted on one column; cells of
 // editable columns can be changed by the user, and what the grid shows is
 // what is exported.
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -21,6 +23,7 @@ public:
     void beginFill();
     void startRow(qint64 number);
     void addCell(QStringView text);
+    void addCell(QByteArrayView windows1252);
     void endFill();
     // Ascending order of the data column's texts (a-z compared without regard
     // to case); equal texts keep their order. Only between beginFill/endFill.
@@ -31,7 +34,9 @@ public:
     int dataColumns() const { return int(m_headers.size()) - 1; }
     qint64 number(int row) const { return m_numbers.at(m_order.at(row)); }
     // A data cell (0-based data column) as the grid shows it.
-    QStringView cell(int row, int dataColumn) const;
+    QString cell(int row, int dataColumn) const;
+    // The same cell's Windows-1252 bytes; scratch holds them when the user changed the cell.
+    QByteArrayView cellBytes(int row, int dataColumn, QByteArray &scratch) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -41,12 +46,13 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
 private:
-    QStringView stored(int storedRow, int dataColumn) const;
+    QByteArrayView stored(int storedRow, int dataColumn) const;
+    const QString *edited(int storedRow, int dataColumn) const;
 
     QStringList m_headers;
     QList<bool> m_editable;
-    QString m_text;                 // every cell, row after row
-    QList<qsizetype> m_ends;        // where each cell ends in m_text
+    QByteArray m_bytes;             // every cell, row after row
+    QList<qsizetype> m_ends;        // where each cell ends in m_bytes
     QList<qint64> m_numbers;        // "N." of each stored row
     QList<int> m_order;             // shown row -> stored row
     QHash<qint64, QString> m_edits; // stored row * columns + column -> the user's text

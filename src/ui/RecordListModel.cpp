@@ -4,69 +4,72 @@
 #include "core/ResultLine.h"
 #include "core/TextRules.h"
 
-#include <QSize>
 #include <algorithm>
-#include <numeric>
 
-void RecordListModel::setLines(QStringList lines, QList<qint64> numbers) {
+void RecordListModel::startFill() {
     beginResetModel();
-    m_lines = std::move(lines);
-    m_numbers = std::move(numbers);
-    m_numbers.resize(m_lines.size());
-    m_lowered.clear();
-    m_loweredDone.clear();
-    endResetModel();
+    m_bytes.resize(0); // keeps the block for the next filling
+    m_rows.resize(0);
+}
+
+void RecordListModel::endFill() { endResetModel(); }
+
+void RecordListModel::setLines(const QStringList &lines, QList<qint64> numbers) {
+    startFill();
+    numbers.resize(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype at = m_bytes.size();
+        m_bytes += Text::toCp1252(lines.at(i));
+        m_rows.append({at, m_bytes.size() - at, numbers.at(i)});
+    }
+    endFill();
 }
 
 bool RecordListModel::fill(const QString &path, const LineFormat &line,
                            const std::function<bool(const char *)> &selection) {
-    QStringList lines;
-    QList<qint64> numbers;
+    startFill();
     const bool ok = RecordScan::forEach(path, line.layout(), [&](const char *record, qint64 number) {
         if (selection(record)) {
-            lines.append(line.build(record));
-            numbers.append(number);
+            const qsizetype at = m_bytes.size();
+            line.appendBytes(record, m_bytes);
+            m_rows.append({at, m_bytes.size() - at, number});
         }
         return true;
     });
-    setLines(std::move(lines), std::move(numbers));
+    endFill();
     return ok;
 }
 
 bool RecordListModel::readRecord(int row, const QString &path, Record &record) const {
-    return row >= 0 && row < count() && RecordScan::readRecord(path, m_numbers.at(row), record);
+    return row >= 0 && row < count() && RecordScan::readRecord(path, m_rows.at(row).number, record);
 }
 
 void RecordListModel::sortNoCaseAZ() {
-    QList<int> order(m_lines.size());
-    std::iota(order.begin(), order.end(), 0);
-    // Upper-case once, then compare plainly: same order as compareNoCaseAZ.
-    QStringList keys;
-    keys.reserve(m_lines.size());
-    for (const QString &l : std::as_const(m_lines))
-        keys.append(Text::upperAZ(l));
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
-    QStringList lines;
-    QList<qint64> numbers;
-    lines.reserve(order.size());
-    numbers.reserve(order.size());
-    for (int i : order) {
-        lines.append(m_lines[i]);
-        numbers.append(m_numbers[i]);
-    }
-    setLines(std::move(lines), std::move(numbers));
+    const auto bytes = [this](const Row &r) { return QByteArrayView(m_bytes.constData() + r.at, r.size); };
+    beginResetModel();
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [&bytes](const Row &a, const Row &b) { return Text::lessNoCaseAZ(bytes(a), bytes(b)); });
+    endResetModel();
+}
+
+QString RecordListModel::line(int row) const {
+    const Row &r = m_rows.at(row);
+    return Text::fromCp1252(m_bytes.constData() + r.at, int(r.size));
+}
+
+QStringList RecordListModel::lines() const {
+    QStringList all;
+    all.reserve(m_rows.size());
+    for (int row = 0; row < count(); ++row)
+        all.append(line(row));
+    return all;
 }
 
 bool RecordListModel::lineHolds(int row, const QString &text) const {
-    if (m_loweredDone.size() != m_lines.size()) {
-        m_lowered = QStringList(m_lines.size());
-        m_loweredDone = QList<bool>(m_lines.size(), false);
-    }
-    if (!m_loweredDone[row]) {
-        m_lowered[row] = Text::lowerAZ(m_lines.at(row));
-        m_loweredDone[row] = true;
-    }
-    return m_lowered.at(row).contains(text);
+    if (text != m_finder.text())
+        m_finder = Text::NoCaseFinder(text);
+    const Row &r = m_rows.at(row);
+    return m_finder.in(QByteArrayView(m_bytes.constData() + r.at, r.size));
 }
 
 int RecordListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }
@@ -75,6 +78,6 @@ QVariant RecordListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= count())
         return {};
     if (role == Qt::DisplayRole)
-        return m_lines.at(index.row());
+        return line(index.row());
     return {};
 }

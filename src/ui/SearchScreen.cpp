@@ -144,9 +144,9 @@ void SearchScreen::closeEvent(QCloseEvent *e) {
 }
 
 bool SearchScreen::matches(const RecordLayout &layout, const char *record, const QList<int> &fields,
-                           const QStringList &loweredCriteria) {
+                           const QList<Text::NoCaseFinder> &criteria) {
     for (int i = 0; i < fields.size(); ++i)
-        if (!Text::lowerAZ(decodeField(layout, record, fields[i])).contains(loweredCriteria[i]))
+        if (!criteria[i].in(fieldBytes(layout, record, fields[i])))
             return false;
     return true;
 }
@@ -155,20 +155,20 @@ void SearchScreen::btnCercaClick() {
     // Only criteria holding something besides blanks take part; each is then
     // matched exactly as typed, so a blank at one end must occur in the field.
     QList<int> fields;
-    QStringList lowered;
+    QList<Text::NoCaseFinder> finders;
     for (int i = 0; i < criteria.size(); ++i) {
         const QString typed = criteria[i]->text();
         if (Text::trim(typed).isEmpty())
             continue;
         fields.append(m_spec.layout->indexOf(m_spec.criteria[i].field));
-        lowered.append(Text::lowerAZ(typed));
+        finders.append(Text::NoCaseFinder(typed));
     }
     lblConta->setText(QString::number(fields.size()));
 
     const RecordLayout &layout = *m_spec.layout;
     RecordListModel *model = list->lstRecords->listModel();
     const bool ok = model->fill(ProgramFolder::file(layout.fileName()), m_spec.line,
-                                [&](const char *record) { return matches(layout, record, fields, lowered); });
+                                [&](const char *record) { return matches(layout, record, fields, finders); });
     lblAttendere->hide();
     if (!ok) {
         model->clear();

@@ -2,6 +2,7 @@
 // The pattern of the four search screens: ten criteria, "Cerca", then the
 // matching records as result lines with the quick find, the list report and
 // the double-click that hands the chosen record to the screen that opened it.
+#include "core/TextRules.h"
 #include "core/RecordLayout.h"
 #include "core/ResultLine.h"
 #include "ui/HandBack.h"
@@ -40,7 +41,7 @@ public:
     // A record matches when every criterion with some non-blank text occurs,
     // exactly as typed and ignoring the case of a-z, in its field.
     static bool matches(const RecordLayout &layout, const char *record, const QList<int> &fields,
-                        const QStringList &loweredCriteria);
+                        const QList<Text::NoCaseFinder> &criteria);
 
     QWidget *panAvvio;
     QWidget *panContainer;

@@ -435,7 +435,7 @@ private slots:
             QVERIFY(grid);
             title = grid->windowTitle();
             for (int r = 0; r < grid->model()->rows(); ++r)
-                shown.append(grid->model()->cell(r, 13).toString());
+                shown.append(grid->model()->cell(r, 13));
             grid->cmdEsci->click();
         });
         agenda->findChild<QToolButton *>(button)->click();

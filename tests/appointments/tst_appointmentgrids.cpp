@@ -48,7 +48,7 @@ QStringList rowsOf(const ExportGrid &grid) {
     QStringList rows;
     for (int r = 0; r < grid.model()->rows(); ++r)
         rows.append(QString::number(grid.model()->number(r)) + QLatin1Char(' ') +
-                    grid.model()->cell(r, 5).toString());
+                    grid.model()->cell(r, 5));
     return rows;
 }
 

@@ -3,6 +3,7 @@
 #include "core/TextRules.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
 
 class TstTextRules : public QObject {
@@ -57,6 +58,48 @@ private slots:
         QCOMPARE(text.at(0x80 - 1), QChar(0x20AC));
     }
 
+    // Long lists sort and search their Windows-1252 bytes without decoding
+    // them: the answers must be those of the text rules on the decoded text,
+    // whatever the bytes (accents, the euro, case pairs, bytes with no character).
+    void byteComparisonsAgreeWithTheTextRules() {
+        static const QByteArray alphabet("aAbBzZ[`{ \xe0\xc0\xe8\xc8\x80\x81\x9f\xdf\xff?", 20);
+        QRandomGenerator rng(20241210);
+        const auto randomBytes = [&rng]() {
+            QByteArray b;
+            for (int n = rng.bounded(5); n > 0; --n)
+                b += rng.bounded(4) == 0 ? char(rng.bounded(256)) : alphabet.at(rng.bounded(alphabet.size()));
+            return b;
+        };
+        for (int i = 0; i < 20000; ++i) {
+            const QByteArray a = randomBytes(), b = randomBytes();
+            const QString ta = Text::fromCp1252(a), tb = Text::fromCp1252(b);
+            if (Text::lessNoCaseAZ(a, b) != (Text::compareNoCaseAZ(ta, tb) < 0))
+                QFAIL(qPrintable(QStringLiteral("order of \"%1\" and \"%2\"").arg(ta, tb)));
+            if (Text::NoCaseFinder(Text::lowerAZ(tb)).in(a) != Text::containsNoCaseAZ(ta, tb))
+                QFAIL(qPrintable(QStringLiteral("\"%2\" in \"%1\"").arg(ta, tb)));
+        }
+    }
+
+    void findingInBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("typed"); // already lower-cased, as the lists pass it
+        QTest::addColumn<bool>("found");
+        QTest::newRow("case of a-z") << QByteArray("Mario ROSSI") << "rossi" << true;
+        QTest::newRow("accents keep their case") << QByteArray("CAFF\xc8") << "caff\u00e8" << false;
+        QTest::newRow("accented letter") << QByteArray("caff\xe8") << "caff\u00e8" << true;
+        QTest::newRow("the euro") << QByteArray("\x80 150,00") << "\u20ac 150" << true;
+        // A character the file cannot hold is found nowhere, even where its
+        // stand-in "?" stands.
+        QTest::newRow("not in Windows-1252") << QByteArray("Via ? 3") << "\u03b1" << false;
+        QTest::newRow("nothing typed") << QByteArray("Rossi") << "" << true;
+    }
+    void findingInBytes() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, typed);
+        QFETCH(bool, found);
+        QCOMPARE(Text::NoCaseFinder(typed).in(bytes), found);
+    }
+
     void formatsIgnoreTheMachineLocale() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Formats::install();
@@ -72,6 +115,11 @@ private slots:
         QVERIFY(!Formats::parseDate(QStringLiteral("2024-03-05")).isValid());
         // A run of digits too long for any date part (it once overflowed while being read).
         QVERIFY(!Formats::parseDate(QStringLiteral("99999999999/1/2024")).isValid());
+        // The same reading on a field's bytes.
+        QCOMPARE(Formats::parseDate(QByteArrayView("5/3/2024")), QDate(2024, 3, 5));
+        QVERIFY(!Formats::parseDate(QByteArrayView("31/02/2024")).isValid());
+        QVERIFY(!Formats::parseDate(QByteArrayView("99999999999/1/2024")).isValid());
+        QVERIFY(!Formats::parseDate(QByteArrayView("5/3/2024\xa0")).isValid());
         bool ok = false;
         QCOMPARE(Formats::parseDecimal(QStringLiteral("12,5"), &ok), 12.5);
         QVERIFY(ok);

@@ -34,12 +34,6 @@ QByteArray person(const QString &name, const QString &town, const QString &provi
     return r.bytes();
 }
 
-// Town and province joined by a blank, as the client and contract grids do:
-// with no province the cell ends with the blank, which the export trims.
-QString place(const char *record) {
-    return decodeField(people(), record, 1) + QLatin1Char(' ') + decodeField(people(), record, 2);
-}
-
 ExportGridSpec setup(bool sorted, std::function<bool(const char *)> selects = {}) {
     ExportGridSpec s;
     s.caption = QStringLiteral(" Esporta persone");
@@ -48,7 +42,8 @@ ExportGridSpec setup(bool sorted, std::function<bool(const char *)> selects = {}
                  {.header = QStringLiteral("Comune / Provincia"),
                   .gridWidth = 200,
                   .exportWidth = 300,
-                  .value = &place,
+                  // with no province the cell ends with the blank, which the export trims
+                  .made = townAndProvince(people(), "Citta", "Prov"),
                   .exportHeader = QStringLiteral("Comune"),
                   .editable = true}};
     s.selects = std::move(selects);
