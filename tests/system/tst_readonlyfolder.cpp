@@ -782,6 +782,27 @@ private slots:
         QCOMPARE(card.txtNote->text(), QStringLiteral("prima"));
         QVERIFY(seams.messages.shown.isEmpty());
     }
+
+    // A list screen opened on a read-only share still lists what its file holds.
+    void aListScreenShowsAReadOnlyFile_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("services") << QStringLiteral("services");
+        QTest::newRow("work register") << QStringLiteral("work register");
+    }
+    void aListScreenShowsAReadOnlyFile() {
+        QFETCH(QString, screen);
+        const EntryScreen entry = screen == QStringLiteral("services") ? services() : workRegister();
+        ScreenSeams seams;
+        std::unique_ptr<QWidget> w(entry.make(seams));
+        ReadOnlyFolder readOnly(seams.folder.path());
+        if (!readOnly.holds())
+            QSKIP("this machine gives no way of making a folder read-only");
+        w->show();
+        const auto *list = w->findChild<RecordListView *>();
+        QVERIFY(list);
+        QCOMPARE(list->listModel()->count(), 1);
+        QVERIFY(seams.messages.shown.isEmpty());
+    }
 };
 
 QTEST_MAIN(TstReadOnlyFolder)
