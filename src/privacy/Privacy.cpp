@@ -17,13 +17,13 @@
 #include "ui/KeyFilters.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -301,10 +301,11 @@ bool TfrmPrivacy::btnRTFClick() {
                                  "conferma la creazione del file?")))
         return false;
     const QByteArray document = PrivacyDocument::bytes(values());
-    QFile file(documentFile());
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(document) == document.size() && file.flush();
-    file.close();
+    // The earlier document is replaced only once the new one is whole: a disk
+    // that fills up leaves it as it was, never cut short.
+    QSaveFile file(documentFile());
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(document) == document.size() &&
+                         file.flush() && file.commit();
     if (!written) {
         Messages::plain(this, documentNotWrittenText());
         return false;
