@@ -760,6 +760,63 @@ private slots:
         QVERIFY(seams.shell.commands.isEmpty());
     }
 
+    // A disk that fills up after the employee's record is written: the photo's
+    // own message, the earlier photo as it was and the new one still in the
+    // frame for the next Salva.
+    void aFullDiskKeepsTheEarlierPhoto() {
+        ScreenSeams seams;
+        std::shared_ptr<QWidget> screen = employeeCard(seams, true, true);
+        auto *card = static_cast<TfrmDipendenti *>(screen.get());
+        const QByteArray archive = seams.folder.read(Archives::employees().fileName());
+        seams.messages.clear();
+        QByteArray left;
+        {
+            FullDisk disk(seams.folder.path());
+            if (!disk.mounted())
+                QSKIP("this machine gives no way of filling a disk");
+            seams.folder.write(Archives::employees().fileName(), archive);
+            QVERIFY(QDir().mkpath(seams.folder.file(QStringLiteral("Anagrafica"))));
+            seams.folder.write(QStringLiteral("Anagrafica/Scheda_Dipendente_1.jpg"), "the earlier photo");
+            QVERIFY(disk.fill());
+            card->cmdSalva->click();
+            left = seams.folder.read(QStringLiteral("Anagrafica/Scheda_Dipendente_1.jpg"));
+            QCOMPARE(QDir(seams.folder.file(QStringLiteral("Anagrafica"))).entryList(QDir::Files).size(), 1);
+        }
+        QCOMPARE(left, QByteArray("the earlier photo"));
+        const auto warned =
+            std::find_if(seams.messages.shown.begin(), seams.messages.shown.end(),
+                         [](const ShownMessage &m) { return m.kind == MessageKind::Warning; });
+        QVERIFY(warned != seams.messages.shown.end());
+        QVERIFY(warned->text.contains(QStringLiteral("Scheda_Dipendente_1.jpg")));
+        QCOMPARE(card->photo().convertToFormat(QImage::Format_RGB32), solid(Qt::red));
+    }
+
+    // "Salva foto" to a file on a disk that fills up: the photo's message and
+    // the file chosen as it was.
+    void aFullDiskKeepsThePhotoFileChosen() {
+        ScreenSeams seams;
+        std::shared_ptr<QWidget> screen = employeeCard(seams, false, true);
+        auto *card = static_cast<TfrmDipendenti *>(screen.get());
+        seams.messages.clear();
+        QByteArray left;
+        {
+            FullDisk disk(seams.folder.path());
+            if (!disk.mounted())
+                QSKIP("this machine gives no way of filling a disk");
+            seams.folder.write(QStringLiteral("Foto.jpg"), "a photo saved earlier");
+            QVERIFY(disk.fill());
+            ScriptedFileDialogs dialogs;
+            dialogs.nextNames = {seams.folder.file(QStringLiteral("Foto.jpg"))};
+            card->btnSalvaFoto->click();
+            left = seams.folder.read(QStringLiteral("Foto.jpg"));
+            QCOMPARE(QDir(seams.folder.path()).entryList(QDir::Files).size(), 2);
+        }
+        QCOMPARE(left, QByteArray("a photo saved earlier"));
+        QCOMPARE(seams.messages.shown.size(), 1);
+        QCOMPARE(seams.messages.shown[0].kind, MessageKind::Warning);
+        QVERIFY(seams.messages.shown[0].text.contains(QStringLiteral("Foto.jpg")));
+    }
+
     // Browsing needs no writing: on a read-only share the arrows still show
     // the stored cards, with no message.
     void aCardBrowsesAReadOnlyArchive() {
