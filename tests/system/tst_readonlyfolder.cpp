@@ -20,6 +20,7 @@
 #include "core/Archives.h"
 #include "core/Clock.h"
 #include "employees/Dipendenti.h"
+#include "employees/EmployeePhoto.h"
 #include "employees/Lavori_Svolti.h"
 #include "privacy/Privacy.h"
 #include "shell/Application.h"
@@ -399,9 +400,11 @@ WritingAction employeeRow(bool stored, bool choosePhoto) {
                 QCOMPARE(card->txtCodFisc->text(), kTaxCode);
                 QCOMPARE(card->lblPosizione->text(), stored ? QStringLiteral("1") : QString());
                 // The photo in the frame is the one the next Salva writes.
-                const QImage expected = choosePhoto ? solid(Qt::red) : stored ? solid(Qt::blue) : QImage();
-                if (!expected.isNull())
-                    QCOMPARE(card->photo().convertToFormat(QImage::Format_RGB32), expected);
+                const QImage expected =
+                    choosePhoto ? solid(Qt::red)
+                    : stored    ? solid(Qt::blue)
+                                : EmployeePhoto::placeholder().convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(card->photo().convertToFormat(QImage::Format_RGB32), expected);
             }};
 }
 
