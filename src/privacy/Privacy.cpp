@@ -249,10 +249,11 @@ QString TfrmPrivacy::documentNotWrittenText() {
 }
 
 QString TfrmPrivacy::settingsNotWrittenText() {
-    return QStringLiteral("Attenzione: non è stato possibile salvare i dati dell'impresa nel file "
-                          "Liberatoria_Privacy.ini.\r\n\r\nI dati restano disponibili nella schermata fino "
-                          "alla chiusura del programma: accertarsi di possedere i privilegi di scrittura "
-                          "nella cartella di installazione del programma.");
+    return QStringLiteral(
+        "Attenzione: non è stato possibile salvare i dati dell'impresa nel file "
+        "Liberatoria_Privacy.ini.\r\n\r\nI dati inseriti verranno riproposti alle prossime "
+        "aperture della schermata fino alla chiusura del programma: accertarsi di possedere "
+        "i privilegi di scrittura nella cartella di installazione del programma.");
 }
 
 QMap<QString, QString> TfrmPrivacy::values() const {
