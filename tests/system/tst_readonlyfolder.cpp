@@ -26,6 +26,7 @@
 #include "shell/Application.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Password.h"
+#include "shell/PasswordStore.h"
 #include "ui/AllegaCartella.h"
 #include "ui/CardScreen.h"
 #include "ui/ExportGrid.h"
@@ -818,6 +819,24 @@ private slots:
         QCOMPARE(seams.messages.shown.size(), 1);
         QCOMPARE(seams.messages.shown[0].kind, MessageKind::Warning);
         QVERIFY(seams.messages.shown[0].text.contains(QStringLiteral("Foto.jpg")));
+    }
+
+    // The longest passwords make the store be written whole: a disk that
+    // fills up must leave the old store, never an empty one (which would
+    // stand for no password at all).
+    void aFullDiskKeepsThePasswordStore() {
+        ScreenSeams seams;
+        QByteArray left;
+        {
+            FullDisk disk(seams.folder.path());
+            if (!disk.mounted())
+                QSKIP("this machine gives no way of filling a disk");
+            seams.folder.write(QStringLiteral("unins000.dll"), kPasswordStore);
+            QVERIFY(disk.fill());
+            QVERIFY(!PasswordStore::write(QString(253, QLatin1Char('A'))));
+            left = seams.folder.read(QStringLiteral("unins000.dll"));
+        }
+        QCOMPARE(left, kPasswordStore);
     }
 
     // Browsing needs no writing: on a read-only share the arrows still show
