@@ -821,6 +821,43 @@ private slots:
         QVERIFY(seams.messages.shown[0].text.contains(QStringLiteral("Foto.jpg")));
     }
 
+    // A settings file rewritten in place on a disk that fills up: one whose
+    // new text needs more room than the disk has left stays as it was (a cut
+    // file would lose the keys at its end) and the screen says so.
+    void aFullDiskKeepsTheSettingsFile_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("the file ends its block") << 4096;
+        QTest::newRow("part of the new text fits") << 4095;
+    }
+    void aFullDiskKeepsTheSettingsFile() {
+        QFETCH(int, size);
+        const WritingAction &row = writingActions().at(QStringLiteral("contract numbering: Inizio"));
+        ScreenSeams seams;
+        std::shared_ptr<QWidget> screen = row.open(seams);
+        seams.messages.clear();
+        // The company's data first, then the numbering: the file (nearly) fills
+        // its last block, so a longer value needs one more.
+        QByteArray before = "[Ditta Pulizie]\r\nDenominazione=Pulizie Rapide S.r.l.\r\nNote=";
+        const QByteArray tail = "\r\n[Numerazione Contratti]\r\nInizio=10\r\n";
+        before += QByteArray(size - before.size() - tail.size(), 'x') + tail;
+        QByteArray left;
+        {
+            FullDisk disk(seams.folder.path());
+            if (!disk.mounted())
+                QSKIP("this machine gives no way of filling a disk");
+            seams.folder.write(QStringLiteral("Contratti.ini"), before);
+            QVERIFY(disk.fill());
+            static_cast<TfrmNumerazione *>(screen.get())->txtInizio->setText(QStringLiteral("99999"));
+            row.act(screen.get());
+            left = seams.folder.read(QStringLiteral("Contratti.ini"));
+        }
+        QCOMPARE(left.size(), before.size());
+        QCOMPARE(left, before);
+        QVERIFY(!seams.messages.shown.isEmpty());
+        QCOMPARE(seams.messages.shown.last().text, row.message);
+        QVERIFY(screen->isVisible());
+    }
+
     // The longest passwords make the store be written whole: a disk that
     // fills up must leave the old store, never an empty one (which would
     // stand for no password at all).
