@@ -237,9 +237,10 @@ void TfrmAllegaExcel::closeEvent(QCloseEvent *e) {
 void TfrmAllegaExcel::buildList() {
     lblTitolo->setText(QStringLiteral("Servizi forniti a ") + m_name);
     lblFile->setText(ProgramFolder::file(Archives::servicesFileName(m_client)));
-    // Opening the services creates the file of a client that has none yet.
+    // Opening the services creates the file of a client that has none yet;
+    // one that exists is only read, so a read-only share still lists it.
     RecordFile file(lblFile->text(), Archives::services().size());
-    const bool opened = file.open();
+    const bool opened = file.openForReading();
     file.close();
     // Every service is listed; an amount that cannot be read stays out of the total.
     const RecordLayout &layout = Archives::services();

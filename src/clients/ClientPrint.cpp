@@ -80,6 +80,13 @@ bool preview(QWidget *parent, const Record &client) {
     return true;
 }
 
+QString pdfNotWrittenText() {
+    return QStringLiteral(
+        "Attenzione: non è stato possibile esportare la scheda nel file Contatto.pdf.\n\r\n\r"
+        "Accertarsi che il file non sia già aperto e di possedere i privilegi di scrittura "
+        "nella cartella di installazione del programma.");
+}
+
 bool pdf(QWidget *parent, const Record &client) {
     ReportEngine engine;
     PdfSettings settings;
@@ -89,8 +96,12 @@ bool pdf(QWidget *parent, const Record &client) {
     settings.creator = QStringLiteral("Tersalia");
     settings.compress = false;
     const QString target = ProgramFolder::file(QStringLiteral("Contatto.pdf"));
-    if (!fill(engine, client, Output::Pdf) || !engine.prepare() || !engine.exportPdf(target, settings)) {
+    if (!fill(engine, client, Output::Pdf) || !engine.prepare()) {
         Messages::error(parent, engine.errorString());
+        return false;
+    }
+    if (!engine.exportPdf(target, settings)) {
+        Messages::error(parent, pdfNotWrittenText());
         return false;
     }
     if (Messages::confirm(parent, QStringLiteral("L'esportazione della scheda in PDF è terminata con "

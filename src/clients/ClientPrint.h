@@ -17,7 +17,9 @@ bool fill(ReportEngine &engine, const Record &client, Output output = Output::Pa
 bool print(QWidget *parent, const Record &client);
 bool preview(QWidget *parent, const Record &client);
 // Writes "Contatto.pdf" in the program folder, asks whether to open it and
-// opens it unless the answer is No; a failure shows its own text.
+// opens it unless the answer is No. A report that cannot be made shows the
+// engine's reason; a file that cannot be written shows pdfNotWrittenText().
 bool pdf(QWidget *parent, const Record &client);
+QString pdfNotWrittenText();
 
 } // namespace ClientPrint

@@ -70,7 +70,9 @@ bool save(const QImage &picture) {
         return false;
     const QImage opaque = picture.hasAlphaChannel() ? picture.convertToFormat(QImage::Format_RGB32) : picture;
     QImageWriter writer(&file, "bmp");
-    if (!writer.write(opaque)) {
+    // Flushed here: what is still buffered is written by commit(), which
+    // would not notice a full disk and put a cut file in place of the logo.
+    if (!writer.write(opaque) || !file.flush()) {
         file.cancelWriting();
         return false;
     }

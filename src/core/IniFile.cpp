@@ -67,7 +67,9 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     // settings at once take turns and neither change is lost. minIni edits a
     // private copy; the lock stays on the one file every station opens.
     QFile target(m_path);
-    if (!target.open(QIODevice::ReadWrite)) // creates a missing file, never truncates
+    // Creates a missing file, never truncates; unbuffered, so a write that
+    // runs out of room says so at once and leaves nothing pending.
+    if (!target.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return false;
     FileLock lock(target);
     if (!lock.isLocked())
@@ -89,6 +91,15 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     if (!copy.open(QIODevice::ReadOnly))
         return false;
     const QByteArray after = copy.readAll();
+    // A longer text first takes its extra room at the end of the file, so a
+    // disk that fills up fails here, with the old text still whole (cut back to
+    // its size), instead of half-way through the rewrite below.
+    const qint64 old = before.size();
+    if (after.size() > old &&
+        !(target.seek(old) && target.write(after.mid(old)) == after.size() - old && target.flush())) {
+        target.resize(old);
+        return false;
+    }
     return target.seek(0) && target.write(after) == after.size() && target.flush() &&
            target.resize(after.size());
 }

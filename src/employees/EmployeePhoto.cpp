@@ -70,7 +70,13 @@ bool save(qint64 number, const QImage &picture) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     QImageWriter writer(&file, "jpg");
-    return writer.write(picture) && file.commit();
+    // Flushed before commit(), which writes what is still buffered without
+    // noticing a full disk and would put a cut photo in place of the earlier one.
+    if (!writer.write(picture) || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace EmployeePhoto

@@ -231,14 +231,15 @@ void TfrmLavori_Svolti::closeEvent(QCloseEvent *e) {
     QDialog::closeEvent(e);
 }
 
-// Every activity with a date, in file order; the file is created when missing.
+// Every activity with a date, in file order; the file is created when missing
+// (where the folder allows).
 void TfrmLavori_Svolti::buildList() {
     lblFile->setText(WorkFile::path(m_taxCode));
     RecordListModel *model = list->lstRecords->listModel();
     model->clear();
     if (!lblFile->text().isEmpty()) {
         RecordFile file(lblFile->text(), Archives::works().size());
-        if (file.open()) {
+        if (file.openForReading()) { // only read: a read-only share is still listed
             file.close();
             const int date = Archives::works().indexOf("Data");
             model->fill(lblFile->text(), WorkFile::line(), [date](const char *record) {

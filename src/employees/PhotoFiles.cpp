@@ -37,7 +37,8 @@ bool saveAs(QWidget *parent, const QImage &picture) {
         if (!QImageWriter::supportedImageFormats().contains(format))
             format = "jpg";
         QImageWriter writer(&file, format);
-        written = writer.write(picture) && file.commit();
+        // Flushed before commit(), which would not notice a full disk.
+        written = writer.write(picture) && file.flush() && file.commit();
     }
     if (!written)
         Messages::warning(parent,

@@ -17,15 +17,17 @@
 #include "ui/KeyFilters.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace {
 
@@ -62,6 +64,18 @@ QComboBox *province(QWidget *parent, const char *name) {
     c->setFixedWidth(72);
     FocusHighlight::attach(c, QStringLiteral("eff") + QLatin1String(name).mid(3));
     return c;
+}
+
+// The company's data of a Chiudi that could not write them, with the settings
+// file they belong to: the next opening in this session shows them again
+// instead of what the file still holds, so they need not be typed again.
+struct UnsavedCompany {
+    QString file;
+    QMap<QString, QString> values; // by control
+};
+std::optional<UnsavedCompany> &unsavedCompany() {
+    static std::optional<UnsavedCompany> kept;
+    return kept;
 }
 
 // Trims and upper-cases a-z while typing, keeping the cursor.
@@ -229,6 +243,19 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent) {
 QString TfrmPrivacy::settingsFile() { return ProgramFolder::file(QStringLiteral("Liberatoria_Privacy.ini")); }
 QString TfrmPrivacy::documentFile() { return ProgramFolder::file(QStringLiteral("Modulo_Privacy.rtf")); }
 
+QString TfrmPrivacy::documentNotWrittenText() {
+    return QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                          "Accertarsi che il documento non sia già aperto.");
+}
+
+QString TfrmPrivacy::settingsNotWrittenText() {
+    return QStringLiteral(
+        "Attenzione: non è stato possibile salvare i dati dell'impresa nel file "
+        "Liberatoria_Privacy.ini.\r\n\r\nI dati inseriti verranno riproposti alle prossime "
+        "aperture della schermata fino alla chiusura del programma: accertarsi di possedere "
+        "i privilegi di scrittura nella cartella di installazione del programma.");
+}
+
 QMap<QString, QString> TfrmPrivacy::values() const {
     QMap<QString, QString> v;
     for (QWidget *w : m_order) {
@@ -257,9 +284,14 @@ void TfrmPrivacy::showEvent(QShowEvent *e) {
         c->setCurrentIndex(-1);
         c->setEditText(t);
     }
+    const std::optional<UnsavedCompany> &unsaved = unsavedCompany();
     const IniFile ini(settingsFile());
-    for (const auto &s : kSettings)
-        setValue(s.control, ini.read(kSection, QLatin1String(s.key)));
+    for (const auto &s : kSettings) {
+        const QString control = QLatin1String(s.control);
+        setValue(s.control, unsaved && unsaved->file == settingsFile()
+                                ? unsaved->values.value(control)
+                                : ini.read(kSection, QLatin1String(s.key)));
+    }
     txtStudioDent->setFocus();
 }
 
@@ -270,14 +302,13 @@ bool TfrmPrivacy::btnRTFClick() {
                                  "conferma la creazione del file?")))
         return false;
     const QByteArray document = PrivacyDocument::bytes(values());
-    QFile file(documentFile());
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(document) == document.size() && file.flush();
-    file.close();
+    // The earlier document is replaced only once the new one is whole: a disk
+    // that fills up leaves it as it was, never cut short.
+    QSaveFile file(documentFile());
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(document) == document.size() &&
+                         file.flush() && file.commit();
     if (!written) {
-        Messages::plain(this,
-                        QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-                                       "Accertarsi che il documento non sia già aperto."));
+        Messages::plain(this, documentNotWrittenText());
         return false;
     }
     if (Messages::confirm(this,
@@ -289,18 +320,22 @@ bool TfrmPrivacy::btnRTFClick() {
 
 bool TfrmPrivacy::btnChiudiClick() {
     // The company's data are kept for the next time; a file that cannot be
-    // written is reported, so the user knows they were not kept.
+    // written is reported, and the data stay for the next opening of this session.
     IniFile ini(settingsFile());
     const QMap<QString, QString> v = values();
     bool kept = true;
-    for (const auto &s : kSettings)
-        kept = ini.write(kSection, QLatin1String(s.key), v.value(QLatin1String(s.control))) && kept;
-    if (!kept)
-        Messages::error(
-            this, QStringLiteral("Attenzione: non è stato possibile salvare i dati dell'impresa nel file "
-                                 "Liberatoria_Privacy.ini.\r\n\r\nAccertarsi di possedere i privilegi di "
-                                 "scrittura nella cartella di installazione del programma: i dati "
-                                 "andranno inseriti di nuovo la prossima volta."));
+    UnsavedCompany company{settingsFile(), {}};
+    for (const auto &s : kSettings) {
+        const QString control = QLatin1String(s.control);
+        company.values.insert(control, v.value(control));
+        kept = ini.write(kSection, QLatin1String(s.key), v.value(control)) && kept;
+    }
+    if (kept) {
+        unsavedCompany().reset();
+    } else {
+        unsavedCompany() = company;
+        Messages::error(this, settingsNotWrittenText());
+    }
     close();
     return kept;
 }

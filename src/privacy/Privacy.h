@@ -16,6 +16,9 @@ public:
 
     static QString settingsFile(); // "Liberatoria_Privacy.ini" in the program folder
     static QString documentFile(); // "Modulo_Privacy.rtf" in the program folder
+    // What Crea file RTF and Chiudi say when their file cannot be written.
+    static QString documentNotWrittenText();
+    static QString settingsNotWrittenText();
 
     QLineEdit *txtStudioDent, *txtTelDent, *txtIvaDent, *txtCodFiscDent, *txtCittaDent, *txtIndirizzoDent,
         *txtCapDent, *txtPaziente, *txtComuneNasc, *txtDataNasc, *txtCodFisc, *txtComuneRes, *txtIndirizzo,

@@ -83,7 +83,8 @@ bool write(const PreparedReport &report, const QString &fileName, const PdfSetti
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // Flushed before commit(), which would not notice a full disk with a small file still buffered.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         return failed(file.errorString());
     return true;
 }

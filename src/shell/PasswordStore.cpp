@@ -40,10 +40,12 @@ bool write(const QString &password) {
         // A password of 252 to 255 characters makes a line longer than the
         // settings library writes: the store, which holds nothing else, is
         // written whole, still a standard INI file, replacing the old one
-        // only once the new one is complete.
+        // only once the new one is complete (flushed first: commit() would not
+        // notice a full disk and leave an empty store, that is no password).
         QSaveFile file(path());
         written = file.open(QIODevice::WriteOnly) &&
-                  file.write("[Accesso]\r\nValore=" + hex.toLatin1() + "\r\n") > 0 && file.commit();
+                  file.write("[Accesso]\r\nValore=" + hex.toLatin1() + "\r\n") > 0 && file.flush() &&
+                  file.commit();
     }
     return written && store.read(QStringLiteral("Accesso"), key) == hex;
 }

@@ -34,11 +34,6 @@ const char *const kDescLabels[3] = {"lblDesc01", "lblDesc02", "lblDesc03"};
 const QString kOverwrite =
     QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
                    "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
-const QString kCopyFailed =
-    QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti "
-                   "allegati.\r\n\r\nAccertarsi che il file sia leggibile e di possedere i privilegi di "
-                   "scrittura nella cartella di installazione del programma. Il file non è stato "
-                   "allegato.");
 
 bool forbiddenInName(QChar c) { return c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c); }
 
@@ -214,6 +209,13 @@ QString TfrmAllegaCartella::storableName(const QString &chosenFileName) {
     return name;
 }
 
+QString TfrmAllegaCartella::copyFailedText() {
+    return QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti "
+                          "allegati.\r\n\r\nAccertarsi che il file sia leggibile e di possedere i privilegi "
+                          "di scrittura nella cartella di installazione del programma. Il file non è stato "
+                          "allegato.");
+}
+
 void TfrmAllegaCartella::setBlock(const AttachmentBlock &block) {
     for (int i = 0; i < 3; ++i) {
         fileEdit(i)->setText(Text::trim(block.files[i]));
@@ -263,7 +265,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
     copied = copied && copyInto(chosen, stored);
     if (!copied) {
         name->setText(previous);
-        Messages::error(this, kCopyFailed);
+        Messages::error(this, copyFailedText());
     }
 }
 

@@ -41,6 +41,8 @@ public:
     // The name a chosen file is kept under: the name the record can hold
     // (Windows-1252, at most 250 characters), so it always opens the copy.
     static QString storableName(const QString &chosenFileName);
+    // What Sfoglia says when the chosen file cannot be copied into the folder.
+    static QString copyFailedText();
 
     void setBlock(const AttachmentBlock &block); // the slots, trimmed
     AttachmentBlock block() const;               // the slots, trimmed

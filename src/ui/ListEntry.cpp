@@ -88,10 +88,7 @@ bool ListEntry::save() {
     const qint64 shown = file.position();
     file.close();
     if (!written) {
-        Messages::warning(
-            m_screen, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                     "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                                     "installazione del programma."));
+        Messages::warning(m_screen, CardScreen::archiveFailureText());
         return false;
     }
     m_position->setText(QString::number(shown));

@@ -119,7 +119,7 @@ private slots:
         card->cmdPDF->click();
         QCOMPARE(messages->shown.size(), 1);
         QCOMPARE(messages->shown[0].kind, MessageKind::Error);
-        QVERIFY(!messages->shown[0].text.isEmpty());
+        QCOMPARE(messages->shown[0].text, ClientPrint::pdfNotWrittenText());
         QVERIFY(!messages->shown[0].text.contains(QStringLiteral("Si vuole aprire")));
         QVERIFY(shell->commands.isEmpty());
         QCOMPARE(card->txtCliente->text(), QString());

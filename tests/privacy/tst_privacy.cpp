@@ -266,6 +266,31 @@ private slots:
         QVERIFY(seams->messages.shown[0].text.contains(QStringLiteral("Liberatoria_Privacy.ini")));
     }
 
+    // Data a Chiudi could not write come back at the next opening (the file
+    // lacks them); once written, the file is what is read again.
+    void unwrittenCompanyDataComeBackAtTheNextOpening() {
+        const QString tooLong(600, QLatin1Char('v'));
+        withScreen([&](TfrmPrivacy *s) {
+            fillAll(s);
+            s->setValue("txtPrivacy", tooLong);
+            QVERIFY(!s->btnChiudiClick());
+        });
+        withScreen([&](TfrmPrivacy *s) {
+            QCOMPARE(s->txtPrivacy->text(), tooLong);
+            QCOMPARE(s->txtStudioDent->text(), QStringLiteral("Pulizie Splendor S.r.l."));
+            QCOMPARE(s->txtPaziente->text(), QString()); // only the company's data
+            s->setValue("txtPrivacy", QStringLiteral("Verdi Paola"));
+            QVERIFY(s->btnChiudiClick());
+        });
+        IniFile ini(TfrmPrivacy::settingsFile());
+        QVERIFY(ini.write(QStringLiteral("Modulo Privacy"), QStringLiteral("Denominazione Impresa"),
+                          QStringLiteral("Altra S.r.l.")));
+        withScreen([&](TfrmPrivacy *s) {
+            QCOMPARE(s->txtStudioDent->text(), QStringLiteral("Altra S.r.l."));
+            QCOMPARE(s->txtPrivacy->text(), QStringLiteral("Verdi Paola"));
+        });
+    }
+
     void keysAndEnterOrder() {
         withScreen([&](TfrmPrivacy *s) {
             s->txtIvaDent->setFocus();
