@@ -9,6 +9,31 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include <functional>
+
+// Writes count records made by make(record, index, rng), in large pieces.
+inline bool writeRecords(const QString &path, const RecordLayout &layout, int count,
+                         const std::function<void(Record &, int, QRandomGenerator &)> &make, quint32 seed = 42) {
+    QFile::remove(path);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QRandomGenerator rng(seed);
+    Record r(layout);
+    QByteArray chunk;
+    for (int i = 0; i < count; ++i) {
+        r.clear();
+        make(r, i, rng);
+        chunk += r.bytes();
+        if (chunk.size() > (8 << 20)) {
+            out.write(chunk);
+            chunk.clear();
+        }
+    }
+    out.write(chunk);
+    return out.error() == QFile::NoError;
+}
+
 inline bool writeAppointmentArchive(const QString &path, int count, quint32 seed = 42) {
     static const QStringList surnames = {"Rossi",   "Bianchi", "Verdi",   "Esposito", "Romano",
                                          "Colombo", "Ricci",   "Marino",  "Greco",    "Bruno",
@@ -99,4 +124,62 @@ inline bool writeClientArchive(const QString &path, int count, quint32 seed = 7)
     }
     out.write(chunk);
     return out.error() == QFile::NoError;
+}
+
+// A contract archive: varied clients, dates in one year, kinds of premises.
+inline bool writeContractArchive(const QString &path, int count) {
+    static const QStringList clients = {"Condominio Aurora", "Studio Rossi",   "Bianchi Srl",
+                                        "Farmacia Verdi",    "Hotel Miramare", "Scuola Dante",
+                                        "Esposito Anna",     "Palestra Forma"};
+    static const QStringList kinds = {"Ufficio", "Condominio", "Negozio", "Magazzino", "Abitazione"};
+    return writeRecords(path, Archives::contracts(), count, [](Record &r, int i, QRandomGenerator &rng) {
+        r.set("txtNumContratto", QString::number(i + 1));
+        r.set("txtData", QStringLiteral("%1/%2/2024")
+                             .arg(rng.bounded(1, 29), 2, 10, QLatin1Char('0'))
+                             .arg(rng.bounded(1, 13), 2, 10, QLatin1Char('0')));
+        r.set("txtLuogo", QStringLiteral("Roma"));
+        r.set("txtDitta", QStringLiteral("Splendor Pulizie Srl"));
+        r.set("txtCliente", clients[rng.bounded(clients.size())] + QStringLiteral(" %1").arg(i));
+        r.set("txtComuneCli", QStringLiteral("Frascati"));
+        r.set("txtProvCli", QStringLiteral("RM"));
+        r.set("txtViaCli", QStringLiteral("Viale Europa %1").arg(rng.bounded(1, 200)));
+        r.set("txtTelCli", QStringLiteral("06%1").arg(rng.bounded(1000000, 9999999)));
+        r.set("txtTipoImpianto", kinds[rng.bounded(kinds.size())]);
+        r.set("txtImpCanone", QStringLiteral("%1,00").arg(rng.bounded(80, 3000)));
+        r.set("txtPagamento", QStringLiteral("Bonifico bancario a 30 giorni"));
+        r.set("txtOpInc01", QStringLiteral("Pulizia pavimenti"));
+        r.set("txtOpInc02", QStringLiteral("Svuotamento cestini"));
+    });
+}
+
+// An employee archive: names, tax codes, departments.
+inline bool writeEmployeeArchive(const QString &path, int count) {
+    static const QStringList surnames = {"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo", "Ricci"};
+    static const QStringList names = {"Anna", "Marco", "Giulia", "Luca", "Sara", "Paolo"};
+    static const QStringList departments = {"Uffici", "Condomini", "Ospedali", "Scuole", "Cantieri"};
+    return writeRecords(path, Archives::employees(), count, [](Record &r, int i, QRandomGenerator &rng) {
+        r.set("Dipendente",
+              surnames[rng.bounded(surnames.size())] + QLatin1Char(' ') + names[rng.bounded(names.size())]);
+        r.set("CodFisc", QStringLiteral("CF%1").arg(i, 14, 10, QLatin1Char('0')));
+        r.set("Cel", QStringLiteral("33%1").arg(rng.bounded(10000000, 99999999)));
+        r.set("Qualifica", QStringLiteral("Operaio"));
+        r.set("Reparto", departments[rng.bounded(departments.size())]);
+        r.set("Disponibilita", QStringLiteral("Mattina e pomeriggio"));
+        r.set("Mansioni", QStringLiteral("Pulizie ordinarie e straordinarie"));
+        r.set("Note", QStringLiteral("Nota numero %1").arg(i));
+    });
+}
+
+// A work file: activities over six years from 2020.
+inline bool writeWorkFile(const QString &path, int count) {
+    static const QStringList works = {"Pulizia uffici", "Sanificazione ambienti", "Lavaggio vetrate",
+                                      "Pulizia scale condominiali", "Trattamento pavimenti"};
+    const QDate base(2020, 1, 1);
+    return writeRecords(path, Archives::works(), count, [&base](Record &r, int, QRandomGenerator &rng) {
+        r.set("Data", base.addDays(rng.bounded(6 * 365)).toString(QStringLiteral("dd/MM/yyyy")));
+        r.set("Attivita", works[rng.bounded(works.size())]);
+        r.set("Luogo", QStringLiteral("Via Roma %1").arg(rng.bounded(1, 200)));
+        r.set("Orario", QStringLiteral("8-%1").arg(rng.bounded(9, 18)));
+        r.set("TotOre", QString::number(rng.bounded(1, 10)));
+    });
 }

@@ -1,0 +1,314 @@
+// What a user waits for on big archives: every list, search, summary, the
+// agenda, the export grids and the exports, each through its real screen
+// (offscreen), next to one plain reading of the same file in the same run.
+// Prints a Markdown table for bench/README.md.
+//
+//   bench_speed [appointments clients contracts employees activities]
+//   (100000 20000 20000 20000 50000 by default)
+#include "ArchiveGenerator.h"
+#include "appointments/Agenda.h"
+#include "appointments/Assolti.h"
+#include "appointments/Confermati.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "appointments/Scaduti.h"
+#include "appointments/TrovaScadenze.h"
+#include "clients/ExpClienti.h"
+#include "clients/Ricontatta.h"
+#include "clients/TrovaClienti.h"
+#include "contracts/ExpContratti.h"
+#include "contracts/TrovaContratti.h"
+#include "core/Alarm.h"
+#include "core/Clock.h"
+#include "core/Messages.h"
+#include "core/OpenURL.h"
+#include "core/ProgramFolder.h"
+#include "employees/Lavori_Svolti.h"
+#include "employees/RiepStraordinari.h"
+#include "employees/TrovaDipendenti.h"
+#include "employees/WorkFile.h"
+#include "shell/Application.h"
+#include "shell/Avvio.h"
+#include "ui/GridModel.h"
+#include "ui/ListPanel.h"
+#include "ui/RecordListView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Export questions: yes to exporting, no to opening the file.
+class Answers : public MessageSink {
+public:
+    bool show(QWidget *, MessageKind kind, const QString &text) override {
+        return kind != MessageKind::Confirmation || !text.contains(QStringLiteral("aprire"));
+    }
+};
+class NoShell : public ShellOpener {
+public:
+    void open(const QString &) override {}
+};
+class NoSound : public AlarmPlayer {
+public:
+    void play(const QString &) override {}
+    void stop() override {}
+};
+
+// Median of five runs, in milliseconds; prepare runs before each, untimed.
+double median(const std::function<void()> &step, const std::function<void()> &prepare = {}) {
+    QList<double> runs;
+    for (int i = 0; i < 5; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer t;
+        t.start();
+        step();
+        runs.append(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs.at(runs.size() / 2);
+}
+
+// One plain reading of the whole file in 4 MB blocks, page cache warm.
+double readOnce(const QString &path) {
+    return median([&path] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        QByteArray block(4 << 20, Qt::Uninitialized);
+        while (f.read(block.data(), block.size()) > 0) {
+        }
+    });
+}
+
+// Writing bytes bytes once into a new file of the program folder, in 1 MB pieces.
+double writeOnce(qint64 bytes) {
+    const QString path = ProgramFolder::file(QStringLiteral("bench_write.tmp"));
+    const double ms = median([&] {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        QByteArray piece(1 << 20, 'x');
+        for (qint64 left = bytes; left > 0; left -= piece.size())
+            f.write(piece.constData(), std::min<qint64>(left, piece.size()));
+        f.flush();
+    });
+    QFile::remove(path);
+    return ms;
+}
+
+struct Row {
+    QString what, file, shows;
+    double ms, base;
+    double target;
+};
+QList<Row> table;
+
+void add(const QString &what, const QString &file, const QString &shows, double ms, double base, double target) {
+    table.append({what, file, shows, ms, base, target});
+    std::fprintf(stderr, "%-48s %8.1f ms %6.2f x\n", qPrintable(what), ms, ms / base);
+}
+
+template <class Screen> int lines(Screen &s) { return s.list->lstRecords->listModel()->count(); }
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const auto arg = [&](int i, int fallback) { return argc > i ? QString::fromLocal8Bit(argv[i]).toInt() : fallback; };
+    const int nAppointments = arg(1, 100000), nClients = arg(2, 20000), nContracts = arg(3, 20000),
+              nEmployees = arg(4, 20000), nActivities = arg(5, 50000);
+    QTemporaryDir dir;
+    ProgramFolder::setPath(dir.path());
+    const QString appointments = ProgramFolder::file(Archives::appointments().fileName());
+    const QString clients = ProgramFolder::file(Archives::clients().fileName());
+    const QString contracts = ProgramFolder::file(Archives::contracts().fileName());
+    const QString employees = ProgramFolder::file(Archives::employees().fileName());
+    const QString taxCode = QStringLiteral("RSSMRA80A01H501U");
+    const QString works = WorkFile::path(taxCode);
+    if (!writeAppointmentArchive(appointments, nAppointments) || !writeClientArchive(clients, nClients) ||
+        !writeContractArchive(contracts, nContracts) || !writeEmployeeArchive(employees, nEmployees) ||
+        !writeWorkFile(works, nActivities)) {
+        std::fprintf(stderr, "cannot write the archives in %s\n", qPrintable(dir.path()));
+        return 1;
+    }
+    Answers answers;
+    NoShell shell;
+    Messages::setSink(&answers);
+    TMisc::setOpener(&shell);
+    // The generated dates run from 2024 to 2026: today in the middle.
+    Clock::setFixed(QDateTime(QDate(2025, 7, 1), QTime(9, 0)));
+
+    const double readAppointments = readOnce(appointments), readClients = readOnce(clients),
+                 readContracts = readOnce(contracts), readEmployees = readOnce(employees),
+                 readWorks = readOnce(works);
+    const auto size = [](const QString &path) { return QString::number(QFileInfo(path).size() / 1e6, 'f', 1) + " MB"; };
+    const QString aFile = QStringLiteral("%1 appointments, %2").arg(nAppointments).arg(size(appointments));
+    const QString cFile = QStringLiteral("%1 clients, %2").arg(nClients).arg(size(clients));
+    const QString kFile = QStringLiteral("%1 contracts, %2").arg(nContracts).arg(size(contracts));
+    const QString eFile = QStringLiteral("%1 employees, %2").arg(nEmployees).arg(size(employees));
+    const QString wFile = QStringLiteral("%1 activities, %2").arg(nActivities).arg(size(works));
+
+    {
+        // The first window shown loads fonts and styles: not any list's cost.
+        TfrmTrovaDipendenti warm;
+        warm.show();
+    }
+
+    // The agenda: the click on the main menu's button until the window is
+    // shown with its list (the alarm starts playing on the way, for real).
+    {
+        Tersalia::Screens screens = Tersalia::createScreens();
+        screens.avvio->show();
+        int count = 0;
+        const double ms = median(
+            [&] {
+                screens.avvio->imgApp05->click();
+                count = lines(*screens.agenda);
+            },
+            [&] {
+                screens.agenda->hide();
+                Alarm::player().stop();
+            });
+        add("Agenda, from the menu click", aFile, QStringLiteral("%1 lines").arg(count), ms, readAppointments, 4);
+        NoSound silent;
+        Alarm::setPlayer(&silent);
+        Tersalia::destroyScreens();
+    }
+
+    // Searches: the click on Cerca until the list is shown.
+    const auto search = [](SearchScreen &s, std::initializer_list<std::pair<const char *, const char *>> typed) {
+        for (const auto &[control, text] : typed)
+            s.criterion(control)->setText(QString::fromUtf8(text));
+        s.show();
+        const double ms = median([&] { s.btnCercaClick(); });
+        return std::make_pair(ms, s.list->lstRecords->listModel()->count());
+    };
+    {
+        TfrmTrovaScadenze s;
+        const auto [ms, n] = search(s, {{"txtContatto", "rossi"}, {"txtCausale", "uffici"}});
+        add("Appointment search, two criteria", aFile, QStringLiteral("%1 lines").arg(n), ms, readAppointments, 3);
+    }
+    {
+        TfrmTrovaClienti s;
+        const auto [ms, n] = search(s, {{"txtCliente", "rossi"}, {"txtComuneRes", "roma"}});
+        add("Client search, two criteria", cFile, QStringLiteral("%1 lines").arg(n), ms, readClients, 3);
+    }
+    {
+        TfrmTrovaContratti s;
+        const auto [ms, n] = search(s, {{"txtTipoImpianto", "ufficio"}, {"txtOpInc01", "pavimenti"}});
+        add("Contract search, two criteria", kFile, QStringLiteral("%1 lines").arg(n), ms, readContracts, 3);
+    }
+    {
+        TfrmTrovaContratti s;
+        const auto [ms, n] = search(s, {});
+        add("Contract search, no criteria (whole archive)", kFile, QStringLiteral("%1 lines").arg(n), ms,
+            readContracts, 3);
+    }
+    {
+        TfrmTrovaDipendenti s;
+        const auto [ms, n] = search(s, {{"txtReparto", "uffici"}, {"txtDipendente", "rossi"}});
+        add("Employee search, two criteria", eFile, QStringLiteral("%1 lines").arg(n), ms, readEmployees, 3);
+    }
+    {
+        TfrmTrovaDipendenti s;
+        const auto [ms, n] = search(s, {});
+        add("Employee search, no criteria (whole archive)", eFile, QStringLiteral("%1 lines").arg(n), ms,
+            readEmployees, 3);
+    }
+
+    // Summaries and registers: opening the window until it is shown with its list.
+    const auto opened = [](const std::function<QWidget *()> &make, const std::function<int(QWidget *)> &count) {
+        std::unique_ptr<QWidget> w;
+        int n = 0;
+        const double ms = median(
+            [&] {
+                w.reset(make());
+                w->show();
+                n = count(w.get());
+            },
+            [&] { w.reset(); });
+        return std::make_pair(ms, n);
+    };
+    const auto summary = [&](const char *what, const std::function<QWidget *()> &make) {
+        const auto [ms, n] = opened(make, [](QWidget *w) { return lines(*static_cast<SummaryScreen *>(w)); });
+        add(QString::fromUtf8(what), aFile, QStringLiteral("%1 lines").arg(n), ms, readAppointments, 3);
+    };
+    summary("Summary: appointments to confirm", [] { return new TfrmConfermati; });
+    summary("Summary: fulfilled appointments", [] { return new TfrmAssolti; });
+    summary("Summary: overdue appointments", [] { return new TfrmScaduti; });
+    {
+        const auto [ms, n] = opened([] { return new TfrmRicontatta; },
+                                    [](QWidget *w) { return lines(*static_cast<TfrmRicontatta *>(w)); });
+        add("Summary: clients to recontact", cFile, QStringLiteral("%1 lines").arg(n), ms, readClients, 3);
+    }
+    {
+        const auto [ms, n] =
+            opened([&] { return new TfrmLavori_Svolti(nullptr, QStringLiteral("Rossi Mario"), taxCode); },
+                   [](QWidget *w) { return lines(*static_cast<TfrmLavori_Svolti *>(w)); });
+        add("Work register", wFile, QStringLiteral("%1 lines").arg(n), ms, readWorks, 3);
+        const auto [empty, none] =
+            opened([] { return new TfrmLavori_Svolti(nullptr, QStringLiteral("Nessuno"), QStringLiteral("VUOTO")); },
+                   [](QWidget *w) { return lines(*static_cast<TfrmLavori_Svolti *>(w)); });
+        add("(the same window on an empty register)", QStringLiteral("empty"), QStringLiteral("%1 lines").arg(none),
+            empty, readWorks, 0);
+    }
+    {
+        const auto [ms, n] = opened(
+            [&] {
+                return new TfrmRiepStraordinari(nullptr, taxCode, QStringLiteral("01/01/2023"),
+                                                QStringLiteral("31/12/2023"));
+            },
+            [](QWidget *w) { return lines(*static_cast<TfrmRiepStraordinari *>(w)); });
+        add("Working-hours summary, one year", wFile, QStringLiteral("%1 lines").arg(n), ms, readWorks, 3);
+    }
+
+    // Export grids: opening until shown with every row; then the export.
+    const auto grid = [&](const char *what, const QString &file, double read, const std::function<ExportGrid *()> &make) {
+        std::unique_ptr<ExportGrid> g;
+        const double ms = median(
+            [&] {
+                g.reset(make());
+                g->show();
+            },
+            [&] { g.reset(); });
+        add(QStringLiteral("Grid: ") + QString::fromUtf8(what), file,
+            QStringLiteral("%1 rows").arg(g->model()->rows()), ms, read, 3);
+        const double exported = median([&] { g->cmdEsporta->click(); });
+        const qint64 bytes = QFileInfo(g->exportPath()).size();
+        add(QStringLiteral("Export: ") + QString::fromUtf8(what), file,
+            QStringLiteral("%1 MB written").arg(bytes / 1e6, 0, 'f', 1), exported, read + writeOnce(bytes), 3);
+    };
+    grid("appointments of a day", aFile, readAppointments, [] { return new TfrmExpGiornaliere(QDate(2025, 3, 10)); });
+    grid("appointments of a month", aFile, readAppointments, [] { return new TfrmExpMensili(QDate(2025, 3, 10)); });
+    grid("imminent appointments", aFile, readAppointments, [] { return new TfrmExpImminenti; });
+    grid("whole appointment archive", aFile, readAppointments, [] { return new TfrmExpScadenzario; });
+    grid("clients", cFile, readClients, [] { return new TfrmExpClienti; });
+    grid("contracts", cFile.isEmpty() ? kFile : kFile, readContracts, [] { return new TfrmExpContratti; });
+
+    Messages::setSink(nullptr);
+    TMisc::setOpener(nullptr);
+    Alarm::setPlayer(nullptr);
+
+    std::printf("| What the user waits for | File | Shows | Time (ms) | One read (ms) | Ratio | Target | Met |\n");
+    std::printf("|---|---|---|---:|---:|---:|---:|---|\n");
+    for (const Row &r : std::as_const(table)) {
+        const double ratio = r.ms / r.base;
+        std::printf("| %s | %s | %s | %.1f | %.1f | %.2f× | %s | %s |\n", qPrintable(r.what), qPrintable(r.file),
+                    qPrintable(r.shows), r.ms, r.base, ratio,
+                    r.target > 0 ? qPrintable(QStringLiteral("%1×").arg(r.target)) : "–",
+                    r.target <= 0 ? "–" : ratio <= r.target ? "yes" : "**no**");
+    }
+    return 0;
+}
