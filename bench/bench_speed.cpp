@@ -143,6 +143,7 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "cannot write the archives in %s\n", qPrintable(dir.path()));
         return 1;
     }
+    QFile::copy(QStringLiteral(TERSALIA_INSTALL_DIR "/Avviso.mp3"), ProgramFolder::file(QStringLiteral("Avviso.mp3")));
     Answers answers;
     NoShell shell;
     Messages::setSink(&answers);
@@ -175,7 +176,7 @@ int main(int argc, char *argv[]) {
         const double ms = median(
             [&] {
                 screens.avvio->imgApp05->click();
-                count = lines(*screens.agenda);
+                count = screens.agenda->lstRecords->listModel()->count();
             },
             [&] {
                 screens.agenda->hide();
@@ -295,7 +296,7 @@ int main(int argc, char *argv[]) {
     grid("imminent appointments", aFile, readAppointments, [] { return new TfrmExpImminenti; });
     grid("whole appointment archive", aFile, readAppointments, [] { return new TfrmExpScadenzario; });
     grid("clients", cFile, readClients, [] { return new TfrmExpClienti; });
-    grid("contracts", cFile.isEmpty() ? kFile : kFile, readContracts, [] { return new TfrmExpContratti; });
+    grid("contracts", kFile, readContracts, [] { return new TfrmExpContratti; });
 
     Messages::setSink(nullptr);
     TMisc::setOpener(nullptr);

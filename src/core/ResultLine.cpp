@@ -3,23 +3,24 @@
 #include "core/TextRules.h"
 
 #include <algorithm>
+#include <cstring>
 
 LineFormat &LineFormat::text(const QString &literal) {
-    m_pieces.append({Text::toCp1252(literal), -1, -1});
+    add({Text::toCp1252(literal), -1, -1});
     return *this;
 }
 
 LineFormat &LineFormat::field(const char *name, int width) {
     const int i = m_layout->indexOf(name);
     Q_ASSERT_X(i >= 0, "LineFormat::field", name);
-    m_pieces.append({QByteArray(), i, width});
+    add({QByteArray(), i, width});
     return *this;
 }
 
 LineFormat &LineFormat::part(const char *name, int from, int length) {
     const int i = m_layout->indexOf(name);
     Q_ASSERT_X(i >= 0, "LineFormat::part", name);
-    m_pieces.append({QByteArray(), i, -1, from, length});
+    add({QByteArray(), i, -1, from, length});
     return *this;
 }
 
@@ -32,14 +33,32 @@ QList<int> LineFormat::fields() const {
     return used;
 }
 
+void LineFormat::add(Piece piece) {
+    if (piece.field < 0)
+        m_maxLength += int(piece.literal.size());
+    else if (piece.width >= 0)
+        m_maxLength += piece.width;
+    else {
+        const int rest = std::max(0, m_layout->field(piece.field).width - piece.from);
+        m_maxLength += piece.length >= 0 ? std::min(piece.length, rest) : rest;
+    }
+    m_pieces.append(std::move(piece));
+}
+
 QString padCut(const QString &text, int width) {
     return text.size() >= width ? text.left(width) : text + QString(width - text.size(), QLatin1Char(' '));
 }
 
 void LineFormat::appendBytes(const char *record, QByteArray &out) const {
+    // Written through a cursor into room taken once: lists make a line for
+    // every record they keep.
+    const qsizetype start = out.size();
+    out.resize(start + m_maxLength);
+    char *cursor = out.data() + start;
     for (const Piece &p : m_pieces) {
         if (p.field < 0) {
-            out += p.literal;
+            std::memcpy(cursor, p.literal.constData(), size_t(p.literal.size()));
+            cursor += p.literal.size();
             continue;
         }
         // One byte is one character in Windows-1252, so widths and parts
@@ -51,10 +70,14 @@ void LineFormat::appendBytes(const char *record, QByteArray &out) const {
             f = f.first(p.length);
         if (p.width >= 0 && f.size() > p.width)
             f = f.first(p.width);
-        out += f;
-        if (p.width > f.size())
-            out.append(p.width - f.size(), ' ');
+        std::memcpy(cursor, f.data(), size_t(f.size()));
+        cursor += f.size();
+        if (p.width > f.size()) {
+            std::memset(cursor, ' ', size_t(p.width - f.size()));
+            cursor += p.width - f.size();
+        }
     }
+    out.resize(cursor - out.constData());
 }
 
 QString LineFormat::build(const char *record) const {

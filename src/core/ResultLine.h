@@ -29,12 +29,17 @@ public:
     // The same line as Windows-1252 bytes, appended to out.
     void appendBytes(const char *record, QByteArray &out) const;
     const RecordLayout &layout() const { return *m_layout; }
+    // The longest line a record can make, in bytes.
+    int maxLength() const { return m_maxLength; }
     // The fields the line reads, each once, in layout order.
     QList<int> fields() const;
 
 private:
+    void add(Piece piece);
+
     const RecordLayout *m_layout;
     QList<Piece> m_pieces;
+    int m_maxLength = 0;
 };
 
 // Pads with blanks on the right to width, keeping the first width characters.

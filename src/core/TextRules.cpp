@@ -172,6 +172,11 @@ const uchar *sortRanks() {
 
 } // namespace
 
+uchar placeNoCaseAZ(uchar byte) {
+    static const uchar *rank = sortRanks();
+    return rank[byte];
+}
+
 bool lessNoCaseAZ(QByteArrayView a, QByteArrayView b) {
     // Equal bytes have equal places: only the differing ones are looked up.
     static const uchar *rank = sortRanks();

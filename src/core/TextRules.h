@@ -22,6 +22,8 @@ bool containsNoCaseAZ(const QString &haystack, const QString &needle);
 // compareNoCaseAZ(a, b) < 0 on the decoded texts of two Windows-1252 byte
 // strings, without decoding them: how long lists sort.
 bool lessNoCaseAZ(QByteArrayView a, QByteArrayView b);
+// A byte's place in that order ("a" and "A" share one); fewer than 231 places.
+uchar placeNoCaseAZ(uchar byte);
 
 // A text looked for in Windows-1252 bytes, ignoring the case of a-z only,
 // without decoding them. A text holding a character Windows-1252 cannot hold

@@ -12,6 +12,7 @@
 #include "core/OpenURL.h"
 
 #include <QHBoxLayout>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QShowEvent>
@@ -127,10 +128,14 @@ void ExportGrid::showEvent(QShowEvent *event) {
 
 void ExportGrid::fill() {
     const RecordLayout &layout = *m_spec.layout;
-    m_model->beginFill();
+    const QString path = ProgramFolder::file(layout.fileName());
+    qint64 bytesPerRow = 0;
+    for (int i = 0; i < m_fields.size(); ++i)
+        bytesPerRow += m_fields.at(i) >= 0 ? layout.field(m_fields.at(i)).width : m_spec.columns.at(i).made->maxLength();
+    m_model->beginFill(QFileInfo(path).size() / layout.size(), bytesPerRow);
     qint64 shown = 0;
     QByteArray made;
-    RecordScan::forEach(ProgramFolder::file(layout.fileName()), layout, [&](const char *record, qint64) {
+    RecordScan::forEach(path, layout, [&](const char *record, qint64) {
         if (m_spec.selects && !m_spec.selects(record))
             return true;
         m_model->startRow(++shown);

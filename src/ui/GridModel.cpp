@@ -1,57 +1,76 @@
 #include "ui/GridModel.h"
 
+#include "core/NoCaseSort.h"
 #include "core/TextRules.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 GridModel::GridModel(QStringList headers, QObject *parent)
     : QAbstractTableModel(parent), m_headers(QStringList{QStringLiteral("N.")} + headers),
       m_editable(headers.size(), false) {}
 
-void GridModel::beginFill() {
+void GridModel::beginFill(qint64 rows, qint64 bytesPerRow) {
     beginResetModel();
     m_bytes.resize(0); // keeps the block for the next filling
-    m_ends.resize(0);
+    m_used = 0;
+    m_lengths.resize(0);
+    m_rowStarts.resize(0);
+    m_bytes.resize(rows * bytesPerRow); // room only: the bytes are not touched yet
+    m_lengths.reserve(rows * dataColumns());
+    m_rowStarts.reserve(rows);
+    m_numbers.reserve(rows);
+    m_order.reserve(rows);
     m_numbers.clear();
     m_order.clear();
     m_edits.clear();
 }
 
 void GridModel::startRow(qint64 number) {
+    // A row cut short (it cannot happen through ExportGrid) gets empty cells.
+    while (m_lengths.size() < m_numbers.size() * dataColumns())
+        m_lengths.append(0);
     m_order.append(int(m_numbers.size()));
     m_numbers.append(number);
+    m_rowStarts.append(m_used);
 }
 
 void GridModel::addCell(QStringView text) { addCell(Text::toCp1252(text.toString())); }
 
 void GridModel::addCell(QByteArrayView windows1252) {
-    m_bytes += windows1252;
-    m_ends.append(m_bytes.size());
+    // A cell is one field or a few joined: far below the 65 535 bytes a length holds.
+    const qsizetype n = std::min<qsizetype>(windows1252.size(), 0xFFFF);
+    // Copied into the block's room directly: a grid adds a million cells.
+    if (m_used + n > m_bytes.size())
+        m_bytes.resize(std::max<qsizetype>(2 * m_bytes.size(), m_used + n + 4096));
+    std::memcpy(m_bytes.data() + m_used, windows1252.data(), size_t(n));
+    m_used += n;
+    m_lengths.append(quint16(n));
 }
 
 void GridModel::endFill() {
     // A row cut short (it cannot happen through ExportGrid) gets empty cells.
-    while (m_ends.size() < m_numbers.size() * dataColumns())
-        m_ends.append(m_bytes.size());
+    while (m_lengths.size() < m_numbers.size() * dataColumns())
+        m_lengths.append(0);
     endResetModel();
 }
 
 void GridModel::sortBy(int dataColumn) {
     std::iota(m_order.begin(), m_order.end(), 0);
-    std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
-        return Text::lessNoCaseAZ(stored(a, dataColumn), stored(b, dataColumn));
-    });
+    NoCaseSort::stable(m_order, [this, dataColumn](int row) { return stored(row, dataColumn); });
 }
 
 void GridModel::setEditable(int dataColumn, bool editable) { m_editable[dataColumn] = editable; }
 
 QByteArrayView GridModel::stored(int storedRow, int dataColumn) const {
     const qsizetype i = qsizetype(storedRow) * dataColumns() + dataColumn;
-    if (i >= m_ends.size())
+    if (i >= m_lengths.size())
         return {};
-    const qsizetype start = i == 0 ? 0 : m_ends.at(i - 1);
-    return QByteArrayView(m_bytes.constData() + start, m_ends.at(i) - start);
+    qsizetype start = m_rowStarts.at(storedRow);
+    for (qsizetype c = i - dataColumn; c < i; ++c)
+        start += m_lengths.at(c);
+    return QByteArrayView(m_bytes.constData() + start, m_lengths.at(i));
 }
 
 const QString *GridModel::edited(int storedRow, int dataColumn) const {

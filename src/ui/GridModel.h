@@ -1,6 +1,7 @@
 #pragma once
 // The rows of an export grid: a number column "N." and text cells, kept
-// compactly as their Windows-1252 bytes (one block and the end of each cell)
+// compactly as their Windows-1252 bytes (one block, where each row starts and
+// each cell's length)
 // and decoded only when shown, so that 100 000 rows fill, sort, show and
 // export quickly. Rows can be sorted on one column; cells of
 // editable columns can be changed by the user, and what the grid shows is
@@ -20,7 +21,9 @@ public:
 
     // Filling: beginFill() empties the grid, then rows are added cell by
     // cell, and endFill() shows them.
-    void beginFill();
+    // rows, bytesPerRow: at most how many rows and bytes a row will come, so the
+    // room is taken once (untouched room costs no memory).
+    void beginFill(qint64 rows = 0, qint64 bytesPerRow = 0);
     void startRow(qint64 number);
     void addCell(QStringView text);
     void addCell(QByteArrayView windows1252);
@@ -51,8 +54,10 @@ private:
 
     QStringList m_headers;
     QList<bool> m_editable;
-    QByteArray m_bytes;             // every cell, row after row
-    QList<qsizetype> m_ends;        // where each cell ends in m_bytes
+    QByteArray m_bytes;             // every cell, row after row (room past m_used)
+    qsizetype m_used = 0;
+    QList<qsizetype> m_rowStarts;   // where each stored row's cells start in m_bytes
+    QList<quint16> m_lengths;       // each cell's length, row after row
     QList<qint64> m_numbers;        // "N." of each stored row
     QList<int> m_order;             // shown row -> stored row
     QHash<qint64, QString> m_edits; // stored row * columns + column -> the user's text

@@ -1,9 +1,11 @@
 #include "ui/RecordListModel.h"
 
+#include "core/NoCaseSort.h"
 #include "core/RecordScan.h"
 #include "core/ResultLine.h"
 #include "core/TextRules.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 void RecordListModel::startFill() {
@@ -28,6 +30,11 @@ void RecordListModel::setLines(const QStringList &lines, QList<qint64> numbers) 
 bool RecordListModel::fill(const QString &path, const LineFormat &line,
                            const std::function<bool(const char *)> &selection) {
     startFill();
+    // Room for every record's longest line, taken at once: growing the block
+    // line by line would copy it again and again. Untouched room costs no memory.
+    const qint64 records = QFileInfo(path).size() / line.layout().size();
+    m_bytes.reserve(records * line.maxLength());
+    m_rows.reserve(records);
     const bool ok = RecordScan::forEach(path, line.layout(), [&](const char *record, qint64 number) {
         if (selection(record)) {
             const qsizetype at = m_bytes.size();
@@ -45,10 +52,8 @@ bool RecordListModel::readRecord(int row, const QString &path, Record &record) c
 }
 
 void RecordListModel::sortNoCaseAZ() {
-    const auto bytes = [this](const Row &r) { return QByteArrayView(m_bytes.constData() + r.at, r.size); };
     beginResetModel();
-    std::stable_sort(m_rows.begin(), m_rows.end(),
-                     [&bytes](const Row &a, const Row &b) { return Text::lessNoCaseAZ(bytes(a), bytes(b)); });
+    NoCaseSort::stable(m_rows, [this](const Row &r) { return QByteArrayView(m_bytes.constData() + r.at, r.size); });
     endResetModel();
 }
 

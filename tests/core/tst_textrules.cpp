@@ -1,5 +1,6 @@
 // Text rules and process-wide formats.
 #include "core/Formats.h"
+#include "core/NoCaseSort.h"
 #include "core/TextRules.h"
 
 #include <QLocale>
@@ -77,6 +78,26 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("order of \"%1\" and \"%2\"").arg(ta, tb)));
             if (Text::NoCaseFinder(Text::lowerAZ(tb)).in(a) != Text::containsNoCaseAZ(ta, tb))
                 QFAIL(qPrintable(QStringLiteral("\"%2\" in \"%1\"").arg(ta, tb)));
+        }
+    }
+
+    // Long lists sort through packed keys after the prefix all lines share:
+    // the order, and the order of equal lines, must be a plain stable sort's.
+    void sortingManyLinesAgreesWithAPlainSort() {
+        QRandomGenerator rng(1210);
+        for (const QByteArray prefix : {QByteArray(), QByteArray("ID: 2025"), QByteArray("Data: \x80 ")}) {
+            QList<QPair<QByteArray, int>> lines;
+            for (int i = 0; i < 3000; ++i) {
+                QByteArray tail;
+                for (int n = rng.bounded(12); n > 0; --n)
+                    tail += "aAbB0129 \xe0\xc0zZ"[rng.bounded(13)];
+                lines.append({prefix + tail, i});
+            }
+            QList<QPair<QByteArray, int>> expected = lines;
+            std::stable_sort(expected.begin(), expected.end(),
+                             [](const auto &a, const auto &b) { return Text::lessNoCaseAZ(a.first, b.first); });
+            NoCaseSort::stable(lines, [](const QPair<QByteArray, int> &l) { return QByteArrayView(l.first); });
+            QCOMPARE(lines, expected);
         }
     }
 

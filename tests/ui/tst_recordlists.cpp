@@ -36,6 +36,28 @@ private slots:
                  line.indexOf(QStringLiteral("  Cel. ")));
     }
 
+    // A line is written into room taken for the longest line the format can
+    // make: a record whose every field is full, with length bytes past the
+    // widths, must fit it exactly, whatever pieces the format has.
+    void theLongestLineFitsItsRoom() {
+        const RecordLayout &layout = Archives::appointments();
+        QByteArray full(layout.size(), 'x');
+        for (int f = 0; f < layout.fieldCount(); ++f)
+            full[layout.offset(f)] = char(0xFF);
+        const LineFormat withParts = LineFormat(layout)
+                                         .text(QStringLiteral("€ "))
+                                         .part("Data", 6, 4)
+                                         .part("Note", 2, -1)
+                                         .field("Ora", 3)
+                                         .field("Causale");
+        for (const LineFormat &format : {searchLine(), withParts}) {
+            QByteArray line("before");
+            format.appendBytes(full.constData(), line);
+            QCOMPARE(line.size() - 6, qsizetype(format.maxLength()));
+            QVERIFY(line.startsWith("before"));
+        }
+    }
+
     void sortingComparesOnlyAZWithoutCase() {
         RecordListModel model;
         model.setLines({QStringLiteral("bianchi"), QStringLiteral("Àlberti"), QStringLiteral("Alberti"),
