@@ -8,8 +8,8 @@ TfrmExpGiornaliere::TfrmExpGiornaliere(const QDate &day, QWidget *parent)
     : ExportGrid(parent,
                  AppointmentGrid::agendaGrid(
                      QStringLiteral(" Appuntamenti del giorno"),
-                     [text = Formats::dateText(day), field = Archives::appointments().indexOf("Data")](
-                         const char *r) { return decodeField(Archives::appointments(), r, field) == text; },
+                     [text = Formats::dateText(day).toLatin1(), field = Archives::appointments().indexOf("Data")](
+                         const char *r) { return fieldBytes(Archives::appointments(), r, field) == text; },
                      QStringLiteral("Appuntamenti_Giornalieri.xls"),
                      QStringLiteral("Appuntamenti del giorno"))) {
     setObjectName(QStringLiteral("frmExpGiornaliere"));
