@@ -15,6 +15,7 @@
 #include "shell/HelpTexts.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -30,10 +31,20 @@ std::function<void()> &terminateHandler() {
 }
 } // namespace
 
-Screens createScreens() {
+Screens createLogin() {
     Formats::install();
-    Screens s;
-    s.password = new TfrmPassword;
+    Screens &s = current();
+    if (!s.password)
+        s.password = new TfrmPassword;
+    return s;
+}
+
+Screens createModules() {
+    Screens &s = current();
+    if (!s.password)
+        createLogin();
+    if (s.avvio)
+        return s;
     s.avvio = new TfrmAvvio;
     s.cambiaPassword = new TfrmCambiaPassword(s.password);
     s.password->setScreens(s.avvio, s.cambiaPassword);
@@ -50,8 +61,12 @@ Screens createScreens() {
     s.contratto = new TfrmContratto;
     s.avvio->setModule(4, s.contratto);
     ModuleWindow::setMenu(s.avvio);
-    current() = s;
     return s;
+}
+
+Screens createScreens() {
+    createLogin();
+    return createModules();
 }
 
 const Screens &screens() { return current(); }
@@ -102,10 +117,15 @@ int run(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tersalia"));
     QApplication::setQuitOnLastWindowClosed(false);
     installItalian();
-    // The manual opened by every help screen is written on the first start.
-    Manual::ensureInProgramFolder(HelpTexts::manual());
-    createScreens();
-    screens().password->show();
+    // The login window is shown first, alone; the other screens are made as
+    // soon as it is up, long before a password can be typed (the login makes
+    // them itself should it need them sooner). The manual opened by every help
+    // screen is written then too, on the first start.
+    createLogin().password->show();
+    QTimer::singleShot(0, &app, []() {
+        Manual::ensureInProgramFolder(HelpTexts::manual());
+        createModules();
+    });
     const int rc = app.exec();
     destroyScreens();
     return rc;

@@ -28,6 +28,10 @@ struct Screens {
 // Creates the long-lived screens in their start-up order and wires the
 // modules into the main menu. The caller owns them.
 Screens createScreens();
+// The same in two steps, so the login shows before the rest is made: the
+// login screen alone, then (once, whenever called again) everything else.
+Screens createLogin();
+Screens createModules();
 const Screens &screens();
 void destroyScreens();
 

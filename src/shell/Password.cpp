@@ -70,6 +70,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent) {
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, []() { Tersalia::terminate(); });
     connect(btnCambiaPassword, &QPushButton::clicked, this, [this]() {
+        Tersalia::createModules();
         if (!m_change)
             return;
         m_change->show();
@@ -103,6 +104,7 @@ void TfrmPassword::cmdOKClick() {
         return;
     }
     if (PasswordStore::normalise(txtPassword->text()) == expected && !expected.isEmpty()) {
+        Tersalia::createModules(); // already made, unless the password came very fast
         if (m_menu)
             showFullScreenArea(m_menu);
         hide();

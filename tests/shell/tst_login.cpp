@@ -90,6 +90,25 @@ private slots:
         QVERIFY(messages->shown.isEmpty());
     }
 
+    // At start-up the login shows alone and the other screens are made just
+    // after; a password accepted before that still opens the main menu, and
+    // the screens are made once only.
+    void aLoginBeforeTheOtherScreensAreMadeOpensTheMenu() {
+        Tersalia::destroyScreens();
+        const Tersalia::Screens login = Tersalia::createLogin();
+        QVERIFY(login.password && !login.avvio && !login.agenda);
+        login.password->show();
+        QTest::keyClicks(login.password->txtPassword, QStringLiteral("pergolatoviola"));
+        login.password->cmdOK->click();
+        s = Tersalia::screens();
+        QVERIFY(s.avvio && s.agenda && s.contratto);
+        QVERIFY(s.avvio->isVisible());
+        QVERIFY(!s.password->isVisible());
+        QVERIFY(messages->shown.isEmpty());
+        TfrmAvvio *menu = s.avvio;
+        QCOMPARE(Tersalia::createModules().avvio, menu);
+    }
+
     void wrongPasswordEmptiesTheField() {
         s.password->show();
         QTest::keyClicks(s.password->txtPassword, QStringLiteral("pergola"));
