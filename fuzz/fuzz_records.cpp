@@ -4,6 +4,7 @@
 #include "FuzzCheck.h"
 #include "core/Archives.h"
 #include "core/RecordLayout.h"
+#include "core/ResultLine.h"
 #include "core/TextRules.h"
 
 #include <algorithm>
@@ -35,5 +36,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         FUZZ_CHECK(again.get(f) == text);
     }
     FUZZ_CHECK(again.bytes().size() == layout.size());
+
+    // A list line made of every field (cut and padded, whole, and a part)
+    // stays inside the room taken for the longest line and reads as the
+    // fields' texts.
+    LineFormat line(layout);
+    for (int f = 0; f < layout.fieldCount(); ++f) {
+        const char *name = layout.field(f).name;
+        line.text(QStringLiteral("\u20ac")).field(name, f % 3 == 0 ? 5 : -1).part(name, f % 4, f % 2 ? 3 : -1);
+    }
+    QByteArray made("x");
+    line.appendBytes(bytes.constData(), made);
+    FUZZ_CHECK(made.size() - 1 <= line.maxLength());
+    const QString shown = line.build(bytes.constData());
+    for (int f = 0; f < layout.fieldCount(); ++f) {
+        FUZZ_CHECK(Text::fromCp1252(fieldBytes(layout, bytes.constData(), f).toByteArray()) == record.get(f));
+        if (f % 3 != 0)
+            FUZZ_CHECK(shown.contains(record.get(f)));
+    }
     return 0;
 }

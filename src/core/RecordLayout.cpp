@@ -32,18 +32,6 @@ QString decodeField(const RecordLayout &layout, const char *record, int field) {
     return Text::trim(Text::fromCp1252(p + 1, len));
 }
 
-QByteArrayView fieldBytes(const RecordLayout &layout, const char *record, int field) {
-    // Trimming the bytes is the same as trimming the text: Windows-1252 maps
-    // every byte up to the blank to itself and nothing else below it.
-    const char *p = record + layout.offset(field);
-    int begin = 1, end = 1 + std::min<int>(uchar(p[0]), layout.field(field).width);
-    while (begin < end && uchar(p[begin]) <= ' ')
-        ++begin;
-    while (end > begin && uchar(p[end - 1]) <= ' ')
-        --end;
-    return QByteArrayView(p + begin, end - begin);
-}
-
 QString Record::get(int field) const { return decodeField(*m_layout, m_bytes.constData(), field); }
 
 QString Record::get(const char *name) const {

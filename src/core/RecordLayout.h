@@ -58,5 +58,17 @@ private:
 // Decoding straight from a buffer, for scans that read many records at once
 // and decode only the fields a line needs.
 QString decodeField(const RecordLayout &layout, const char *record, int field);
-// The same field's stored Windows-1252 bytes, trimmed, without decoding.
-QByteArrayView fieldBytes(const RecordLayout &layout, const char *record, int field);
+// The same field's stored Windows-1252 bytes, trimmed, without decoding
+// (inline: scans ask it of every record). Trimming the bytes is the same as
+// trimming the text: Windows-1252 maps every byte up to the blank to itself
+// and nothing else below it.
+inline QByteArrayView fieldBytes(const RecordLayout &layout, const char *record, int field) {
+    const char *p = record + layout.offset(field);
+    const int stored = uchar(p[0]), width = layout.field(field).width;
+    int begin = 1, end = 1 + (stored < width ? stored : width);
+    while (begin < end && uchar(p[begin]) <= ' ')
+        ++begin;
+    while (end > begin && uchar(p[end - 1]) <= ' ')
+        --end;
+    return QByteArrayView(p + begin, end - begin);
+}
