@@ -58,10 +58,10 @@ bool isImminent(const char *record, const QDate &today) {
         return false;
     const QDate date = Formats::parseDate(bytes(record, fields().data));
     bool ok = false;
-    const int notice = bytes(record, fields().avviso).toInt(&ok);
+    const int notice = Formats::parseInt(bytes(record, fields().avviso), &ok);
     if (!date.isValid() || !ok)
         return false;
-    return date.addDays(-notice) <= today;
+    return date.toJulianDay() - notice <= today.toJulianDay();
 }
 
 QString uniqueCode(const char *record) { return uniqueCodeFormat().build(record); }

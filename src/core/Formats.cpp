@@ -56,6 +56,25 @@ QDate parseDate(QByteArrayView trimmed) {
     return parseDigits(reinterpret_cast<const uchar *>(trimmed.data()), trimmed.size());
 }
 
+int parseInt(QByteArrayView trimmed, bool *ok) {
+    *ok = false;
+    qsizetype i = 0;
+    const bool negative = !trimmed.isEmpty() && trimmed[0] == '-';
+    if (!trimmed.isEmpty() && (trimmed[0] == '-' || trimmed[0] == '+'))
+        ++i;
+    const qsizetype digits = trimmed.size() - i;
+    if (digits < 1 || digits > 9)
+        return 0;
+    int value = 0;
+    for (; i < trimmed.size(); ++i) {
+        if (trimmed[i] < '0' || trimmed[i] > '9')
+            return 0;
+        value = value * 10 + (trimmed[i] - '0');
+    }
+    *ok = true;
+    return negative ? -value : value;
+}
+
 double parseDecimal(const QString &text, bool *ok) {
     static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
     const QString t = Text::trim(text);

@@ -20,6 +20,10 @@ QString shortTimeText(const QTime &t); // "hh:mm"
 QDate parseDate(const QString &text);
 // The same for a field's trimmed Windows-1252 bytes, as a scan reads them.
 QDate parseDate(QByteArrayView trimmed);
+// A whole number in a field's trimmed bytes: an optional sign and one to nine
+// digits, nothing else (QString::toInt's answer for such text, read without
+// making a string; ok is false for anything else).
+int parseInt(QByteArrayView trimmed, bool *ok);
 
 // Decimal numbers with the comma: parse accepts "," (and "." as the same), no
 // thousands separators; ok is false for anything else.

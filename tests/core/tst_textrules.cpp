@@ -141,6 +141,19 @@ private slots:
         QVERIFY(!Formats::parseDate(QByteArrayView("31/02/2024")).isValid());
         QVERIFY(!Formats::parseDate(QByteArrayView("99999999999/1/2024")).isValid());
         QVERIFY(!Formats::parseDate(QByteArrayView("5/3/2024\xa0")).isValid());
+        // Whole numbers read on the bytes, as QString::toInt reads them.
+        for (const char *text : {"7", "007", "+15", "-3", "", "-", "1a", " 5", "1,5", "999999999", "1234567890"}) {
+            bool bytesOk = false, textOk = false;
+            const int fromBytes = Formats::parseInt(QByteArrayView(text), &bytesOk);
+            const int fromText = QString::fromLatin1(text).trimmed() == QString::fromLatin1(text)
+                                     ? QString::fromLatin1(text).toInt(&textOk)
+                                     : 0;
+            // Ten digits and more are no notice a field can hold: refused.
+            const bool expectOk = textOk && qstrlen(text) <= 9;
+            QCOMPARE(bytesOk, expectOk);
+            if (expectOk)
+                QCOMPARE(fromBytes, fromText);
+        }
         bool ok = false;
         QCOMPARE(Formats::parseDecimal(QStringLiteral("12,5"), &ok), 12.5);
         QVERIFY(ok);
