@@ -19,8 +19,16 @@ bool RecordFile::open() {
 }
 
 bool RecordFile::openForReading() {
-    if (!QFileInfo::exists(m_path))
-        return open();
+    m_missing = false;
+    if (!QFileInfo::exists(m_path)) {
+        if (open())
+            return true;
+        // A folder that exists but cannot take the file (a read-only share
+        // before the first record) holds no records: it reads as empty. A
+        // folder that is not there at all is a failure.
+        m_missing = !QFileInfo::exists(m_path) && QFileInfo(QFileInfo(m_path).absolutePath()).isDir();
+        return m_missing;
+    }
     close();
     m_pos = 0;
     return m_file.open(QIODevice::ReadOnly);
@@ -47,7 +55,7 @@ bool RecordFile::readNext(QByteArray &record) { return readAt(m_pos, record); }
 
 qint64 RecordFile::readBlock(QByteArray &buffer, qint64 maxRecords) {
     if (!m_file.isOpen())
-        return -1;
+        return m_missing ? 0 : -1;
     const qint64 n = std::min(maxRecords, count() - m_pos);
     if (n <= 0)
         return 0;

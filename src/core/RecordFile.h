@@ -16,7 +16,7 @@ public:
     bool open();
     // Opens an existing file for reading only (a read-only share or copy can
     // still be listed); a missing one is created as open() does, where the
-    // folder allows it.
+    // folder allows it, and otherwise reads as empty.
     bool openForReading();
     void close();
     bool isOpen() const { return m_file.isOpen(); }
@@ -40,6 +40,7 @@ public:
 
 private:
     QString m_path;
+    bool m_missing = false; // opened for reading, not there and not creatable: no records
     int m_size;
     QFile m_file;
     qint64 m_pos = 0;

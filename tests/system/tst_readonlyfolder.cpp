@@ -3,6 +3,7 @@
 // was. One row per writing action; a new screen adds its rows to the table.
 #include "ReadOnly.h"
 #include "TestEnv.h"
+#include "appointments/Agenda.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "appointments/ExpGiornaliere.h"
 #include "appointments/ExpImminenti.h"
@@ -902,6 +903,27 @@ private slots:
         card.cmdPrimo->click();
         QCOMPARE(card.txtNote->text(), QStringLiteral("prima"));
         QVERIFY(seams.messages.shown.isEmpty());
+    }
+
+    // A read-only share where nothing has been recorded yet: there is no
+    // archive to read, which is no failure. The card says the archive holds no
+    // card and the agenda lists nothing, with no archive error.
+    void aReadOnlyFolderWithoutArchivesReadsAsEmpty() {
+        ScreenSeams seams;
+        TfrmArchivio_Scadenze card;
+        TfrmAgenda agenda;
+        ReadOnlyFolder readOnly(seams.folder.path());
+        if (!readOnly.holds())
+            QSKIP("this machine gives no way of making a folder read-only");
+        card.show();
+        seams.messages.clear();
+        card.cmdUltimo->click();
+        QCOMPARE(seams.messages.lastText(), CardScreen::emptyArchiveText());
+        seams.messages.clear();
+        agenda.show();
+        QCOMPARE(agenda.lstRecords->listModel()->count(), 0);
+        QVERIFY(seams.messages.shown.isEmpty());
+        QVERIFY(!QFile::exists(seams.folder.file(Archives::appointments().fileName())));
     }
 
     // A list screen opened on a read-only share still lists what its file holds.
