@@ -109,7 +109,9 @@ bool ListEntry::eventFilter(QObject *watched, QEvent *event) {
     const auto &fields = m_spec.fields;
     const auto it = std::find_if(fields.begin(), fields.end(),
                                  [watched](const EntryField &f) { return f.edit == watched; });
-    if (it == fields.end())
+    // A field being destroyed still gets its focus-out, when it is no line
+    // edit any more: it is left alone.
+    if (it == fields.end() || !qobject_cast<QLineEdit *>(watched))
         return false;
     if (event->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(event);
