@@ -2,6 +2,8 @@
 // The layout of one archive's records: an ordered table of short string
 // fields (name, width). Each field takes width + 1 bytes: a length byte, then
 // the Windows-1252 text. The table alone fixes the record size and offsets.
+#include "core/TextRules.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -59,16 +61,9 @@ private:
 // and decode only the fields a line needs.
 QString decodeField(const RecordLayout &layout, const char *record, int field);
 // The same field's stored Windows-1252 bytes, trimmed, without decoding
-// (inline: scans ask it of every record). Trimming the bytes is the same as
-// trimming the text: Windows-1252 maps every byte up to the blank to itself
-// and nothing else below it.
+// (inline: scans ask it of every record).
 inline QByteArrayView fieldBytes(const RecordLayout &layout, const char *record, int field) {
     const char *p = record + layout.offset(field);
     const int stored = uchar(p[0]), width = layout.field(field).width;
-    int begin = 1, end = 1 + (stored < width ? stored : width);
-    while (begin < end && uchar(p[begin]) <= ' ')
-        ++begin;
-    while (end > begin && uchar(p[end - 1]) <= ' ')
-        --end;
-    return QByteArrayView(p + begin, end - begin);
+    return Text::trim(QByteArrayView(p + 1, stored < width ? stored : width));
 }

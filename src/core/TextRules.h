@@ -11,6 +11,16 @@ namespace Text {
 // Removes leading and trailing characters whose code is at or below the blank.
 QString trim(const QString &s);
 QStringView trim(QStringView s); // the same rule, without copying
+// The same rule on Windows-1252 bytes: it maps every byte up to the blank to
+// itself and nothing else below it, so trimming bytes is trimming the text.
+inline QByteArrayView trim(QByteArrayView b) {
+    qsizetype begin = 0, end = b.size();
+    while (begin < end && uchar(b[begin]) <= ' ')
+        ++begin;
+    while (end > begin && uchar(b[end - 1]) <= ' ')
+        --end;
+    return b.sliced(begin, end - begin);
+}
 // Upper/lower-casing that touches only the letters a-z (accented letters stay).
 QString upperAZ(const QString &s);
 QString lowerAZ(const QString &s);

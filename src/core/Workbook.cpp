@@ -24,23 +24,12 @@ void appendEscaped(QByteArray &out, QByteArrayView text) {
     out += text.sliced(plain);
 }
 
-// Trimming the bytes is the same as trimming the text: Windows-1252 maps every
-// byte up to the blank to itself and nothing else below it.
-QByteArrayView trimmed(QByteArrayView b) {
-    qsizetype begin = 0, end = b.size();
-    while (begin < end && uchar(b[begin]) <= ' ')
-        ++begin;
-    while (end > begin && uchar(b[end - 1]) <= ' ')
-        --end;
-    return b.sliced(begin, end - begin);
-}
-
 // One cell, trimmed and escaped. Excel reads every cell as text through the
 // table's x:str; LibreOffice ignores that and needs its own text format on
 // each cell (sdnum, which Excel ignores), or it turns "063522457" into a number.
 void appendCell(QByteArray &out, QByteArrayView value) {
     out += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
-    appendEscaped(out, trimmed(value));
+    appendEscaped(out, Text::trim(value));
     out += "</td>";
 }
 

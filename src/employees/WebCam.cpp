@@ -38,51 +38,51 @@ QPixmap fitted(const QImage &picture) {
 }
 } // namespace
 
+namespace {
+// One flat shape of a drawing: a rounded box, or an ellipse (radius < 0).
+struct Shape {
+    QColor color;
+    QRectF box;
+    qreal radius = -1;
+};
+QRectF circle(qreal x, qreal y, qreal r) { return QRectF(x - r, y - r, 2 * r, 2 * r); }
+
+QImage drawing(std::initializer_list<Shape> shapes) {
+    QImage c = canvas();
+    QPainter p(&c);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (const Shape &s : shapes) {
+        p.setBrush(s.color);
+        if (s.radius < 0)
+            p.drawEllipse(s.box);
+        else
+            p.drawRoundedRect(s.box, s.radius, s.radius);
+    }
+    return c;
+}
+} // namespace
+
 // A round webcam on its stand.
 QImage TfrmWebCam::webcamDrawing() {
-    static const QImage img = []() {
-        QImage c = canvas();
-        QPainter p(&c);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(60, 70, 90));
-        p.drawRoundedRect(QRectF(163, 190, 40, 34), 6, 6);
-        p.drawRoundedRect(QRectF(128, 222, 110, 14), 7, 7);
-        p.setBrush(QColor(80, 95, 120));
-        p.drawEllipse(QPointF(183, 118), 78, 78);
-        p.setBrush(QColor(30, 36, 48));
-        p.drawEllipse(QPointF(183, 118), 46, 46);
-        p.setBrush(QColor(70, 120, 190));
-        p.drawEllipse(QPointF(183, 118), 26, 26);
-        p.setBrush(QColor(220, 235, 255));
-        p.drawEllipse(QPointF(172, 106), 8, 8);
-        p.setBrush(QColor(230, 60, 60));
-        p.drawEllipse(QPointF(232, 70), 6, 6);
-        return c;
-    }();
+    static const QImage img = drawing({{QColor(60, 70, 90), QRectF(163, 190, 40, 34), 6},
+                                       {QColor(60, 70, 90), QRectF(128, 222, 110, 14), 7},
+                                       {QColor(80, 95, 120), circle(183, 118, 78)},
+                                       {QColor(30, 36, 48), circle(183, 118, 46)},
+                                       {QColor(70, 120, 190), circle(183, 118, 26)},
+                                       {QColor(220, 235, 255), circle(172, 106, 8)},
+                                       {QColor(230, 60, 60), circle(232, 70, 6)}});
     return img;
 }
 
 // A photo camera.
 QImage TfrmWebCam::photoCameraDrawing() {
-    static const QImage img = []() {
-        QImage c = canvas();
-        QPainter p(&c);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(60, 70, 90));
-        p.drawRoundedRect(QRectF(143, 62, 80, 30), 8, 8);
-        p.drawRoundedRect(QRectF(73, 82, 220, 140), 18, 18);
-        p.setBrush(QColor(30, 36, 48));
-        p.drawEllipse(QPointF(183, 152), 52, 52);
-        p.setBrush(QColor(70, 120, 190));
-        p.drawEllipse(QPointF(183, 152), 32, 32);
-        p.setBrush(QColor(220, 235, 255));
-        p.drawEllipse(QPointF(170, 138), 9, 9);
-        p.setBrush(QColor(240, 200, 80));
-        p.drawRoundedRect(QRectF(250, 96, 26, 14), 4, 4);
-        return c;
-    }();
+    static const QImage img = drawing({{QColor(60, 70, 90), QRectF(143, 62, 80, 30), 8},
+                                       {QColor(60, 70, 90), QRectF(73, 82, 220, 140), 18},
+                                       {QColor(30, 36, 48), circle(183, 152, 52)},
+                                       {QColor(70, 120, 190), circle(183, 152, 32)},
+                                       {QColor(220, 235, 255), circle(170, 138, 9)},
+                                       {QColor(240, 200, 80), QRectF(250, 96, 26, 14), 4}});
     return img;
 }
 
