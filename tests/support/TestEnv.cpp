@@ -87,6 +87,11 @@ QString ScriptedFileDialogs::saveFile(QWidget *, const QString &, const QString 
     return take();
 }
 
+QString ScriptedFileDialogs::folder(QWidget *, const QString &, const QString &startFolder) {
+    startFolders.append(startFolder);
+    return take();
+}
+
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs) {
     auto *timer = new QTimer;
     auto *clock = new QElapsedTimer;
