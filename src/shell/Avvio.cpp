@@ -59,9 +59,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     imgCrediti =
         icon("imgCrediti", Artwork::Glyph::Credits, QColor(220, 150, 30), QStringLiteral("Riconoscimenti"));
     imgEsci = icon("imgEsci", Artwork::Glyph::Exit, QColor(190, 50, 50), QStringLiteral("Esci da Tersalia"));
-    imgSalvataggio = icon("imgSalvataggio", Artwork::Glyph::Backup, QColor(30, 130, 150),
-                          QStringLiteral("Copia di sicurezza degli archivi: crea una copia verificata dei dati o li "
-                                         "ripristina da una copia"));
+    imgSalvataggio =
+        icon("imgSalvataggio", Artwork::Glyph::Backup, QColor(30, 130, 150),
+             QStringLiteral("Copia di sicurezza degli archivi: crea una copia verificata dei dati o li "
+                            "ripristina da una copia"));
 
     auto *title = new QLabel(this);
     title->setObjectName(QStringLiteral("icoTitolo01"));

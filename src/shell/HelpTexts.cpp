@@ -238,9 +238,9 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(),          agendaHelp(),     appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), clientCardHelp(), employeeCardHelp(),    workingHoursHelp(),
-            contractHelp(),      contractExportHelp(),  backupHelp()};
+    return {mainHelp(),          agendaHelp(),         appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), clientCardHelp(),     employeeCardHelp(),    workingHoursHelp(),
+            contractHelp(),      contractExportHelp(), backupHelp()};
 }
 
 } // namespace HelpTexts

@@ -35,7 +35,8 @@ QStringList zips(const QString &folder) {
     return QDir(folder).entryList({QStringLiteral("*.zip")}, QDir::Files, QDir::Name);
 }
 QString ini(const TempProgramFolder &folder, const char *key) {
-    return IniFile(folder.file(QStringLiteral("Salvataggio.ini"))).read(QStringLiteral("Salvataggio"), QLatin1String(key));
+    return IniFile(folder.file(QStringLiteral("Salvataggio.ini")))
+        .read(QStringLiteral("Salvataggio"), QLatin1String(key));
 }
 QHash<QString, QByteArray> dataOf(const QString &folder) {
     QHash<QString, QByteArray> all = BackupFixture::tree(folder);
@@ -185,7 +186,8 @@ private slots:
         QCOMPARE(made.size(), 2);
         QVERIFY(made.contains(QStringLiteral("Tersalia_Copia_2026-12-10_09-30.zip")));
         QTemporaryDir check;
-        const QString before = QDir(copies->path()).filePath(QStringLiteral("Tersalia_Copia_2026-12-10_09-30.zip"));
+        const QString before =
+            QDir(copies->path()).filePath(QStringLiteral("Tersalia_Copia_2026-12-10_09-30.zip"));
         const BackupArchive::Inspection saved = BackupArchive::inspect(before);
         QVERIFY(saved.outcome.ok());
         QVERIFY(BackupArchive::read(before, saved.manifest, check.path(), {}).ok());
@@ -206,8 +208,8 @@ private slots:
         QFETCH(QString, message);
         BackupFixture::fill(seams->folder.path(), false);
         const QString zip = copies->filePath(QStringLiteral("copia.zip"));
-        const QList<QPair<QString, QByteArray>> entries = {{QStringLiteral("Contatti.pro"), QByteArray(3372, 'z')},
-                                                           {QStringLiteral("../x"), "fuori"}};
+        const QList<QPair<QString, QByteArray>> entries = {
+            {QStringLiteral("Contatti.pro"), QByteArray(3372, 'z')}, {QStringLiteral("../x"), "fuori"}};
         QVERIFY(BackupFixture::writeZip(zip, kind == 0 ? entries : entries.mid(0, 1), kind != 1));
         const QHash<QString, QByteArray> before = BackupFixture::tree(seams->folder.path());
         const QString outside = seams->folder.path() + QStringLiteral("../x");
@@ -254,7 +256,8 @@ private slots:
         const QString text = seams->messages.lastText();
         QVERIFY2(text.contains(QStringLiteral("Contatti.pro")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("si è interrotto dopo 4 file su %1").arg(copied.size())));
-        const QString before = QDir(copies->path()).filePath(QStringLiteral("Tersalia_Copia_2026-12-10_09-30.zip"));
+        const QString before =
+            QDir(copies->path()).filePath(QStringLiteral("Tersalia_Copia_2026-12-10_09-30.zip"));
         QVERIFY(text.contains(QDir::toNativeSeparators(before)));
         QVERIFY(BackupArchive::inspect(before).outcome.ok());
         // Replaced whole, or left as it was.
@@ -271,17 +274,31 @@ private slots:
         QTest::addColumn<QString>("question");
         const QString none = QStringLiteral(
             "Non è ancora stata creata una copia di sicurezza degli archivi: crearne una adesso?");
-        QTest::newRow("empty archives") << false << "" << "" << "";
-        QTest::newRow("never copied") << true << "" << "" << none;
-        QTest::newRow("copied yesterday") << true << "09/12/2026 18:00" << "" << "";
-        QTest::newRow("copied seven days ago") << true << "03/12/2026 09:30" << "" << "";
+        QTest::newRow("empty archives") << false << ""
+                                        << ""
+                                        << "";
+        QTest::newRow("never copied") << true << ""
+                                      << "" << none;
+        QTest::newRow("copied yesterday") << true << "09/12/2026 18:00"
+                                          << ""
+                                          << "";
+        QTest::newRow("copied seven days ago") << true << "03/12/2026 09:30"
+                                               << ""
+                                               << "";
         QTest::newRow("seven days and a minute")
-            << true << "03/12/2026 09:29" << ""
+            << true << "03/12/2026 09:29"
+            << ""
             << "L'ultima copia di sicurezza risale al 03/12/2026: crearne una adesso?";
-        QTest::newRow("a month ago") << true << "10/11/2026 12:00" << "09/12/2026"
-                                     << "L'ultima copia di sicurezza risale al 10/11/2026: crearne una adesso?";
-        QTest::newRow("already asked today") << true << "10/11/2026 12:00" << "10/12/2026" << "";
-        QTest::newRow("never copied, asked today") << true << "" << "10/12/2026" << "";
+        QTest::newRow("a month ago")
+            << true << "10/11/2026 12:00"
+            << "09/12/2026"
+            << "L'ultima copia di sicurezza risale al 10/11/2026: crearne una adesso?";
+        QTest::newRow("already asked today") << true << "10/11/2026 12:00"
+                                             << "10/12/2026"
+                                             << "";
+        QTest::newRow("never copied, asked today") << true << ""
+                                                   << "10/12/2026"
+                                                   << "";
     }
     void reminderAfterSevenDaysOnceADay() {
         QFETCH(bool, data);
@@ -293,7 +310,8 @@ private slots:
         if (!lastCopy.isEmpty())
             QVERIFY(settings.write(QStringLiteral("Salvataggio"), QStringLiteral("Ultima"), lastCopy));
         if (!remindedOn.isEmpty())
-            QVERIFY(BackupSettings::recordReminder(QDate::fromString(remindedOn, QStringLiteral("dd/MM/yyyy"))));
+            QVERIFY(
+                BackupSettings::recordReminder(QDate::fromString(remindedOn, QStringLiteral("dd/MM/yyyy"))));
         QCOMPARE(BackupReminder::question(kNow), question);
         seams->messages.answerNext(false);
         QCOMPARE(BackupReminder::ask(nullptr), false);

@@ -81,9 +81,8 @@ void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
     const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
                                       appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
-                                      employeeCardHelp(),    workingHoursHelp(),
-                                      contractHelp(),        contractExportHelp(),
-                                      backupHelp()};
+                                      employeeCardHelp(),    workingHoursHelp(),  contractHelp(),
+                                      contractExportHelp(),  backupHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {
