@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <vector>
 #include <zip.h>
@@ -40,6 +41,7 @@ struct FileSource {
     qsizetype blockPos = 0;
     qint64 length = 0, copied = 0;
     uLong crc = 0;
+    std::future<uLong> pendingCrc;
     bool closed = false;
     zip_error_t error;
 
@@ -72,14 +74,23 @@ struct FileSource {
         return true;
     }
 
+    // The CRC-32 of a block is taken on the other core while libzip copies it.
+    void waitForCrc() {
+        if (pendingCrc.valid())
+            crc = pendingCrc.get();
+    }
+
     bool refill() {
+        waitForCrc();
         const qint64 want = std::min(blockBytes(), length - copied);
         block.resize(qsizetype(want));
         FileLock lock(handle, FileLock::Kind::Shared);
         if (!lock.isLocked() || !handle.seek(copied) || handle.read(block.data(), want) != want)
             return fail(ZIP_ER_READ);
         lock.release();
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(block.constData()), uInt(want));
+        pendingCrc = std::async(std::launch::async, [start = crc, data = block.constData(), want]() {
+            return crc32(start, reinterpret_cast<const Bytef *>(data), uInt(want));
+        });
         blockPos = 0;
         return true;
     }
@@ -148,6 +159,7 @@ zip_int64_t fileCallback(void *state, void *data, zip_uint64_t len, zip_source_c
     case ZIP_SOURCE_READ:
         return s->read(data, len);
     case ZIP_SOURCE_CLOSE:
+        s->waitForCrc();
         s->handle.close();
         s->closed = s->copied == s->length;
         return 0;
