@@ -95,6 +95,13 @@ struct FileSource {
         return true;
     }
 
+    void close() {
+        waitForCrc();
+        handle.close();
+        closed = copied == length;
+    }
+    time_t mtime() const { return QFileInfo(absolute).lastModified().toSecsSinceEpoch(); }
+
     zip_int64_t read(void *data, zip_uint64_t len) {
         if (blockPos == block.size()) {
             if (copied == length)
@@ -139,60 +146,38 @@ struct ListSource {
         pos = 0;
         return true;
     }
+    zip_int64_t read(void *data, zip_uint64_t len) {
+        const qsizetype n = std::min<qsizetype>(qsizetype(len), bytes.size() - pos);
+        std::memcpy(data, bytes.constData() + pos, size_t(n));
+        pos += n;
+        return n;
+    }
+    void close() {}
+    time_t mtime() const { return moment.toSecsSinceEpoch(); }
 };
 
-template <class Source> zip_int64_t statOf(Source *s, void *data, zip_uint64_t len, time_t mtime) {
-    auto *st = ZIP_SOURCE_GET_ARGS(zip_stat_t, data, len, &s->error);
-    if (!st)
-        return -1;
-    zip_stat_init(st);
-    st->mtime = mtime;
-    st->valid |= ZIP_STAT_MTIME;
-    return sizeof(*st);
-}
-
-zip_int64_t fileCallback(void *state, void *data, zip_uint64_t len, zip_source_cmd_t cmd) {
-    auto *s = static_cast<FileSource *>(state);
+// One libzip source over either kind above: each offers open(), read(),
+// close() and mtime().
+template <class Source>
+zip_int64_t callback(void *state, void *data, zip_uint64_t len, zip_source_cmd_t cmd) {
+    auto *s = static_cast<Source *>(state);
     switch (cmd) {
     case ZIP_SOURCE_OPEN:
         return s->open() ? 0 : -1;
     case ZIP_SOURCE_READ:
         return s->read(data, len);
     case ZIP_SOURCE_CLOSE:
-        s->waitForCrc();
-        s->handle.close();
-        s->closed = s->copied == s->length;
+        s->close();
         return 0;
-    case ZIP_SOURCE_STAT:
-        return statOf(s, data, len, QFileInfo(s->absolute).lastModified().toSecsSinceEpoch());
-    case ZIP_SOURCE_ERROR:
-        return zip_error_to_data(&s->error, data, len);
-    case ZIP_SOURCE_FREE:
-        return 0;
-    case ZIP_SOURCE_SUPPORTS:
-        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
-                                              ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
-    default:
-        zip_error_set(&s->error, ZIP_ER_OPNOTSUPP, 0);
-        return -1;
+    case ZIP_SOURCE_STAT: {
+        auto *st = ZIP_SOURCE_GET_ARGS(zip_stat_t, data, len, &s->error);
+        if (!st)
+            return -1;
+        zip_stat_init(st);
+        st->mtime = s->mtime();
+        st->valid |= ZIP_STAT_MTIME;
+        return sizeof(*st);
     }
-}
-
-zip_int64_t listCallback(void *state, void *data, zip_uint64_t len, zip_source_cmd_t cmd) {
-    auto *s = static_cast<ListSource *>(state);
-    switch (cmd) {
-    case ZIP_SOURCE_OPEN:
-        return s->open() ? 0 : -1;
-    case ZIP_SOURCE_READ: {
-        const qsizetype n = std::min<qsizetype>(qsizetype(len), s->bytes.size() - s->pos);
-        std::memcpy(data, s->bytes.constData() + s->pos, size_t(n));
-        s->pos += n;
-        return n;
-    }
-    case ZIP_SOURCE_CLOSE:
-        return 0;
-    case ZIP_SOURCE_STAT:
-        return statOf(s, data, len, s->moment.toSecsSinceEpoch());
     case ZIP_SOURCE_ERROR:
         return zip_error_to_data(&s->error, data, len);
     case ZIP_SOURCE_FREE:
@@ -275,8 +260,8 @@ Result write(const QString &programFolder, const QString &destinationFolder, con
         return fail(Failure::FolderNotWritable, destinationFolder);
     bool added = true;
     for (const auto &f : files)
-        added = added && add(za, f->file.path, fileCallback, f.get());
-    added = added && add(za, BackupManifest::fileName(), listCallback, &list);
+        added = added && add(za, f->file.path, callback<FileSource>, f.get());
+    added = added && add(za, BackupManifest::fileName(), callback<ListSource>, &list);
     // libzip writes under a temporary name and renames the archive when whole;
     // on any failure it removes what it wrote.
     if (!added || zip_close(za) != 0) {
