@@ -280,16 +280,18 @@ bool TfrmSalvataggio::backUp(const QString &folder, QString *zipPath) {
         return false;
     }
     *zipPath = r.zipPath;
-    if (!BackupSettings::recordCopy(now, folder, QFileInfo(r.zipPath).fileName(), r.zipSize))
-        Messages::warning(this,
-                          QStringLiteral("Attenzione: la copia è stata creata, ma non è stato possibile "
-                                         "registrarne la data nel file Salvataggio.ini.\n\r\n\rAccertarsi di "
-                                         "possedere i privilegi di scrittura nella cartella di installazione "
-                                         "del programma."));
+    m_recorded = BackupSettings::recordCopy(now, folder, QFileInfo(r.zipPath).fileName(), r.zipSize);
     showLastCopy();
     m_lastFiles = r.files;
     m_lastSize = r.zipSize;
     return true;
+}
+
+QString TfrmSalvataggio::notRecordedText() {
+    return QStringLiteral(
+        "Attenzione: la copia è stata creata, ma non è stato possibile registrarne la data nel "
+        "file Salvataggio.ini.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella "
+        "cartella di installazione del programma.");
 }
 
 void TfrmSalvataggio::cmdSalvaClick() {
@@ -301,8 +303,12 @@ void TfrmSalvataggio::cmdSalvaClick() {
     if (folder.isEmpty())
         return;
     QString zip;
-    if (backUp(folder, &zip))
-        Messages::information(this, doneText(m_lastFiles, m_lastSize));
+    if (!backUp(folder, &zip))
+        return;
+    Messages::information(this, doneText(m_lastFiles, m_lastSize));
+    // Said last: the copy is good, but the next reminder will not know of it.
+    if (!m_recorded)
+        Messages::warning(this, notRecordedText());
 }
 
 void TfrmSalvataggio::cmdRipristinaClick() {

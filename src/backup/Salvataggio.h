@@ -39,6 +39,7 @@ public:
     static QString doneText(int files, qint64 bytes);
     static QString failureText(const Backup::Outcome &outcome);
     static QString restoredText();
+    static QString notRecordedText();
 
 public slots:
     void reject() override; // not while a copy or a restore is running
@@ -54,6 +55,7 @@ private:
     bool m_working = false;
     bool m_cancelled = false;
     int m_lastFiles = 0;
+    bool m_recorded = true;
     qint64 m_lastSize = 0;
     QElapsedTimer m_sinceShown;
 };
