@@ -242,26 +242,30 @@ void TstBackup::twoCopiesOfOneMinuteKeepBoth() {
 void TstBackup::hostileArchivesAreRefusedAndWriteNothing_data() {
     QTest::addColumn<Entries>("entries");
     QTest::addColumn<bool>("withList");
+    QTest::addColumn<bool>("wrongCrc");
     QTest::addColumn<int>("failure");
     QTest::addColumn<QString>("subject");
     const QPair<QString, QByteArray> clients{QStringLiteral("Contatti.pro"), QByteArray(3372, 'n')};
-    QTest::newRow("parent folder") << Entries{clients, {QStringLiteral("../x"), "fuori"}} << true
+    QTest::newRow("parent folder") << Entries{clients, {QStringLiteral("../x"), "fuori"}} << true << false
                                    << int(Failure::UnsafePath) << "../x";
     QTest::newRow("parent inside a data folder")
-        << Entries{{QStringLiteral("Documenti_Allegati/../../x"), "fuori"}} << true
+        << Entries{{QStringLiteral("Documenti_Allegati/../../x"), "fuori"}} << true << false
         << int(Failure::UnsafePath) << "Documenti_Allegati/../../x";
-    QTest::newRow("absolute") << Entries{{QStringLiteral("/etc/x"), "fuori"}, clients} << true
+    QTest::newRow("absolute") << Entries{{QStringLiteral("/etc/x"), "fuori"}, clients} << true << false
                               << int(Failure::UnsafePath) << "/etc/x";
-    QTest::newRow("drive letter") << Entries{{QStringLiteral("C:\\x"), "fuori"}} << true
+    QTest::newRow("drive letter") << Entries{{QStringLiteral("C:\\x"), "fuori"}} << true << false
                                   << int(Failure::UnsafePath) << "C:\\x";
     QTest::newRow("the program itself") << Entries{clients, {QStringLiteral("tersalia"), "altro programma"}}
-                                        << true << int(Failure::NotDataFile) << "tersalia";
-    QTest::newRow("no list") << Entries{clients} << false << int(Failure::NoManifest) << "";
+                                        << true << false << int(Failure::NotDataFile) << "tersalia";
+    QTest::newRow("wrong CRC-32 on the list") << Entries{clients, {QStringLiteral("Logo.bmp"), "logo"}}
+                                              << true << true << int(Failure::Damaged) << "Contatti.pro";
+    QTest::newRow("no list") << Entries{clients} << false << false << int(Failure::NoManifest) << "";
 }
 
 void TstBackup::hostileArchivesAreRefusedAndWriteNothing() {
     QFETCH(Entries, entries);
     QFETCH(bool, withList);
+    QFETCH(bool, wrongCrc);
     QFETCH(int, failure);
     QFETCH(QString, subject);
     QTemporaryDir outside;
@@ -272,7 +276,7 @@ void TstBackup::hostileArchivesAreRefusedAndWriteNothing() {
         QVERIFY(current.open(QIODevice::WriteOnly) && current.write(QByteArray(3372, 'c')) == 3372);
     }
     const QString zip = outside.path() + QStringLiteral("/ostile.zip");
-    QVERIFY(BackupFixture::writeZip(zip, entries, withList));
+    QVERIFY(BackupFixture::writeZip(zip, entries, withList, wrongCrc));
     const QHash<QString, QByteArray> before = BackupFixture::tree(outside.path());
 
     const BackupArchive::Inspection copy = BackupArchive::inspect(zip);

@@ -21,8 +21,10 @@ QHash<QString, QByteArray> tree(const QString &folder);
 QStringList notDataFiles();
 
 // A ZIP archive with these entries stored as given; when withList, a list
-// "Tersalia_Copia.txt" naming each with its real size and CRC-32 comes first.
-bool writeZip(const QString &path, const QList<QPair<QString, QByteArray>> &entries, bool withList);
+// "Tersalia_Copia.txt" naming each with its real size and CRC-32 comes first
+// (with wrongCrc, the first entry's CRC-32 on the list is off by one).
+bool writeZip(const QString &path, const QList<QPair<QString, QByteArray>> &entries, bool withList,
+              bool wrongCrc = false);
 
 quint32 crcOf(const QByteArray &bytes);
 
