@@ -184,8 +184,8 @@ QString TfrmSalvataggio::failureText(const Backup::Outcome &o) {
             .arg(subject);
     case Failure::FileUnreadable:
         return QStringLiteral(
-                   "Attenzione: non è stato possibile leggere il file %1 della cartella del programma: "
-                   "la copia di sicurezza non è stata creata.")
+                   "Attenzione: non è stato possibile leggere il file %1 della cartella del programma "
+                   "(forse un'altra postazione lo tiene bloccato).")
             .arg(subject);
     case Failure::NotACopy:
         return QStringLiteral(

@@ -8,6 +8,7 @@
 #include "core/BackupRestore.h"
 #include "core/BackupSelection.h"
 #include "core/BackupWriter.h"
+#include "core/FileLock.h"
 #include "core/RecordLayout.h"
 
 #include <QDeadlineTimer>
@@ -63,6 +64,7 @@ private slots:
     void readOnlyDestinationLeavesNothing();
     void fullDestinationLeavesNothing();
     void cancelledCopyLeavesNothing();
+    void aFileHeldByAnotherStationStopsTheCopy();
     void appendsDuringTheCopyLeaveOnlyWholeRecords();
     void restoreCutAtAFileLeavesEachFileOldOrNew();
 };
@@ -348,6 +350,23 @@ void TstBackup::cancelledCopyLeavesNothing() {
         });
     QCOMPARE(r.outcome.failure, Failure::Cancelled);
     QVERIFY(seen > 0);
+    QVERIFY(zipFiles(copies.path()).isEmpty());
+}
+
+void TstBackup::aFileHeldByAnotherStationStopsTheCopy() {
+    // A station that keeps its write lock past the patience: the copy names the
+    // file it could not read and leaves nothing.
+    QTemporaryDir from, copies;
+    BackupFixture::fill(from.path(), false);
+    QFile held(QDir(from.path()).filePath(QStringLiteral("Contatti.pro")));
+    QVERIFY(held.open(QIODevice::ReadWrite));
+    FileLock lock(held);
+    QVERIFY(lock.isLocked());
+    const int patience = FileLock::setPatienceMs(50);
+    const BackupWriter::Result r = BackupWriter::write(from.path(), copies.path(), kMoment);
+    FileLock::setPatienceMs(patience);
+    QCOMPARE(r.outcome.failure, Failure::FileUnreadable);
+    QCOMPARE(r.outcome.subject, QStringLiteral("Contatti.pro"));
     QVERIFY(zipFiles(copies.path()).isEmpty());
 }
 
