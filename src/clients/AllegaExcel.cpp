@@ -70,6 +70,7 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget *parent, qint64 clientNumber, const QSt
     panContainer->setObjectName(QStringLiteral("panContainer"));
     lblTitolo = new QLabel(panContainer);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setTextFormat(Qt::PlainText); // the client's name as stored, never markup
     lblTitolo->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold; color: #1e7896;"));
     lblRigo01 =
         new QLabel(QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco "

@@ -495,6 +495,4 @@ void TfrmDipendenti::btnLavoriClick() {
     work->exec();
 }
 
-void TfrmDipendenti::btnEmailClick() {
-    TMisc::Open(QStringLiteral("\"mailto:") + Text::trim(txtEmail->text()) + QLatin1Char('"'));
-}
+void TfrmDipendenti::btnEmailClick() { TMisc::Open(TMisc::mailCommand(Text::trim(txtEmail->text()))); }

@@ -46,6 +46,7 @@ TfrmLavori_Svolti::TfrmLavori_Svolti(QWidget *parent, const QString &employee, c
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
     lblTitolo = new QLabel(QStringLiteral("Registro prestazioni lavorative del dipendente"), panContainer);
+    lblTitolo->setTextFormat(Qt::PlainText); // the employee's name as stored, never markup
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setStyleSheet(QStringLiteral("font-size: 18px; font-weight: bold; color: #1d3e63;"));
     lblRigo01 =

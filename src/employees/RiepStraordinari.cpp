@@ -55,8 +55,10 @@ TfrmRiepStraordinari::TfrmRiepStraordinari(QWidget *parent, const QString &taxCo
     lblFile->hide();
     for (QLabel *l : {lblTipologia, infIntervallo, infTotKmPercorsi})
         l->setProperty("role", QStringLiteral("caption"));
-    for (QLabel *l : {titTipologia, lblIntervallo, lblTotCosti})
+    for (QLabel *l : {titTipologia, lblIntervallo, lblTotCosti}) {
+        l->setTextFormat(Qt::PlainText); // values as stored, never markup
         l->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 15px; color: #10243c;"));
+    }
 
     list = new ListPanel(QString(), this);
     list->lblRigo03->hide();
