@@ -266,11 +266,8 @@ QMap<QString, QString> TfrmPrivacy::values() const {
 }
 
 void TfrmPrivacy::setValue(const char *control, const QString &text) {
-    QWidget *w = findChild<QWidget *>(QLatin1String(control));
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setEditText(text);
+    if (QWidget *w = findChild<QWidget *>(QLatin1String(control)))
+        InputRules::setShown(w, text); // a long value shows its beginning
 }
 
 void TfrmPrivacy::showEvent(QShowEvent *e) {

@@ -341,6 +341,12 @@ private slots:
             QVERIFY(!e->text().isEmpty());
             QVERIFY2(e->cursorPosition() == 0, qPrintable(e->objectName()));
         }
+
+        TfrmPrivacy privacy; // filled from the client card
+        privacy.setValue("txtIndirizzo", longText);
+        privacy.setValue("txtPaziente", QStringLiteral("Rossi Mario"));
+        for (QLineEdit *e : {privacy.txtIndirizzo, privacy.txtPaziente})
+            QVERIFY2(e->cursorPosition() == 0, qPrintable(e->objectName()));
     }
 
     void numberingShowsOneLine() {
