@@ -3,6 +3,7 @@
 #include "ui/CardIcons.h"
 #include "core/Formats.h"
 #include "ui/FocusHighlight.h"
+#include "ui/InputRules.h"
 #include "ui/ListPanel.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
@@ -62,10 +63,14 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup)
         FocusHighlight::attach(edit, QStringLiteral("eff") + QLatin1String(c.control).mid(3));
         criteria.append(edit);
     }
-    for (int i = 0; i < criteria.size(); ++i) {
-        QLineEdit *next = criteria[(i + 1) % criteria.size()];
-        connect(criteria[i], &QLineEdit::returnPressed, next, qOverload<>(&QWidget::setFocus));
+    // Enter walks through the criteria, from the last back to the first.
+    auto *rules = new InputRules(this);
+    QList<QWidget *> order;
+    for (QLineEdit *edit : std::as_const(criteria)) {
+        rules->add(edit);
+        order.append(edit);
     }
+    rules->setEnterOrder(order);
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setStyleSheet(QStringLiteral("color: #b03020; font-weight: bold;"));
