@@ -47,6 +47,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text) {
 QLabel *value(QWidget *parent, const char *name) {
     auto *l = new QLabel(parent);
     l->setObjectName(QLatin1String(name));
+    l->setTextFormat(Qt::PlainText); // folders and copies as they are named, never markup
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
 }
