@@ -254,7 +254,8 @@ private slots:
     }
 
     void unwritableSettingsAreReported() {
-        // A value the settings file cannot hold intact (minIni lines end at 512 bytes).
+        // As root every file is writable: a folder (not empty) in its place is what cannot be written.
+        QVERIFY(QDir().mkpath(TfrmPrivacy::settingsFile() + QStringLiteral("/x")));
         withScreen([&](TfrmPrivacy *s) {
             fillAll(s);
             s->setValue("txtPrivacy", QString(600, QLatin1Char('v')));
@@ -270,6 +271,7 @@ private slots:
     // lacks them); once written, the file is what is read again.
     void unwrittenCompanyDataComeBackAtTheNextOpening() {
         const QString tooLong(600, QLatin1Char('v'));
+        QVERIFY(QDir().mkpath(TfrmPrivacy::settingsFile() + QStringLiteral("/x")));
         withScreen([&](TfrmPrivacy *s) {
             fillAll(s);
             s->setValue("txtPrivacy", tooLong);
@@ -279,6 +281,8 @@ private slots:
             QCOMPARE(s->txtPrivacy->text(), tooLong);
             QCOMPARE(s->txtStudioDent->text(), QStringLiteral("Pulizie Splendor S.r.l."));
             QCOMPARE(s->txtPaziente->text(), QString()); // only the company's data
+            // Once the file can be written, Chiudi writes it.
+            QVERIFY(QDir(TfrmPrivacy::settingsFile()).removeRecursively());
             s->setValue("txtPrivacy", QStringLiteral("Verdi Paola"));
             QVERIFY(s->btnChiudiClick());
         });
