@@ -594,8 +594,9 @@ void TfrmContratto::numberOnAppend(qint64 count, Record &record) {
     // A number typed by hand (or changed) is kept as typed.
     if (!m_proposal || Text::trim(record.get("txtNumContratto")) != QString::number(m_proposal->number))
         return;
+    // Only contracts saved since Nuovo move it (an archive never shrinks).
     const qint64 number = ContractNumber::forRecord(m_proposal->start, count);
-    if (number == m_proposal->number)
+    if (number <= m_proposal->number)
         return;
     record.set("txtNumContratto", QString::number(number));
     m_renumbered = {m_proposal->number, number};
