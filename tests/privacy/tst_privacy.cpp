@@ -253,6 +253,28 @@ private slots:
         });
     }
 
+    // Values with ";", "#", "=" or quotes, and long ones, go to the settings
+    // file as typed and come back whole at the next opening.
+    void companyDataAreKeptWhole() {
+        const QString holder =
+            QStringLiteral("Verdi Paola; Neri Luca # \"titolari\" = ") + QString(600, QLatin1Char('v'));
+        withScreen([&](TfrmPrivacy *s) {
+            fillAll(s);
+            s->setValue("txtPrivacy", holder);
+            s->setValue("txtStudioDent", QStringLiteral("\"Splendor\""));
+            QVERIFY(s->btnChiudiClick());
+        });
+        QVERIFY(seams->messages.shown.isEmpty());
+        const QByteArray bytes = seams->folder.read(QStringLiteral("Liberatoria_Privacy.ini"));
+        QVERIFY(bytes.startsWith("[Modulo Privacy]\r\n"));
+        QVERIFY(bytes.contains("\r\nTitolare Privacy=" + holder.toLatin1() + "\r\n"));
+        withScreen([&](TfrmPrivacy *s) {
+            QCOMPARE(s->txtPrivacy->text(), holder);
+            // One pair of enclosing quotes is read away, as Windows reads it.
+            QCOMPARE(s->txtStudioDent->text(), QStringLiteral("Splendor"));
+        });
+    }
+
     void unwritableSettingsAreReported() {
         // As root every file is writable: a folder (not empty) in its place is what cannot be written.
         QVERIFY(QDir().mkpath(TfrmPrivacy::settingsFile() + QStringLiteral("/x")));
