@@ -2,6 +2,7 @@
 
 #include "core/IniFile.h"
 #include "core/TextRules.h"
+#include "ui/InputRules.h"
 
 #include <QComboBox>
 #include <QHash>
@@ -27,13 +28,6 @@ QString textOf(const QWidget *w) {
     return {};
 }
 
-void setTextOf(QWidget *w, const QString &text) {
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setEditText(text);
-}
-
 } // namespace
 
 SettingsForm::SettingsForm(QWidget *form, std::function<QString()> path, QString section,
@@ -53,9 +47,9 @@ void SettingsForm::read() {
     const IniFile ini(path);
     for (const SettingsKey &k : m_keys) {
         const QString control = QLatin1String(k.control);
-        setTextOf(m_form->findChild<QWidget *>(control), kept != unsaved().cend()
-                                                             ? kept->value(control)
-                                                             : ini.read(m_section, QLatin1String(k.key)));
+        InputRules::setShown(m_form->findChild<QWidget *>(control),
+                             kept != unsaved().cend() ? kept->value(control)
+                                                      : ini.read(m_section, QLatin1String(k.key)));
     }
 }
 
