@@ -9,7 +9,7 @@ build="$root/build"
 
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqpdf-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqpdf-dev libzip-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-dejavu-core
   poppler-utils
@@ -28,6 +28,10 @@ fi
 # read the privacy document back through LibreOffice's Writer part.
 if [ "$mode" = "test" ]; then
   packages+=(xvfb xdotool libreoffice-writer-nogui)
+fi
+# ... and read the backup copies back with another ZIP reader (Python's zipfile).
+if [ "$mode" = "test" ]; then
+  command -v python3 >/dev/null 2>&1 || packages+=(python3)
 fi
 
 missing=()

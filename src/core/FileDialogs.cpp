@@ -12,6 +12,9 @@ public:
     QString saveFile(QWidget *p, const QString &c, const QString &d, const QString &f) override {
         return QFileDialog::getSaveFileName(p, c, d, f);
     }
+    QString folder(QWidget *p, const QString &c, const QString &d) override {
+        return QFileDialog::getExistingDirectory(p, c, d);
+    }
 };
 
 FileDialogSink *real() {
@@ -34,6 +37,7 @@ QString openFile(QWidget *p, const QString &c, const QString &d, const QString &
 QString saveFile(QWidget *p, const QString &c, const QString &d, const QString &f) {
     return current()->saveFile(p, c, d, f);
 }
+QString folder(QWidget *p, const QString &c, const QString &d) { return current()->folder(p, c, d); }
 void setSink(FileDialogSink *sink) { current() = sink ? sink : real(); }
 
 } // namespace FileDialogs

@@ -1,5 +1,5 @@
 #pragma once
-// File-open and file-save dialogs behind one seam: tests set the next name.
+// File-open, file-save and folder dialogs behind one seam: tests set the next name.
 #include <QString>
 
 class QWidget;
@@ -12,12 +12,15 @@ public:
                              const QString &filter) = 0;
     virtual QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                              const QString &filter) = 0;
+    virtual QString folder(QWidget *parent, const QString &caption, const QString &start) = 0;
 };
 
 namespace FileDialogs {
 
 QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
 QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
+// A folder chosen, starting from start (an empty text when cancelled).
+QString folder(QWidget *parent, const QString &caption, const QString &start);
 void setSink(FileDialogSink *sink); // nullptr restores the real dialogs
 
 } // namespace FileDialogs

@@ -3,6 +3,7 @@
 #include "core/Formats.h"
 #include "shell/HelpTexts.h"
 #include "shell/Application.h"
+#include "shell/BackupOpening.h"
 #include "ui/Artwork.h"
 #include "ui/Guida.h"
 #include "shell/Info.h"
@@ -58,6 +59,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     imgCrediti =
         icon("imgCrediti", Artwork::Glyph::Credits, QColor(220, 150, 30), QStringLiteral("Riconoscimenti"));
     imgEsci = icon("imgEsci", Artwork::Glyph::Exit, QColor(190, 50, 50), QStringLiteral("Esci da Tersalia"));
+    imgSalvataggio =
+        icon("imgSalvataggio", Artwork::Glyph::Backup, QColor(30, 130, 150),
+             QStringLiteral("Copia di sicurezza degli archivi: crea una copia verificata dei dati o li "
+                            "ripristina da una copia"));
 
     auto *title = new QLabel(this);
     title->setObjectName(QStringLiteral("icoTitolo01"));
@@ -103,6 +108,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     auto *top = new QHBoxLayout;
     top->addWidget(imgInfo, 0, Qt::AlignTop);
     top->addWidget(title, 1);
+    top->addWidget(imgSalvataggio, 0, Qt::AlignTop);
+    top->addSpacing(8);
     top->addWidget(imgGuida, 0, Qt::AlignTop);
     auto *middle = new QHBoxLayout;
     middle->addStretch(1);
@@ -129,6 +136,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     connect(imgCrediti, &ClickableImage::clicked, this, [this]() { openSatellite<TfrmSplash>(this); });
     connect(imgGuida, &ClickableImage::clicked, this,
             [this]() { TfrmGuida::showHelp(this, HelpTexts::mainHelp()); });
+    connect(imgSalvataggio, &ClickableImage::clicked, this, [this]() { BackupOpening::openScreen(this); });
     connect(imgSito, &ClickableImage::clicked, this, []() { TMisc::Open(Product::website()); });
     connect(imgEsci, &ClickableImage::clicked, this, []() { Tersalia::terminate(); });
 }

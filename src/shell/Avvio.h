@@ -1,5 +1,5 @@
 #pragma once
-// The main menu: opens the five modules, the help, information and credits.
+// The main menu: opens the five modules, the help, information, credits and backup.
 #include <QWidget>
 
 class QToolButton;
@@ -18,6 +18,7 @@ public:
 
     QToolButton *imgApp01, *imgApp02, *btnApp03, *imgApp04, *imgApp05;
     ClickableImage *imgInfo, *imgGuida, *imgSito, *imgCrediti, *imgEsci;
+    ClickableImage *imgSalvataggio; // the backup screen
 
 protected:
     void paintEvent(QPaintEvent *e) override;

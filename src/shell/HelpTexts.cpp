@@ -1,6 +1,7 @@
 #include "shell/HelpTexts.h"
 
 #include "appointments/AgendaHelp.h"
+#include "backup/SalvataggioHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
@@ -237,9 +238,9 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(),          agendaHelp(),     appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), clientCardHelp(), employeeCardHelp(),    workingHoursHelp(),
-            contractHelp(),      contractExportHelp()};
+    return {mainHelp(),          agendaHelp(),         appointmentGridHelp(), appointmentCardHelp(),
+            archiveExportHelp(), clientCardHelp(),     employeeCardHelp(),    workingHoursHelp(),
+            contractHelp(),      contractExportHelp(), backupHelp()};
 }
 
 } // namespace HelpTexts

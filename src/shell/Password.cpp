@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/TextRules.h"
 #include "shell/Application.h"
+#include "shell/BackupOpening.h"
 #include "ui/Artwork.h"
 #include "shell/CambiaPassword.h"
 #include "ui/ModuleWindow.h"
@@ -108,6 +109,7 @@ void TfrmPassword::cmdOKClick() {
         if (m_menu)
             showFullScreenArea(m_menu);
         hide();
+        BackupOpening::remind(m_menu);
         return;
     }
     Messages::plain(this, QStringLiteral("Attenzione: password errata."));

@@ -108,6 +108,14 @@ void drawGlyph(QPainter &p, Glyph g, const QRectF &r) {
         p.setPen(QPen(Qt::white, u * 1.3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(c.x() + 0.9 * u, c.y() + 0.9 * u), QPointF(c.x() + 3.2 * u, c.y() + 3.2 * u));
         break;
+    case Glyph::Backup:
+        // An arrow going down into a storage box.
+        p.drawRoundedRect(QRectF(c.x() - 3.2 * u, c.y() + 0.4 * u, 6.4 * u, 3 * u), u * 0.5, u * 0.5);
+        p.drawLine(QPointF(c.x() - 1.2 * u, c.y() + 1.9 * u), QPointF(c.x() + 1.2 * u, c.y() + 1.9 * u));
+        p.drawLine(QPointF(c.x(), c.y() - 3.6 * u), QPointF(c.x(), c.y() - 0.6 * u));
+        p.drawPolyline(QPolygonF({QPointF(c.x() - 1.5 * u, c.y() - 2.1 * u), QPointF(c.x(), c.y() - 0.6 * u),
+                                  QPointF(c.x() + 1.5 * u, c.y() - 2.1 * u)}));
+        break;
     case Glyph::Cleaning: {
         // A spray bottle with three drops.
         p.setBrush(Qt::white);

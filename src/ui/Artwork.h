@@ -22,7 +22,8 @@ enum class Glyph {
     Contract,
     Agenda,
     Cleaning,
-    Magnifier
+    Magnifier,
+    Backup
 };
 
 // An empty, transparent canvas to paint artwork on.

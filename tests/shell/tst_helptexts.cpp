@@ -4,6 +4,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "backup/SalvataggioHelp.h"
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
 #include "core/TextRules.h"
@@ -48,6 +49,7 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
                                    << QStringLiteral("App Archivio Dipendenti e Prestazioni") << 11;
     QTest::newRow("working hours") << workingHoursHelp() << QStringLiteral("App Riepilogo Ore di Lavoro")
                                    << 4;
+    QTest::newRow("backup") << backupHelp() << QStringLiteral("Copia di sicurezza degli archivi") << 6;
 }
 
 void TstHelpTexts::titlesAndParagraphCounts() {
@@ -79,8 +81,8 @@ void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
     const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
                                       appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
-                                      employeeCardHelp(),    workingHoursHelp(),
-                                      contractHelp(),        contractExportHelp()};
+                                      employeeCardHelp(),    workingHoursHelp(),  contractHelp(),
+                                      contractExportHelp(),  backupHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {

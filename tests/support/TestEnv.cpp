@@ -90,6 +90,11 @@ QString ScriptedFileDialogs::saveFile(QWidget *, const QString &, const QString 
     return take();
 }
 
+QString ScriptedFileDialogs::folder(QWidget *, const QString &, const QString &startFolder) {
+    startFolders.append(startFolder);
+    return take();
+}
+
 NoModalExpected::NoModalExpected() { qApp->installEventFilter(this); }
 NoModalExpected::~NoModalExpected() { qApp->removeEventFilter(this); }
 

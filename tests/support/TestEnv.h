@@ -93,7 +93,9 @@ public:
     ~ScriptedFileDialogs() override;
     QString openFile(QWidget *, const QString &, const QString &, const QString &) override;
     QString saveFile(QWidget *, const QString &, const QString &, const QString &) override;
-    QStringList nextNames; // taken in order; empty means "cancelled"
+    QString folder(QWidget *, const QString &, const QString &startFolder) override;
+    QStringList nextNames;    // taken in order by every dialog; empty means "cancelled"
+    QStringList startFolders; // the folder each folder dialog was opened on
 
 private:
     QString take();

@@ -3,8 +3,11 @@
 // that puts a record's or a setting's value into a label, and the message box
 // that quotes values in its text.
 #include "TestEnv.h"
+#include "backup/Salvataggio.h"
 #include "clients/AllegaExcel.h"
+#include "core/IniFile.h"
 #include "core/Messages.h"
+#include "core/ProgramFolder.h"
 #include "employees/Lavori_Svolti.h"
 #include "employees/RiepStraordinari.h"
 
@@ -50,6 +53,13 @@ private slots:
         QTest::newRow("work register title") << Opener([]() -> QWidget * {
             return new TfrmLavori_Svolti(nullptr, kMarkup + QStringLiteral(" Mario"),
                                          QStringLiteral("RSSMRA80A01H501U"));
+        });
+        QTest::newRow("backup screen, last copy's folder") << Opener([]() -> QWidget * {
+            IniFile settings(ProgramFolder::file(QStringLiteral("Salvataggio.ini")));
+            settings.write(QStringLiteral("Salvataggio"), QStringLiteral("Ultima"),
+                           QStringLiteral("01/12/2026 10:00"));
+            settings.write(QStringLiteral("Salvataggio"), QStringLiteral("Cartella"), kMarkup);
+            return new TfrmSalvataggio;
         });
         QTest::newRow("hours summary tax code") << Opener([]() -> QWidget * {
             return new TfrmRiepStraordinari(nullptr, kMarkup, QStringLiteral("01/01/2024"),

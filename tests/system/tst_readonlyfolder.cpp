@@ -9,6 +9,7 @@
 #include "appointments/ExpImminenti.h"
 #include "appointments/ExpMensili.h"
 #include "appointments/ExpScadenzario.h"
+#include "backup/Salvataggio.h"
 #include "clients/AllegaExcel.h"
 #include "clients/ClientPrint.h"
 #include "clients/Clienti.h"
@@ -41,6 +42,7 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -496,6 +498,22 @@ WritingAction attachmentRow(bool sameName) {
             }};
 }
 
+// The backup screen, its copy going to a folder the user can write to: only
+// the note of the copy's date stays behind in the program folder.
+std::shared_ptr<QWidget> backupScreen(ScreenSeams &seams) {
+    seams.folder.write(Archives::clients().fileName(), QByteArray(Archives::clients().size(), 'c'));
+    struct Companions {
+        ScriptedFileDialogs dialogs;
+        QTemporaryDir copies;
+    };
+    auto companions = std::make_shared<Companions>();
+    QFile::setPermissions(companions->copies.path(), QFileDevice::Permissions(0x7777));
+    companions->dialogs.nextNames = {companions->copies.path()};
+    auto *screen = new TfrmSalvataggio;
+    screen->show();
+    return owned(screen, companions);
+}
+
 const std::map<QString, WritingAction> &writingActions() {
     static const std::map<QString, WritingAction> table = {
         {QStringLiteral("appointment card: save a new card"),
@@ -603,6 +621,14 @@ const std::map<QString, WritingAction> &writingActions() {
               auto *screen = static_cast<TfrmLogo *>(w);
               QVERIFY(screen->isVisible());
               QCOMPARE(screen->picture().convertToFormat(QImage::Format_RGB32), solid(Qt::red));
+          }}},
+        {QStringLiteral("backup copy: its date in Salvataggio.ini"),
+         {backupScreen, [](QWidget *w) { static_cast<TfrmSalvataggio *>(w)->cmdSalva->click(); },
+          MessageKind::Warning, TfrmSalvataggio::notRecordedText(),
+          [](QWidget *w) {
+              auto *screen = static_cast<TfrmSalvataggio *>(w);
+              QVERIFY(screen->isVisible());
+              QCOMPARE(screen->lblData->text(), QStringLiteral("Non è ancora stata creata una copia di sicurezza."));
           }}},
         {QStringLiteral("attachments: copy a chosen file"), attachmentRow(false)},
         {QStringLiteral("attachments: copy over a file of the same name"), attachmentRow(true)},
