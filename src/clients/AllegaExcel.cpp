@@ -16,6 +16,7 @@
 #include "ui/QuickFind.h"
 #include "ui/RecordListModel.h"
 #include "ui/RecordListView.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -56,7 +57,7 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget *parent, qint64 clientNumber, const QSt
     Formats::install();
     setObjectName(QStringLiteral("frmAllegaExcel"));
     setWindowTitle(QStringLiteral(" Riepilogo servizi forniti"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     resize(1100, 640);
 
     auto *banner = new QLabel(this);

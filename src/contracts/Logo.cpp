@@ -6,6 +6,7 @@
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "ui/Artwork.h"
+#include "ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -39,7 +40,7 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmLogo"));
     setWindowTitle(QStringLiteral(" Impostazione logo"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
 
     imgIstruzioni = new QLabel(this);
     imgIstruzioni->setObjectName(QStringLiteral("imgIstruzioni"));

@@ -7,6 +7,7 @@
 #include "ui/Artwork.h"
 #include "ui/FocusHighlight.h"
 #include "ui/KeyFilters.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,7 +23,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmNumerazione"));
     setWindowTitle(QStringLiteral(" Impostazione inizio numerazione"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
 
     imgIstruzioni = new QLabel(this);
     imgIstruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
@@ -120,6 +121,8 @@ bool TfrmNumerazione::eventFilter(QObject *watched, QEvent *event) {
                 btnApplica->setFocus(Qt::TabFocusReason);
                 return true;
             }
+            if (e->key() == Qt::Key_Escape)
+                return false; // the field ignores it, the dialog closes as with Annulla
             if (!KeyFilters::isWindowKey(e) && !KeyFilters::digitAccepts(e))
                 return true;
         } else if (event->type() == QEvent::FocusOut) {

@@ -14,6 +14,7 @@
 #include "ui/ListPanel.h"
 #include "ui/QuickFind.h"
 #include "ui/RecordListView.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -38,7 +39,7 @@ TfrmLavori_Svolti::TfrmLavori_Svolti(QWidget *parent, const QString &employee, c
     Formats::install();
     setObjectName(QStringLiteral("frmLavori_Svolti"));
     setWindowTitle(QStringLiteral(" Registro prestazioni lavorative del dipendente"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     setFixedSize(1100, 640);
     setStyleSheet(CardParts::styleSheet());
 

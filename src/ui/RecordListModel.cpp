@@ -70,6 +70,12 @@ QStringList RecordListModel::lines() const {
     return all;
 }
 
+int RecordListModel::longestRow() const {
+    const auto longest = std::max_element(m_rows.cbegin(), m_rows.cend(),
+                                          [](const Row &a, const Row &b) { return a.size < b.size; });
+    return longest == m_rows.cend() ? -1 : int(longest - m_rows.cbegin());
+}
+
 bool RecordListModel::lineHolds(int row, const QString &text) const {
     if (text != m_finder.text())
         m_finder = Text::NoCaseFinder(text);

@@ -12,6 +12,7 @@
 #include "reports/ListReport.h"
 #include "ui/Artwork.h"
 #include "ui/SingleLine.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,7 +33,7 @@ const QString kArchiveError = QStringLiteral("Attenzione: il sistema non permett
 SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent), m_spec(std::move(setup)) {
     Formats::install();
     setWindowTitle(m_spec.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     setFixedSize(980, 520);
 
     auto *banner = new QLabel(this);

@@ -7,6 +7,7 @@
 #include "ui/RecordListView.h"
 #include "reports/ListReport.h"
 #include "ui/Artwork.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@
 SummaryScreen::SummaryScreen(QWidget *parent, SummarySpec setup) : QDialog(parent), m_spec(std::move(setup)) {
     Formats::install();
     setWindowTitle(m_spec.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     resize(1100, 640);
 
     auto *title = new QLabel(this);
