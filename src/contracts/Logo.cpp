@@ -45,7 +45,7 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent) {
     imgIstruzioni = new QLabel(this);
     imgIstruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
     imgIstruzioni->setPixmap(
-        Artwork::banner(Artwork::Glyph::Contract, QStringLiteral("Logo della Ditta"),
+        Artwork::banner(Artwork::Glyph::Logo, QStringLiteral("Logo della Ditta"),
                         {QStringLiteral("Caricare il proprio logo in formato Jpeg o Bitmap"),
                          QStringLiteral("con una dimensione di 297×184 pixel.")},
                         QSize(460, 110)));

@@ -27,13 +27,14 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent) {
 
     imgIstruzioni = new QLabel(this);
     imgIstruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
+    // Two notes, each one whole sentence: the banner wraps them in its width.
     imgIstruzioni->setPixmap(Artwork::banner(
         Artwork::Glyph::Contract, QStringLiteral("Numerazione automatica"),
-        {QStringLiteral("1. Usare questa funzione per far partire la numerazione automatica dei documenti"),
-         QStringLiteral("    da un numero superiore a 1."),
-         QStringLiteral("2. La numerazione automatica è applicata soltanto premendo Nuovo"),
-         QStringLiteral("    prima di compilare il documento.")},
-        QSize(520, 150)));
+        {QStringLiteral("1. Usare questa funzione per far partire la numerazione automatica dei documenti "
+                        "da un numero superiore a 1."),
+         QStringLiteral("2. La numerazione automatica è applicata soltanto premendo Nuovo prima di compilare "
+                        "il documento.")},
+        QSize(560, 150)));
 
     grpNumerazione = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
     grpNumerazione->setObjectName(QStringLiteral("grpNumerazione"));

@@ -5,7 +5,11 @@
 #include <QMargins>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <iterator>
 
 namespace WindowPlacement {
 
@@ -16,16 +20,23 @@ QMargins frameMargins(const QWidget *w) {
     return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
 }
 
+// A frame as a window manager draws it: a title bar and thin borders. While
+// a window is being framed its margins can read as anything else.
+bool plausible(const QMargins &m) {
+    return !m.isNull() && m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 &&
+           m.left() < 64 && m.top() < 96 && m.right() < 64 && m.bottom() < 64;
+}
+
 // The window manager's frame is known only once a window is on screen: until
 // then it is taken to be as wide as that of the opener, or of any window shown.
 QMargins expectedFrame(const QWidget *w, const QWidget *opener) {
     QMargins m = frameMargins(w);
-    if (!m.isNull())
+    if (plausible(m))
         return m;
-    if (opener && !(m = frameMargins(opener)).isNull())
+    if (opener && plausible(m = frameMargins(opener)))
         return m;
     for (const QWidget *other : QApplication::topLevelWidgets())
-        if (other != w && other->isVisible() && !(m = frameMargins(other)).isNull())
+        if (other != w && other->isVisible() && plausible(m = frameMargins(other)))
             return m;
     return {};
 }
@@ -42,76 +53,64 @@ bool placeable(const QWidget *w) {
            !(w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
 }
 
-// A window placed before its frame was known is placed again once it is: the
-// first move or resize that shows a frame other than the one expected.
-struct Pending {
-    QPointer<QWidget> window;
-    QMargins expected;
-};
+// Where the frame of a window goes: centred on its opener's frame, or on the
+// screen, and inside the screen's free area. Returns the window's own
+// (client) rectangle for that frame.
+QRect placement(QWidget *w, const QMargins &frame) {
+    QWidget *opener = openerOf(w);
+    QScreen *screen = opener ? opener->screen() : w->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return w->geometry();
+    const QRect area = screen->availableGeometry();
+    // A window larger than the screen is made to fit, as far as it allows.
+    QSize size = w->size();
+    const QSize room = area.size().shrunkBy(frame);
+    if (size.width() > room.width() || size.height() > room.height())
+        size = size.boundedTo(room).expandedTo(w->minimumSize());
+    const QSize whole = size.grownBy(frame);
+    const QPoint centre = opener ? opener->frameGeometry().center() : area.center();
+    QRect target(QPoint(centre.x() - whole.width() / 2, centre.y() - whole.height() / 2), whole);
+    target.moveLeft(std::max(area.left(), std::min(target.left(), area.right() + 1 - whole.width())));
+    target.moveTop(std::max(area.top(), std::min(target.top(), area.bottom() + 1 - whole.height())));
+    return QRect(target.topLeft() + QPoint(frame.left(), frame.top()), size);
+}
+
+void placeWith(QWidget *w, const QMargins &frame) {
+    const QRect client = placement(w, frame);
+    if (client != w->geometry())
+        w->setGeometry(client);
+}
+
+// The window manager frames a window only once it is on screen, so a window
+// is placed when shown, with the frame it is expected to get, and again over
+// its first moments on screen, with its real frame, until it stands where it
+// belongs.
+void settle(QPointer<QWidget> w, int attempt) {
+    static const int delays[] = {0, 40, 120, 300, 700};
+    if (!w || !w->isVisible() || !placeable(w) || attempt >= int(std::size(delays)))
+        return;
+    const QMargins frame = frameMargins(w);
+    if (plausible(frame) && placement(w, frame) == w->geometry())
+        return; // framed and where it belongs
+    if (plausible(frame))
+        placeWith(w, frame);
+    QTimer::singleShot(delays[attempt], w, [w, attempt]() { settle(w, attempt + 1); });
+}
 
 class Placer : public QObject {
 public:
     using QObject::QObject;
-    QList<Pending> pending;
-
     bool eventFilter(QObject *o, QEvent *e) override {
-        if (!o->isWidgetType())
-            return false;
-        auto *w = static_cast<QWidget *>(o);
-        switch (e->type()) {
-        case QEvent::Show:
+        if (e->type() == QEvent::Show && o->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(o);
             if (placeable(w)) {
-                forget(w);
-                pending.append({w, placeNow(w)});
+                placeWith(w, expectedFrame(w, openerOf(w)));
+                QTimer::singleShot(0, w, [w = QPointer<QWidget>(w)]() { settle(w, 0); });
             }
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            for (qsizetype i = 0; i < pending.size(); ++i) {
-                if (pending.at(i).window != w)
-                    continue;
-                const QMargins actual = frameMargins(w);
-                if (!actual.isNull() && actual != pending.at(i).expected) {
-                    pending.removeAt(i);
-                    if (placeable(w))
-                        placeNow(w);
-                }
-                break;
-            }
-            break;
-        case QEvent::Hide:
-            forget(w);
-            break;
-        default:
-            break;
         }
         return false;
-    }
-
-    void forget(const QWidget *w) {
-        pending.removeIf([w](const Pending &p) { return !p.window || p.window == w; });
-    }
-
-    static QMargins placeNow(QWidget *w) {
-        QWidget *opener = openerOf(w);
-        QScreen *screen = opener ? opener->screen() : w->screen();
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        if (!screen)
-            return {};
-        const QRect area = screen->availableGeometry();
-        const QMargins frame = expectedFrame(w, opener);
-        // A window larger than the screen is made to fit, as far as it allows.
-        const QSize room = area.size().shrunkBy(frame);
-        if (w->width() > room.width() || w->height() > room.height())
-            w->resize(w->size().boundedTo(room).expandedTo(w->minimumSize()));
-        const QSize whole = w->size().grownBy(frame);
-        const QPoint centre = opener ? opener->frameGeometry().center() : area.center();
-        QRect target(QPoint(centre.x() - whole.width() / 2, centre.y() - whole.height() / 2), whole);
-        target.moveLeft(std::max(area.left(), std::min(target.left(), area.right() + 1 - whole.width())));
-        target.moveTop(std::max(area.top(), std::min(target.top(), area.bottom() + 1 - whole.height())));
-        w->move(target.topLeft()); // a window's position is that of its frame
-        return frame;
     }
 };
 
@@ -131,7 +130,7 @@ void install() {
 
 void place(QWidget *window) {
     if (placeable(window))
-        Placer::placeNow(window);
+        placeWith(window, expectedFrame(window, openerOf(window)));
 }
 
 } // namespace WindowPlacement
