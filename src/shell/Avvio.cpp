@@ -86,7 +86,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
         b->setIconSize(QSize(440, 76));
         // The tile is the whole button: the pointer over it lights the tile up,
         // with no panel of the style drawn behind its rounded corners.
-        b->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; padding: 0; }"));
+        b->setStyleSheet(
+            QStringLiteral("QToolButton { border: none; background: transparent; padding: 0; }"));
         QIcon tile(Artwork::moduleTile(kTiles[i].glyph, QLatin1String(kTiles[i].label), QSize(440, 76),
                                        kTiles[i].color));
         tile.addPixmap(Artwork::moduleTile(kTiles[i].glyph, QLatin1String(kTiles[i].label), QSize(440, 76),

@@ -53,7 +53,8 @@ bool RecordListModel::readRecord(int row, const QString &path, Record &record) c
 
 void RecordListModel::sortNoCaseAZ() {
     beginResetModel();
-    NoCaseSort::stable(m_rows, [this](const Row &r) { return QByteArrayView(m_bytes.constData() + r.at, r.size); });
+    NoCaseSort::stable(m_rows,
+                       [this](const Row &r) { return QByteArrayView(m_bytes.constData() + r.at, r.size); });
     endResetModel();
 }
 

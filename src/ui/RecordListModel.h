@@ -55,7 +55,7 @@ private:
     void startFill();
     void endFill();
 
-    QByteArray m_bytes; // every line's bytes, in the order they were read
-    QList<Row> m_rows;  // in the order shown
+    QByteArray m_bytes;                  // every line's bytes, in the order they were read
+    QList<Row> m_rows;                   // in the order shown
     mutable Text::NoCaseFinder m_finder; // what the quick find looks for, kept between lines
 };

@@ -10,7 +10,8 @@ namespace {
 // size for all keeps the layout of a 100 000-line list immediate.
 class WholeLineDelegate : public QStyledItemDelegate {
 public:
-    WholeLineDelegate(RecordListModel *model, QObject *parent) : QStyledItemDelegate(parent), m_model(model) {}
+    WholeLineDelegate(RecordListModel *model, QObject *parent)
+        : QStyledItemDelegate(parent), m_model(model) {}
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
         const int longest = m_model->longestRow();
         return QStyledItemDelegate::sizeHint(option, longest < 0 ? index : m_model->index(longest, 0));

@@ -56,15 +56,20 @@ QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(
 // stopped it.
 void checkPlaced(const QRect &frame, const QRect &opener, const char *what) {
     QVERIFY2(frame.isValid(), what);
-    QVERIFY2(screenArea().contains(frame),
-             qPrintable(QStringLiteral("%1 at %2,%3 %4×%5").arg(QLatin1String(what)).arg(frame.x()).arg(frame.y())
-                            .arg(frame.width()).arg(frame.height())));
+    QVERIFY2(screenArea().contains(frame), qPrintable(QStringLiteral("%1 at %2,%3 %4×%5")
+                                                          .arg(QLatin1String(what))
+                                                          .arg(frame.x())
+                                                          .arg(frame.y())
+                                                          .arg(frame.width())
+                                                          .arg(frame.height())));
     const QPoint off = frame.center() - opener.center();
     const bool atEdge = frame.left() == screenArea().left() || frame.top() == screenArea().top() ||
                         frame.right() == screenArea().right() || frame.bottom() == screenArea().bottom();
     QVERIFY2(atEdge || (std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2),
              qPrintable(QStringLiteral("%1 is %2,%3 off its opener's centre")
-                            .arg(QLatin1String(what)).arg(off.x()).arg(off.y())));
+                            .arg(QLatin1String(what))
+                            .arg(off.x())
+                            .arg(off.y())));
 }
 
 // Runs action on the next modal window of class Screen (another modal may be
@@ -124,7 +129,8 @@ private slots:
             module = s.dipendenti;
             QImage photo(60, 80, QImage::Format_RGB32);
             photo.fill(Qt::gray);
-            launcher = std::make_unique<TfrmAnteprimaDipendenti>(module, Record(Archives::employees()), photo);
+            launcher =
+                std::make_unique<TfrmAnteprimaDipendenti>(module, Record(Archives::employees()), photo);
         } else if (card == QLatin1String("contratto")) {
             module = s.contratto;
             launcher = std::make_unique<TfrmAnteprimaCon>(module, Record(Archives::contracts()));
@@ -191,8 +197,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         checkPlaced(settledFrame(w), screenArea(), "the dialog");
 
-        enum : unsigned long { FuncsGiven = 1, DecorGiven = 2, All = 1, FuncMinimize = 8, FuncMaximize = 16,
-                               FuncClose = 32, DecorTitle = 8, DecorMinimize = 32, DecorMaximize = 64 };
+        enum : unsigned long {
+            FuncsGiven = 1,
+            DecorGiven = 2,
+            All = 1,
+            FuncMinimize = 8,
+            FuncMaximize = 16,
+            FuncClose = 32,
+            DecorTitle = 8,
+            DecorMinimize = 32,
+            DecorMaximize = 64
+        };
         const QList<unsigned long> hints = XServer::motifHints(w->winId());
         QCOMPARE(hints.size(), 3);
         const unsigned long flags = hints.at(0), functions = hints.at(1), decorations = hints.at(2);

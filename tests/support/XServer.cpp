@@ -133,8 +133,7 @@ bool start(const QSize &screen) {
         if (!QProcess::startDetached(QStringLiteral("Xvfb"),
                                      {name, QStringLiteral("-screen"), QStringLiteral("0"),
                                       QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                                      QStringLiteral("-nolisten"),
-                                      QStringLiteral("tcp")},
+                                      QStringLiteral("-nolisten"), QStringLiteral("tcp")},
                                      QString(), &pid))
             return false; // no Xvfb at all
         QElapsedTimer t;

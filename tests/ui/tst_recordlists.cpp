@@ -152,11 +152,13 @@ private slots:
     void everyLineIsShownWhole() {
         QFETCH(int, longest);
         QFETCH(bool, sorted);
-        const QString service = QStringLiteral("Data: 05/03/2024  Servizio: Pulizia uffici          Importo: ");
+        const QString service =
+            QStringLiteral("Data: 05/03/2024  Servizio: Pulizia uffici          Importo: ");
         QStringList lines = {QStringLiteral("a ") + service + QStringLiteral("€ 5,00"),
                              QStringLiteral("b ") + service + QStringLiteral("€ 7,50"),
                              QStringLiteral("c ") + service + QStringLiteral("€ 9,00")};
-        lines[longest] = QStringLiteral("z ") + service + QStringLiteral("€ 10,00 e il testo intero della pendenza");
+        lines[longest] =
+            QStringLiteral("z ") + service + QStringLiteral("€ 10,00 e il testo intero della pendenza");
         RecordListView view;
         view.resize(320, 200);
         view.listModel()->setLines(lines, {1, 2, 3});
@@ -170,7 +172,8 @@ private slots:
         int widest = -1;
         for (int row = 0; row < view.listModel()->count(); ++row) {
             const QString line = view.listModel()->line(row);
-            QVERIFY2(view.visualRect(view.listModel()->index(row)).width() >= metrics.horizontalAdvance(line) + margin,
+            QVERIFY2(view.visualRect(view.listModel()->index(row)).width() >=
+                         metrics.horizontalAdvance(line) + margin,
                      qPrintable(line));
             if (line.startsWith(QLatin1Char('z')))
                 widest = row;
