@@ -10,6 +10,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,13 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent) {
     rules->add(txtInizio, {FieldInput::Digits});
     rules->setEnterOrder({txtInizio, btnApplica}, false);
     rules->leaveHook = [this](QWidget *) { txtInizioExit(); };
+    // Escape in the field leaves the dialog as Annulla does, as everywhere.
+    rules->keyHook = [this](QWidget *, QKeyEvent *e) {
+        if (e->key() != Qt::Key_Escape)
+            return false;
+        reject();
+        return true;
+    };
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);

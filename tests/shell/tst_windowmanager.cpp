@@ -2,14 +2,13 @@
 // every window opens whole on screen, its title bar included, centred on its
 // opener; dialogs with no border icons of their own get only a close box; the
 // password change and the login come back centred.
+#include "DialogsByName.h"
 #include "TestEnv.h"
 #include "XServer.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "appointments/Startup.h"
 #include "contracts/AnteprimaCon.h"
 #include "contracts/Contratto.h"
-#include "contracts/Logo.h"
-#include "contracts/Numerazione.h"
 #include "core/Archives.h"
 #include "core/RecordLayout.h"
 #include "employees/AnteprimaDipendenti.h"
@@ -17,12 +16,7 @@
 #include "reports/ReportPreview.h"
 #include "shell/Application.h"
 #include "shell/CambiaPassword.h"
-#include "shell/Info.h"
 #include "shell/Password.h"
-#include "shell/Splash.h"
-#include "ui/AllegaCartella.h"
-#include "ui/Calendario.h"
-#include "ui/Guida.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -165,34 +159,14 @@ private slots:
     // title bar with only the close box: no minimise, no maximise.
     void dialogsWithoutBorderIconsHaveOnlyACloseBox_data() {
         QTest::addColumn<QString>("dialog");
-        for (const char *name : {"numerazione", "logo", "allegati", "calendario", "guida", "informazioni",
-                                 "crediti", "cambia password", "accesso"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        for (const QString &name : dialogNames())
+            QTest::newRow(qPrintable(name)) << name;
     }
     void dialogsWithoutBorderIconsHaveOnlyACloseBox() {
         QFETCH(QString, dialog);
         std::unique_ptr<QWidget> owned;
-        QWidget *w = nullptr;
-        if (dialog == QLatin1String("numerazione"))
-            owned = std::make_unique<TfrmNumerazione>();
-        else if (dialog == QLatin1String("logo"))
-            owned = std::make_unique<TfrmLogo>();
-        else if (dialog == QLatin1String("allegati"))
-            owned = std::make_unique<TfrmAllegaCartella>();
-        else if (dialog == QLatin1String("calendario"))
-            owned = std::make_unique<TfrmCalendario>();
-        else if (dialog == QLatin1String("guida"))
-            owned = std::make_unique<TfrmGuida>();
-        else if (dialog == QLatin1String("informazioni"))
-            owned = std::make_unique<TfrmInfo>();
-        else if (dialog == QLatin1String("crediti"))
-            owned = std::make_unique<TfrmSplash>();
-        else if (dialog == QLatin1String("cambia password"))
-            w = Tersalia::screens().cambiaPassword;
-        else
-            w = Tersalia::screens().password;
-        if (owned)
-            w = owned.get();
+        QWidget *w = dialogByName(dialog, owned);
+        QVERIFY(w);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         checkPlaced(settledFrame(w), screenArea(), "the dialog");
