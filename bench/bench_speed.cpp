@@ -39,6 +39,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QCalendarWidget>
+#include <QTextCharFormat>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -119,7 +121,8 @@ struct Row {
 };
 QList<Row> table;
 
-void add(const QString &what, const QString &file, const QString &shows, double ms, double base, double target) {
+void add(const QString &what, const QString &file, const QString &shows, double ms, double base,
+         double target) {
     table.append({what, file, shows, ms, base, target});
     std::fprintf(stderr, "%-48s %8.1f ms %6.2f x\n", qPrintable(what), ms, ms / base);
 }
@@ -132,7 +135,9 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const auto arg = [&](int i, int fallback) { return argc > i ? QString::fromLocal8Bit(argv[i]).toInt() : fallback; };
+    const auto arg = [&](int i, int fallback) {
+        return argc > i ? QString::fromLocal8Bit(argv[i]).toInt() : fallback;
+    };
     const int nAppointments = arg(1, 100000), nClients = arg(2, 20000), nContracts = arg(3, 20000),
               nEmployees = arg(4, 20000), nActivities = arg(5, 50000);
     QTemporaryDir dir;
@@ -149,7 +154,8 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "cannot write the archives in %s\n", qPrintable(dir.path()));
         return 1;
     }
-    QFile::copy(QStringLiteral(TERSALIA_INSTALL_DIR "/Avviso.mp3"), ProgramFolder::file(QStringLiteral("Avviso.mp3")));
+    QFile::copy(QStringLiteral(TERSALIA_INSTALL_DIR "/Avviso.mp3"),
+                ProgramFolder::file(QStringLiteral("Avviso.mp3")));
     Answers answers;
     NoShell shell;
     Messages::setSink(&answers);
@@ -160,7 +166,9 @@ int main(int argc, char *argv[]) {
     const double readAppointments = readOnce(appointments), readClients = readOnce(clients),
                  readContracts = readOnce(contracts), readEmployees = readOnce(employees),
                  readWorks = readOnce(works);
-    const auto size = [](const QString &path) { return QString::number(QFileInfo(path).size() / 1e6, 'f', 1) + " MB"; };
+    const auto size = [](const QString &path) {
+        return QString::number(QFileInfo(path).size() / 1e6, 'f', 1) + " MB";
+    };
     const QString aFile = QStringLiteral("%1 appointments, %2").arg(nAppointments).arg(size(appointments));
     const QString cFile = QStringLiteral("%1 clients, %2").arg(nClients).arg(size(clients));
     const QString kFile = QStringLiteral("%1 contracts, %2").arg(nContracts).arg(size(contracts));
@@ -188,14 +196,35 @@ int main(int argc, char *argv[]) {
                 screens.agenda->hide();
                 Alarm::player().stop();
             });
-        add("Agenda, from the menu click", aFile, QStringLiteral("%1 lines").arg(count), ms, readAppointments, 4);
+        add("Agenda, from the menu click", aFile, QStringLiteral("%1 lines").arg(count), ms, readAppointments,
+            4);
         NoSound silent;
         Alarm::setPlayer(&silent);
         Tersalia::destroyScreens();
     }
 
+    // The agenda's calendar turned to another month until its busy days show
+    // in bold: one scan reading only each appointment's date.
+    {
+        NoSound silent;
+        Alarm::setPlayer(&silent);
+        TfrmAgenda agenda;
+        agenda.show();
+        int month = 0, busy = 0;
+        const double ms = median([&] {
+            month = month % 12 + 1;
+            agenda.calAppuntamenti->setCurrentPage(2025, month);
+        });
+        for (int d = 1; d <= QDate(2025, month, 1).daysInMonth(); ++d)
+            busy += agenda.calAppuntamenti->dateTextFormat(QDate(2025, month, d)).fontWeight() == QFont::Bold;
+        add("Agenda calendar, turning to a month", aFile, QStringLiteral("%1 days in bold").arg(busy), ms,
+            readAppointments, 2);
+        Alarm::setPlayer(nullptr);
+    }
+
     // Searches: the click on Cerca until the list is shown.
-    const auto search = [](SearchScreen &s, std::initializer_list<std::pair<const char *, const char *>> typed) {
+    const auto search = [](SearchScreen &s,
+                           std::initializer_list<std::pair<const char *, const char *>> typed) {
         for (const auto &[control, text] : typed)
             s.criterion(control)->setText(QString::fromUtf8(text));
         s.show();
@@ -205,7 +234,8 @@ int main(int argc, char *argv[]) {
     {
         TfrmTrovaScadenze s;
         const auto [ms, n] = search(s, {{"txtContatto", "rossi"}, {"txtCausale", "uffici"}});
-        add("Appointment search, two criteria", aFile, QStringLiteral("%1 lines").arg(n), ms, readAppointments, 3);
+        add("Appointment search, two criteria", aFile, QStringLiteral("%1 lines").arg(n), ms,
+            readAppointments, 3);
     }
     {
         TfrmTrovaClienti s;
@@ -236,7 +266,8 @@ int main(int argc, char *argv[]) {
     }
 
     // Summaries and registers: opening the window until it is shown with its list.
-    const auto opened = [](const std::function<QWidget *()> &make, const std::function<int(QWidget *)> &count) {
+    const auto opened = [](const std::function<QWidget *()> &make,
+                           const std::function<int(QWidget *)> &count) {
         std::unique_ptr<QWidget> w;
         int n = 0;
         const double ms = median(
@@ -265,11 +296,11 @@ int main(int argc, char *argv[]) {
             opened([&] { return new TfrmLavori_Svolti(nullptr, QStringLiteral("Rossi Mario"), taxCode); },
                    [](QWidget *w) { return lines(*static_cast<TfrmLavori_Svolti *>(w)); });
         add("Work register", wFile, QStringLiteral("%1 lines").arg(n), ms, readWorks, 3);
-        const auto [empty, none] =
-            opened([] { return new TfrmLavori_Svolti(nullptr, QStringLiteral("Nessuno"), QStringLiteral("VUOTO")); },
-                   [](QWidget *w) { return lines(*static_cast<TfrmLavori_Svolti *>(w)); });
-        add("(the same window on an empty register)", QStringLiteral("empty"), QStringLiteral("%1 lines").arg(none),
-            empty, readWorks, 0);
+        const auto [empty, none] = opened(
+            [] { return new TfrmLavori_Svolti(nullptr, QStringLiteral("Nessuno"), QStringLiteral("VUOTO")); },
+            [](QWidget *w) { return lines(*static_cast<TfrmLavori_Svolti *>(w)); });
+        add("(the same window on an empty register)", QStringLiteral("empty"),
+            QStringLiteral("%1 lines").arg(none), empty, readWorks, 0);
     }
     {
         const auto [ms, n] = opened(
@@ -282,7 +313,8 @@ int main(int argc, char *argv[]) {
     }
 
     // Export grids: opening until shown with every row; then the export.
-    const auto grid = [&](const char *what, const QString &file, double read, const std::function<ExportGrid *()> &make) {
+    const auto grid = [&](const char *what, const QString &file, double read,
+                          const std::function<ExportGrid *()> &make) {
         std::unique_ptr<ExportGrid> g;
         const double ms = median(
             [&] {
@@ -295,15 +327,18 @@ int main(int argc, char *argv[]) {
         // Filled again in the same window: the rows' memory is already taken,
         // which shows what the first filling spends on taking it.
         const double again = median([&] { g->fill(); });
-        add(QStringLiteral("(the same grid filled again)"), file, QStringLiteral("%1 rows").arg(g->model()->rows()),
-            again, read, 0);
+        add(QStringLiteral("(the same grid filled again)"), file,
+            QStringLiteral("%1 rows").arg(g->model()->rows()), again, read, 0);
         const double exported = median([&] { g->cmdEsporta->click(); });
         const qint64 bytes = QFileInfo(g->exportPath()).size();
         add(QStringLiteral("Export: ") + QString::fromUtf8(what), file,
-            QStringLiteral("%1 MB written").arg(bytes / 1e6, 0, 'f', 1), exported, read + writeOnce(bytes), 3);
+            QStringLiteral("%1 MB written").arg(bytes / 1e6, 0, 'f', 1), exported, read + writeOnce(bytes),
+            3);
     };
-    grid("appointments of a day", aFile, readAppointments, [] { return new TfrmExpGiornaliere(QDate(2025, 3, 10)); });
-    grid("appointments of a month", aFile, readAppointments, [] { return new TfrmExpMensili(QDate(2025, 3, 10)); });
+    grid("appointments of a day", aFile, readAppointments,
+         [] { return new TfrmExpGiornaliere(QDate(2025, 3, 10)); });
+    grid("appointments of a month", aFile, readAppointments,
+         [] { return new TfrmExpMensili(QDate(2025, 3, 10)); });
     grid("imminent appointments", aFile, readAppointments, [] { return new TfrmExpImminenti; });
     grid("whole appointment archive", aFile, readAppointments, [] { return new TfrmExpScadenzario; });
     grid("clients", cFile, readClients, [] { return new TfrmExpClienti; });
@@ -357,14 +392,17 @@ int main(int argc, char *argv[]) {
     TMisc::setOpener(nullptr);
     Alarm::setPlayer(nullptr);
 
-    std::printf("| What the user waits for | File | Shows | Time (ms) | One read (ms) | Ratio | Target | Met |\n");
+    std::printf(
+        "| What the user waits for | File | Shows | Time (ms) | One read (ms) | Ratio | Target | Met |\n");
     std::printf("|---|---|---|---:|---:|---:|---:|---|\n");
     for (const Row &r : std::as_const(table)) {
         const double ratio = r.ms / r.base;
-        std::printf("| %s | %s | %s | %.1f | %.1f | %.2f× | %s | %s |\n", qPrintable(r.what), qPrintable(r.file),
-                    qPrintable(r.shows), r.ms, r.base, ratio,
+        std::printf("| %s | %s | %s | %.1f | %.1f | %.2f× | %s | %s |\n", qPrintable(r.what),
+                    qPrintable(r.file), qPrintable(r.shows), r.ms, r.base, ratio,
                     r.target > 0 ? qPrintable(QStringLiteral("%1×").arg(r.target)) : "–",
-                    r.target <= 0 ? "–" : ratio <= r.target ? "yes" : "**no**");
+                    r.target <= 0       ? "–"
+                    : ratio <= r.target ? "yes"
+                                        : "**no**");
     }
     return 0;
 }

@@ -24,10 +24,11 @@ if [ "$mode" = "test" ]; then
   fi
   packages+=(clang libclang-rt-14-dev)
 fi
-# ... drive a few screens through a real X server (pointer, window close), and
-# read the privacy document back through LibreOffice's Writer part.
+# ... drive a few screens through a real X server (pointer, window close), with
+# a real window manager where its frames and placement matter, and read the
+# privacy document back through LibreOffice's Writer part.
 if [ "$mode" = "test" ]; then
-  packages+=(xvfb xdotool libreoffice-writer-nogui)
+  packages+=(xvfb xdotool openbox libreoffice-writer-nogui)
 fi
 # ... and read the backup copies back with another ZIP reader (Python's zipfile).
 if [ "$mode" = "test" ]; then

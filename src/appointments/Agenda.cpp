@@ -18,6 +18,7 @@
 #include "core/ProgramFolder.h"
 #include "ui/RecordListView.h"
 #include "core/RecordScan.h"
+#include "appointments/BusyDays.h"
 #include "core/TextRules.h"
 #include "reports/ListReport.h"
 #include "ui/Artwork.h"
@@ -25,6 +26,7 @@
 #include "ui/LinkLabel.h"
 
 #include <QCalendarWidget>
+#include <QTextCharFormat>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -95,6 +97,9 @@ void TfrmAgenda::buildScreen() {
     calAppuntamenti->setFixedSize(330, 240);
     // Set once at start-up; the system never moves it afterwards.
     calAppuntamenti->setSelectedDate(Clock::today());
+    // Turning to another month shows its busy days.
+    connect(calAppuntamenti, &QCalendarWidget::currentPageChanged, this,
+            [this](int year, int month) { showBusyDays(year, month); });
     btnGiorno = tile(background, "btnGiorno", Artwork::Glyph::Agenda,
                      QStringLiteral("APPUNTAMENTI DEL GIORNO"), QColor(46, 112, 180));
     btnMese = tile(background, "btnMese", Artwork::Glyph::Agenda, QStringLiteral("APPUNTAMENTI DEL MESE"),
@@ -226,15 +231,37 @@ void TfrmAgenda::FormShow() {
         Alarm::player().play(ProgramFolder::file(alarmFileName()));
 }
 
+// The same reading collects the busy days of the month the calendar shows.
 bool TfrmAgenda::buildList() {
     RecordListModel *model = lstRecords->listModel();
     const QDate today = Clock::today();
+    BusyDays::Month busy(calAppuntamenti->yearShown(), calAppuntamenti->monthShown());
     const bool read = model->fill(ProgramFolder::file(Archives::appointments().fileName()),
-                                  AgendaRules::agendaLineFormat(),
-                                  [today](const char *record) { return AgendaRules::isImminent(record, today); });
+                                  AgendaRules::agendaLineFormat(), [today, &busy](const char *record) {
+                                      busy.see(record);
+                                      return AgendaRules::isImminent(record, today);
+                                  });
     model->sortNoCaseAZ();
+    showBusyDays(busy);
     return read;
 }
+
+void TfrmAgenda::showBusyDays(int year, int month) {
+    showBusyDays(BusyDays::Month(year, month),
+                 BusyDays::inMonth(ProgramFolder::file(Archives::appointments().fileName()), year, month));
+}
+
+// The days with appointments in bold; every other day as the calendar draws it.
+void TfrmAgenda::showBusyDays(const BusyDays::Month &month, quint32 days) {
+    calAppuntamenti->setDateTextFormat(QDate(), QTextCharFormat());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int d = 1; d <= 31; ++d)
+        if (days & (quint32(1) << d))
+            calAppuntamenti->setDateTextFormat(QDate(month.year(), month.month(), d), bold);
+}
+
+void TfrmAgenda::showBusyDays(const BusyDays::Month &collected) { showBusyDays(collected, collected.days()); }
 
 void TfrmAgenda::showImminent(bool any) {
     imgPresenti->setVisible(any);

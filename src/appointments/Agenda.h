@@ -11,6 +11,9 @@ class QCalendarWidget;
 class QLabel;
 class QToolButton;
 class RecordListView;
+namespace BusyDays {
+class Month;
+}
 class TfrmArchivio_Scadenze;
 
 class TfrmAgenda : public ModuleWindow {
@@ -19,6 +22,8 @@ public:
     explicit TfrmAgenda(QWidget *parent = nullptr);
     // The appointment card that "Inserisci appuntamenti" shows.
     void setCard(TfrmArchivio_Scadenze *card) { m_card = card; }
+    // Shows in bold the days of month/year that hold appointments (read now).
+    void showBusyDays(int year, int month);
 
     static QString alarmFileName() { return QStringLiteral("Avviso.mp3"); }
 
@@ -43,6 +48,8 @@ private:
     // read to its end (the lines read so far stay).
     bool buildList();
     void showImminent(bool any);
+    void showBusyDays(const BusyDays::Month &collected);
+    void showBusyDays(const BusyDays::Month &month, quint32 days);
     void lstRecordsClick();
     void btnGiornoClick();
     void btnMeseClick();

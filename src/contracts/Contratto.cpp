@@ -375,8 +375,7 @@ void TfrmContratto::buildScreen() {
           command(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print))},
          {command(cmdNumerazione, "cmdNumerazione", QStringLiteral("N. iniziale"),
                   textIcon(QStringLiteral("N."), QColor(96, 70, 150))),
-          command(cmdLogo, "cmdLogo", QStringLiteral("Logo"),
-                  textIcon(QStringLiteral("€"), QColor(40, 90, 190))),
+          command(cmdLogo, "cmdLogo", QStringLiteral("Logo"), CardIcons::icon(Symbol::Logo)),
           command(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"),
                   CardIcons::icon(Symbol::Export))}})
         .handTo(*this);

@@ -6,6 +6,7 @@
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "ui/Artwork.h"
+#include "ui/WindowPlacement.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -39,12 +40,12 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmLogo"));
     setWindowTitle(QStringLiteral(" Impostazione logo"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
 
     imgIstruzioni = new QLabel(this);
     imgIstruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
     imgIstruzioni->setPixmap(
-        Artwork::banner(Artwork::Glyph::Contract, QStringLiteral("Logo della Ditta"),
+        Artwork::banner(Artwork::Glyph::Logo, QStringLiteral("Logo della Ditta"),
                         {QStringLiteral("Caricare il proprio logo in formato Jpeg o Bitmap"),
                          QStringLiteral("con una dimensione di 297×184 pixel.")},
                         QSize(460, 110)));

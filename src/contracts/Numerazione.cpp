@@ -7,8 +7,10 @@
 #include "ui/Artwork.h"
 #include "ui/FocusHighlight.h"
 #include "ui/InputRules.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,17 +23,18 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmNumerazione"));
     setWindowTitle(QStringLiteral(" Impostazione inizio numerazione"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
 
     imgIstruzioni = new QLabel(this);
     imgIstruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
+    // Two notes, each one whole sentence: the banner wraps them in its width.
     imgIstruzioni->setPixmap(Artwork::banner(
         Artwork::Glyph::Contract, QStringLiteral("Numerazione automatica"),
-        {QStringLiteral("1. Usare questa funzione per far partire la numerazione automatica dei documenti"),
-         QStringLiteral("    da un numero superiore a 1."),
-         QStringLiteral("2. La numerazione automatica è applicata soltanto premendo Nuovo"),
-         QStringLiteral("    prima di compilare il documento.")},
-        QSize(520, 150)));
+        {QStringLiteral("1. Usare questa funzione per far partire la numerazione automatica dei documenti "
+                        "da un numero superiore a 1."),
+         QStringLiteral("2. La numerazione automatica è applicata soltanto premendo Nuovo prima di compilare "
+                        "il documento.")},
+        QSize(560, 150)));
 
     grpNumerazione = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
     grpNumerazione->setObjectName(QStringLiteral("grpNumerazione"));
@@ -70,6 +73,13 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent) {
     rules->add(txtInizio, {FieldInput::Digits});
     rules->setEnterOrder({txtInizio, btnApplica}, false);
     rules->leaveHook = [this](QWidget *) { txtInizioExit(); };
+    // Escape in the field leaves the dialog as Annulla does, as everywhere.
+    rules->keyHook = [this](QWidget *, QKeyEvent *e) {
+        if (e->key() != Qt::Key_Escape)
+            return false;
+        reject();
+        return true;
+    };
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,10 +1,12 @@
 #include "employees/WebCam.h"
 
 #include "core/Camera.h"
+#include "core/Messages.h"
 #include "core/TextRules.h"
 #include "employees/PhotoFiles.h"
 #include "ui/Artwork.h"
 #include "ui/CardParts.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -12,8 +14,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 
 namespace {
 constexpr int kW = 366, kH = 274;
@@ -89,7 +89,7 @@ QImage TfrmWebCam::photoCameraDrawing() {
 TfrmWebCam::TfrmWebCam(QWidget *parent) : QDialog(parent), m_camera(Camera::create()) {
     setObjectName(QStringLiteral("frmWebCam"));
     setWindowTitle(QStringLiteral(" Cattura foto con webcam"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     setStyleSheet(CardParts::styleSheet());
 
     auto image = [this](const char *name) {
@@ -140,7 +140,13 @@ TfrmWebCam::TfrmWebCam(QWidget *parent) : QDialog(parent), m_camera(Camera::crea
     setTarget(photoCameraDrawing());
 
     connect(m_camera.get(), &CameraDevice::frameReady, this, &TfrmWebCam::showLive);
-    connect(btnAccendi, &QPushButton::clicked, this, [this]() { m_camera->start(); });
+    connect(btnAccendi, &QPushButton::clicked, this, [this]() {
+        if (!m_camera->exists()) {
+            Messages::warning(this, noCameraText());
+            return;
+        }
+        m_camera->start();
+    });
     connect(btnSpegni, &QPushButton::clicked, this, [this]() { m_camera->stop(); });
     connect(btnCattura, &QPushButton::clicked, this, &TfrmWebCam::btnCatturaClick);
     connect(btnSalvaFotogramma, &QPushButton::clicked, this, &TfrmWebCam::btnSalvaFotogrammaClick);
@@ -150,10 +156,9 @@ TfrmWebCam::TfrmWebCam(QWidget *parent) : QDialog(parent), m_camera(Camera::crea
 
 TfrmWebCam::~TfrmWebCam() = default;
 
-void TfrmWebCam::showEvent(QShowEvent *e) {
-    QDialog::showEvent(e);
-    if (QWidget *card = parentWidget())
-        move(card->window()->geometry().center() - rect().center());
+QString TfrmWebCam::noCameraText() {
+    return QStringLiteral("Attenzione: non è stata trovata nessuna webcam collegata al computer.\n\r\n\r"
+                          "Collegare una webcam e premere di nuovo Accendi webcam.");
 }
 
 void TfrmWebCam::closeEvent(QCloseEvent *e) {

@@ -30,13 +30,14 @@ public:
 
     static QImage webcamDrawing();
     static QImage photoCameraDrawing();
+    // Told when "Accendi webcam" finds no camera to switch on.
+    static QString noCameraText();
 
     void btnCatturaClick();
     void btnImportaFotoClick();
     void btnSalvaFotogrammaClick();
 
 protected:
-    void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:

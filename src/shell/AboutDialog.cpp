@@ -2,6 +2,7 @@
 
 #include "ui/LinkLabel.h"
 #include "core/OpenURL.h"
+#include "ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +13,7 @@ AboutDialog::AboutDialog(QWidget *parent, const QString &caption, const QPixmap 
                          const QString &iconName, const QString &linkText, const QString &command)
     : QDialog(parent) {
     setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     auto *picture = new QLabel(this);
     picture->setPixmap(artwork);
     linkIcon = new ClickableImage(icon, this);

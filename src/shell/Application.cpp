@@ -11,6 +11,7 @@
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "ui/ModuleWindow.h"
+#include "ui/WindowPlacement.h"
 #include "shell/Password.h"
 #include "reports/Manual.h"
 #include "shell/HelpTexts.h"
@@ -18,7 +19,10 @@
 #include <QApplication>
 #include <QTimer>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
+
+#include <clocale>
 
 namespace Tersalia {
 namespace {
@@ -34,6 +38,7 @@ std::function<void()> &terminateHandler() {
 
 Screens createLogin() {
     Formats::install();
+    WindowPlacement::install();
     Screens &s = current();
     if (!s.password)
         s.password = new TfrmPassword;
@@ -93,7 +98,42 @@ void setTerminateHandler(std::function<void()> handler) {
     terminateHandler() = handler ? std::move(handler) : []() { QCoreApplication::quit(); };
 }
 
+namespace {
+// What LC_ALL was before preferItalianLocale(), given back once Qt has read it.
+struct SavedLocaleVariable {
+    bool saved = false;
+    bool had = false;
+    QByteArray value;
+};
+SavedLocaleVariable &savedLocale() {
+    static SavedLocaleVariable s;
+    return s;
+}
+} // namespace
+
+void preferItalianLocale() {
+    SavedLocaleVariable &s = savedLocale();
+    if (!s.saved) {
+        s.saved = true;
+        s.had = qEnvironmentVariableIsSet("LC_ALL");
+        s.value = qgetenv("LC_ALL");
+    }
+    qputenv("LC_ALL", "it_IT.UTF-8");
+}
+
 bool installItalian() {
+    Formats::install();
+    SavedLocaleVariable &s = savedLocale();
+    if (s.saved) {
+        (void)QLocale::system(); // read now, while the environment says Italian
+        if (s.had)
+            qputenv("LC_ALL", s.value);
+        else
+            qunsetenv("LC_ALL");
+        s.saved = false;
+        // The C library keeps reading and writing numbers with a point.
+        std::setlocale(LC_NUMERIC, "C");
+    }
     static QTranslator *installed = nullptr;
     if (installed)
         return true;
@@ -114,6 +154,7 @@ bool installItalian() {
 int run(int argc, char *argv[]) {
     // Software rendering: no hardware acceleration needed on office PCs.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    preferItalianLocale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tersalia"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -35,9 +35,16 @@ Screens createModules();
 const Screens &screens();
 void destroyScreens();
 
+// Makes Italian the locale Qt takes as the machine's, whatever the machine
+// says: Qt's own dialogs write dates and sizes in it (the file dialog's list
+// and side panel). Qt reads it when the application object is made, so this
+// comes before; installItalian() then gives the environment back unchanged to
+// the programs the user opens from here.
+void preferItalianLocale();
 // Loads Qt's own Italian texts (print, file and overwrite dialogs), from Qt's
-// translations folder or a "translations" folder beside the executable.
-// False when no catalogue is found (the dialogs then stay in English).
+// translations folder or a "translations" folder beside the executable, and
+// makes Italian the default locale of every widget. False when no catalogue
+// is found (the dialogs then stay in English).
 bool installItalian();
 
 int run(int argc, char *argv[]);

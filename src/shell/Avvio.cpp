@@ -89,8 +89,16 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
         b->setObjectName(QLatin1String(kTiles[i].name));
         b->setAutoRaise(true);
         b->setIconSize(QSize(440, 76));
-        b->setIcon(QIcon(Artwork::moduleTile(kTiles[i].glyph, QLatin1String(kTiles[i].label), QSize(440, 76),
-                                             kTiles[i].color)));
+        // The tile is the whole button: the pointer over it lights the tile up,
+        // with no panel of the style drawn behind its rounded corners.
+        b->setStyleSheet(
+            QStringLiteral("QToolButton { border: none; background: transparent; padding: 0; }"));
+        QIcon tile(Artwork::moduleTile(kTiles[i].glyph, QLatin1String(kTiles[i].label), QSize(440, 76),
+                                       kTiles[i].color));
+        tile.addPixmap(Artwork::moduleTile(kTiles[i].glyph, QLatin1String(kTiles[i].label), QSize(440, 76),
+                                           kTiles[i].color.lighter(115)),
+                       QIcon::Active);
+        b->setIcon(tile);
         b->setCursor(Qt::PointingHandCursor);
         b->setEnabled(false);
         connect(b, &QToolButton::clicked, this, [this, i]() {

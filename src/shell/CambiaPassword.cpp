@@ -7,9 +7,11 @@
 #include "shell/Password.h"
 #include "shell/PasswordStore.h"
 #include "ui/SingleLine.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,7 +27,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword *login, QWidget *parent)
     : QWidget(parent), m_login(login) {
     setObjectName(QStringLiteral("frmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::windowFlags);
 
     auto *picture = new QLabel(this);
     picture->setPixmap(Artwork::banner(Artwork::Glyph::Padlock, QStringLiteral("Cambia password"),
@@ -89,6 +91,15 @@ void TfrmCambiaPassword::closeEvent(QCloseEvent *e) {
     QWidget::closeEvent(e);
     if (m_login)
         m_login->returnFromChange();
+}
+
+// Escape leaves as Chiudi does, back to the login.
+void TfrmCambiaPassword::keyPressEvent(QKeyEvent *e) {
+    if (e->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TfrmCambiaPassword::updateOK() {

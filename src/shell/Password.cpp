@@ -10,6 +10,7 @@
 #include "ui/ModuleWindow.h"
 #include "shell/PasswordStore.h"
 #include "ui/SingleLine.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -23,7 +24,7 @@
 TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Tersalia - Accesso"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::windowFlags);
 
     auto *picture = new QLabel(this);
     picture->setPixmap(Artwork::banner(

@@ -10,13 +10,13 @@
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "ui/FocusHighlight.h"
+#include "ui/WindowPlacement.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,7 +59,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
     // No close box: the screen is left through its two buttons.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     setStyleSheet(CardParts::styleSheet());
 
     auto *title = new QLabel(this);
@@ -350,11 +350,4 @@ void TfrmAllegaCartella::showEvent(QShowEvent *e) {
     if (QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
     txtDesc01->setFocus();
-}
-
-// Escape would close the dialog as a third way out; only the two buttons do.
-void TfrmAllegaCartella::keyPressEvent(QKeyEvent *e) {
-    if (e->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(e);
 }

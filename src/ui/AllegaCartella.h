@@ -62,7 +62,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     QLineEdit *fileEdit(int slot) const;

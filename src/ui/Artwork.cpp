@@ -5,11 +5,33 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <cmath>
+
 namespace Artwork {
 QPixmap transparent(QSize size) {
     QPixmap pm(size);
     pm.fill(Qt::transparent);
     return pm;
+}
+
+void drawFramedPicture(QPainter &p, const QPointF &c, qreal u) {
+    p.save();
+    const QRectF frame(c.x() - 3.6 * u, c.y() - 2.8 * u, 7.2 * u, 5.6 * u);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(frame, 0.5 * u, 0.5 * u);
+    const QColor fill = p.pen().color();
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawEllipse(QPointF(c.x() + 1.7 * u, c.y() - 1.2 * u), 0.8 * u, 0.8 * u);
+    QPainterPath hills;
+    hills.moveTo(frame.left() + 0.5 * u, frame.bottom() - 0.5 * u);
+    hills.lineTo(c.x() - 1.3 * u, c.y() - 0.6 * u);
+    hills.lineTo(c.x() + 0.4 * u, c.y() + 1.0 * u);
+    hills.lineTo(c.x() + 1.4 * u, c.y() + 0.2 * u);
+    hills.lineTo(frame.right() - 0.5 * u, frame.bottom() - 0.5 * u);
+    hills.closeSubpath();
+    p.drawPath(hills);
+    p.restore();
 }
 
 namespace {
@@ -116,6 +138,9 @@ void drawGlyph(QPainter &p, Glyph g, const QRectF &r) {
         p.drawPolyline(QPolygonF({QPointF(c.x() - 1.5 * u, c.y() - 2.1 * u), QPointF(c.x(), c.y() - 0.6 * u),
                                   QPointF(c.x() + 1.5 * u, c.y() - 2.1 * u)}));
         break;
+    case Glyph::Logo:
+        drawFramedPicture(p, c, u);
+        break;
     case Glyph::Cleaning: {
         // A spray bottle with three drops.
         p.setBrush(Qt::white);
@@ -173,6 +198,51 @@ QPixmap banner(Glyph glyph, const QString &titleText, const QStringList &lines, 
     p.setFont(f);
     p.drawText(QRect(x, 44, size.width() - x - 10, size.height() - 48), Qt::AlignLeft | Qt::TextWordWrap,
                lines.join(QLatin1Char('\n')));
+    return pm;
+}
+
+QPixmap credits(const QString &product, const QString &heading, const QStringList &lines, QSize size) {
+    QPixmap pm(size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(14, 26, 58));
+    sky.setColorAt(1, QColor(44, 70, 120));
+    p.fillRect(pm.rect(), sky);
+    // A ribbon of small stars across the top, larger towards the middle.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 23; ++i) {
+        const qreal x = size.width() * (i + 0.5) / 23.0;
+        const qreal y = 14 + 8 * std::sin(i * 0.9);
+        const qreal r = 1.2 + 2.2 * (1 - std::abs(i - 11) / 11.0);
+        p.setBrush(QColor(255, 230, 150, 120 + int(120 * (1 - std::abs(i - 11) / 11.0))));
+        p.drawEllipse(QPointF(x, y), r, r);
+    }
+    const int star = 44;
+    disc(p, QRectF(size.width() / 2.0 - star / 2.0, 30, star, star), QColor(240, 170, 40));
+    drawGlyph(p, Glyph::Credits, QRectF(size.width() / 2.0 - star / 2.0, 30, star, star));
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(30);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    const int titleTop = 30 + star + 6;
+    p.drawText(QRect(0, titleTop, size.width(), 36), Qt::AlignCenter, product.toUpper());
+    f.setPixelSize(13);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    p.setFont(f);
+    p.setPen(QColor(255, 210, 120));
+    p.drawText(QRect(0, titleTop + 38, size.width(), 20), Qt::AlignCenter, heading.toUpper());
+    p.setPen(QPen(QColor(255, 210, 120, 140), 1));
+    p.drawLine(QPointF(size.width() * 0.3, titleTop + 60.5), QPointF(size.width() * 0.7, titleTop + 60.5));
+    f.setBold(false);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    f.setPixelSize(13);
+    p.setFont(f);
+    p.setPen(QColor(225, 232, 245));
+    p.drawText(QRect(20, titleTop + 68, size.width() - 40, size.height() - titleTop - 72),
+               Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, lines.join(QLatin1Char('\n')));
     return pm;
 }
 

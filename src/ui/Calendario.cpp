@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/Formats.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
 
     lblImporta = new QLabel(QStringLiteral("Importare una data:"), this);
     lblImporta->setObjectName(QStringLiteral("lblImporta"));
@@ -48,6 +49,8 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize); // a small fixed dialog
 
     connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+    // A double-click on a day, or Enter, imports it as "Importa" does.
+    connect(calAppuntamenti, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaDataClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -199,6 +199,9 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
         p.drawPath(arrow);
         break;
     }
+    case Symbol::Logo:
+        Artwork::drawFramedPicture(p, c, u);
+        break;
     }
 }
 
@@ -278,6 +281,8 @@ QColor defaultColor(Symbol symbol) {
         return QColor(30, 120, 150);
     case Symbol::Recontact:
         return QColor(200, 110, 40);
+    case Symbol::Logo:
+        return QColor(40, 130, 170);
     }
     return QColor(80, 120, 170);
 }

@@ -31,6 +31,7 @@ enum class Symbol {
     Privacy,   // the letter "P" of the privacy document
     Services,  // the services supplied to a client
     Recontact, // the clients to contact again
+    Logo,      // the company's logo: a framed picture
 };
 
 QPixmap pixmap(Symbol symbol, int size, const QColor &color);

@@ -4,6 +4,7 @@
 #include "ui/Artwork.h"
 #include "ui/LinkLabel.h"
 #include "core/OpenURL.h"
+#include "ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +15,7 @@
 TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     setFixedSize(720, 560);
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);

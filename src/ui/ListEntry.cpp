@@ -11,6 +11,7 @@
 #include "ui/ListPanel.h"
 #include "ui/RecordListModel.h"
 #include "ui/RecordListView.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -51,7 +52,7 @@ ListEntry::ListEntry(QWidget *parent, EntrySpec spec)
       m_spec(std::move(spec)), m_rules(new InputRules(this)) {
     setObjectName(QLatin1String(m_spec.objectName));
     setWindowTitle(m_spec.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     setStyleSheet(CardParts::styleSheet());
     resize(1100, 640);
 

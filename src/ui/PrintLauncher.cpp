@@ -1,6 +1,7 @@
 #include "ui/PrintLauncher.h"
 
 #include "ui/Artwork.h"
+#include "ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +12,7 @@ PrintLauncher::PrintLauncher(QWidget *parent, const QString &caption, const QStr
                              const QStringList &pictureLines, const QString &actionText)
     : QDialog(parent) {
     setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     const QSize picture(460, 150);
 
     imgIstruzioni = new QLabel(this);

@@ -53,7 +53,8 @@ bool RecordListModel::readRecord(int row, const QString &path, Record &record) c
 
 void RecordListModel::sortNoCaseAZ() {
     beginResetModel();
-    NoCaseSort::stable(m_rows, [this](const Row &r) { return QByteArrayView(m_bytes.constData() + r.at, r.size); });
+    NoCaseSort::stable(m_rows,
+                       [this](const Row &r) { return QByteArrayView(m_bytes.constData() + r.at, r.size); });
     endResetModel();
 }
 
@@ -68,6 +69,12 @@ QStringList RecordListModel::lines() const {
     for (int row = 0; row < count(); ++row)
         all.append(line(row));
     return all;
+}
+
+int RecordListModel::longestRow() const {
+    const auto longest = std::max_element(m_rows.cbegin(), m_rows.cend(),
+                                          [](const Row &a, const Row &b) { return a.size < b.size; });
+    return longest == m_rows.cend() ? -1 : int(longest - m_rows.cbegin());
 }
 
 bool RecordListModel::lineHolds(int row, const QString &text) const {

@@ -37,6 +37,9 @@ public:
     QString line(int row) const;
     qint64 recordNumber(int row) const { return m_rows.at(row).number; }
     QStringList lines() const;
+    // The row of the line with the most characters (-1 for an empty list):
+    // in the list's monospaced font it is also the widest line.
+    int longestRow() const;
     // Whether the line, lower-cased on a-z, holds text (already lower-cased).
     bool lineHolds(int row, const QString &text) const;
 
@@ -52,7 +55,7 @@ private:
     void startFill();
     void endFill();
 
-    QByteArray m_bytes; // every line's bytes, in the order they were read
-    QList<Row> m_rows;  // in the order shown
+    QByteArray m_bytes;                  // every line's bytes, in the order they were read
+    QList<Row> m_rows;                   // in the order shown
     mutable Text::NoCaseFinder m_finder; // what the quick find looks for, kept between lines
 };

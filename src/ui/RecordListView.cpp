@@ -2,12 +2,34 @@
 
 #include "core/Fonts.h"
 
+#include <QStyledItemDelegate>
+
+namespace {
+// Every line gets the size of the widest line, so no line is ever cut short
+// with "…" and the horizontal scroll reaches the end of the longest one. One
+// size for all keeps the layout of a 100 000-line list immediate.
+class WholeLineDelegate : public QStyledItemDelegate {
+public:
+    WholeLineDelegate(RecordListModel *model, QObject *parent)
+        : QStyledItemDelegate(parent), m_model(model) {}
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        const int longest = m_model->longestRow();
+        return QStyledItemDelegate::sizeHint(option, longest < 0 ? index : m_model->index(longest, 0));
+    }
+
+private:
+    RecordListModel *m_model;
+};
+} // namespace
+
 RecordListView::RecordListView(QWidget *parent, const QString &objectName)
     : QListView(parent), m_model(new RecordListModel(this)) {
     setObjectName(objectName);
     setModel(m_model);
     setFont(Fonts::font(QStringLiteral("Courier New"), 12));
+    setItemDelegate(new WholeLineDelegate(m_model, this));
     setUniformItemSizes(true); // constant-time layout for very long lists
+    setTextElideMode(Qt::ElideNone);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -13,6 +13,7 @@
 #include "reports/ListReport.h"
 #include "ui/Artwork.h"
 #include "ui/SingleLine.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,7 +36,7 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup)
       m_spec(std::move(setup)) {
     setWindowTitle(m_spec.caption);
     setSource(m_spec.layout, ProgramFolder::file(m_spec.layout->fileName()));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     setFixedSize(980, 520);
 
     auto *banner = new QLabel(this);

@@ -5,6 +5,7 @@
 #include "ui/Artwork.h"
 #include "ui/ListPanel.h"
 #include "ui/RecordListView.h"
+#include "ui/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +14,7 @@
 SummaryScreen::SummaryScreen(QWidget *parent, SummarySpec setup)
     : ListDialog(parent, setup.doubleClickHint), m_spec(std::move(setup)) {
     setWindowTitle(m_spec.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
     resize(1100, 640);
     setSource(m_spec.layout, ProgramFolder::file(m_spec.layout->fileName()));
 

@@ -4,6 +4,7 @@
 #include "core/Formats.h"
 #include "core/TextRules.h"
 #include "ui/SingleLine.h"
+#include "ui/WindowPlacement.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -19,7 +20,7 @@ constexpr int kWidth = 560;
 CheckScreen::CheckScreen(const CheckLook &look, QWidget *parent) : QDialog(parent) {
     Formats::install();
     setWindowTitle(look.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(WindowPlacement::dialogFlags);
 
     auto *band = new QLabel(this);
     band->setObjectName(QStringLiteral("imgTitolo"));

@@ -92,6 +92,39 @@ private slots:
         Clock::setFixed(QDateTime());
     }
 
+    // The calendar shows in bold the days that hold appointments, fulfilled or
+    // not, of the month on show; turning to another month shows its own.
+    void busyDaysAreBold() {
+        agenda->calAppuntamenti->setSelectedDate(QDate(2024, 3, 12));
+        showAgenda({appointment(QStringLiteral("05/03/2024"), QStringLiteral("09"), QStringLiteral("00"),
+                                QStringLiteral("0"), QStringLiteral("Sì"), QStringLiteral("Rossi")),
+                    appointment(QStringLiteral("05/03/2024"), QStringLiteral("11"), QStringLiteral("30"),
+                                QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("Bianchi")),
+                    appointment(QStringLiteral("31/03/2024"), QStringLiteral("08"), QStringLiteral("00"),
+                                QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("Verdi")),
+                    appointment(QStringLiteral("20/03/2023"), QStringLiteral("08"), QStringLiteral("00"),
+                                QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("Neri")),
+                    appointment(QStringLiteral("07/04/2024"), QStringLiteral("08"), QStringLiteral("00"),
+                                QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("Gialli")),
+                    appointment(QStringLiteral("rotta"), QStringLiteral("08"), QStringLiteral("00"),
+                                QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("Rotta"))});
+        const auto bold = [this](int y, int m, int d) {
+            return agenda->calAppuntamenti->dateTextFormat(QDate(y, m, d)).fontWeight() == QFont::Bold;
+        };
+        const QList<QDate> march = {QDate(2024, 3, 5), QDate(2024, 3, 31)};
+        for (int d = 1; d <= 31; ++d)
+            QVERIFY2(bold(2024, 3, d) == march.contains(QDate(2024, 3, d)), qPrintable(QString::number(d)));
+        QVERIFY(!bold(2023, 3, 20)); // another year's March
+        QVERIFY(!bold(2024, 4, 7));  // April is not on show yet
+
+        agenda->calAppuntamenti->setCurrentPage(2024, 4);
+        QVERIFY(bold(2024, 4, 7));
+        QVERIFY(!bold(2024, 3, 5));
+        agenda->calAppuntamenti->setCurrentPage(2023, 3);
+        QVERIFY(bold(2023, 3, 20));
+        QVERIFY(!bold(2024, 4, 7));
+    }
+
     void screen() {
         QCOMPARE(agenda->windowTitle(), QStringLiteral(" Tersalia - Agenda Interventi Programmati"));
         QCOMPARE(agenda->calAppuntamenti->selectedDate(), kToday);

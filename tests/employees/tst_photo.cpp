@@ -49,10 +49,11 @@ bool looksLike(const QImage &img, QColor c) {
 class FakeCamera : public CameraDevice {
 public:
     static inline FakeCamera *last = nullptr;
+    static inline bool present = true; // false: the platform lists no video input
     FakeCamera() { last = this; }
     ~FakeCamera() override { last = nullptr; }
-    bool exists() const override { return true; }
-    void start() override { active = true; }
+    bool exists() const override { return present; }
+    void start() override { active = present; }
     void stop() override { active = false; }
     bool isActive() const override { return active; }
     void send(const QImage &frame) { emit frameReady(frame); }
@@ -102,6 +103,7 @@ private slots:
     void cleanup() {
         Tersalia::destroyScreens();
         Camera::setFactory({});
+        FakeCamera::present = true;
         delete dialogs;
         delete seams;
     }
@@ -331,6 +333,31 @@ private slots:
             w->btnClose->click();
         });
         QVERIFY(isPlaceholder(card->photo()));
+    }
+
+    // "Accendi webcam" with no camera says so; with one it says nothing.
+    void switchingOnTellsWhenNoCameraIsFound_data() {
+        QTest::addColumn<bool>("present");
+        QTest::newRow("no camera") << false;
+        QTest::newRow("a camera") << true;
+    }
+    void switchingOnTellsWhenNoCameraIsFound() {
+        QFETCH(bool, present);
+        FakeCamera::present = present;
+        Camera::setFactory([]() { return std::make_unique<FakeCamera>(); });
+        withScreen<TfrmWebCam>(card->btnWebcam, [&](TfrmWebCam *w) {
+            w->btnAccendi->click();
+            QCOMPARE(w->camera()->isActive(), present);
+            QCOMPARE(w->isVisible(), true); // the screen stays for another try
+        });
+        if (present) {
+            QVERIFY(seams->messages.shown.isEmpty());
+        } else {
+            QCOMPARE(seams->messages.shown.size(), 1);
+            QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
+            QCOMPARE(seams->messages.lastText(), TfrmWebCam::noCameraText());
+            QVERIFY(seams->messages.lastText().contains(QStringLiteral("nessuna webcam")));
+        }
     }
 
     void printedCardHoldsTheTextsAndThePhoto() {

@@ -1,11 +1,16 @@
 // Qt's own dialogs (file, print, the overwrite question) speak Italian once
-// the program has started: its start-up loads Qt's Italian catalogue.
+// the program has started: its start-up loads Qt's Italian catalogue and makes
+// Italian the locale Qt takes as the machine's, whatever the machine says (the
+// test runs under LC_ALL=C.UTF-8), while the program's own formats stay.
+#include "core/Formats.h"
 #include "shell/Application.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTemporaryDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,9 +27,56 @@ class TstItalian : public QObject {
         return texts;
     }
 
+public:
+    QByteArray machineLocale; // LC_ALL as the test was started
+
 private slots:
     void initTestCase() {
         QVERIFY2(Tersalia::installItalian(), "Qt's Italian catalogue (qt6-translations-l10n)");
+    }
+
+    void theMachinesLocaleIsTakenAsItalianAndGivenBack() {
+        QCOMPARE(QLocale::system().language(), QLocale::Italian);
+        QCOMPARE(QLocale().language(), QLocale::Italian);
+        // The programs opened from here get the machine's own setting.
+        QCOMPARE(qgetenv("LC_ALL"), machineLocale);
+    }
+
+    // The file dialog's list: dates and sizes written the Italian way.
+    void fileDialogListsItalianDatesAndSizes() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("Contratti.xls")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(2500, 'x'));
+        const QDateTime modified(QDate(2026, 12, 10), QTime(9, 30));
+        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        file.close();
+
+        QFileDialog dialog(nullptr, QStringLiteral(" Apri"), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto *model = dialog.findChild<QFileSystemModel *>();
+        QVERIFY(model);
+        QModelIndex index = model->index(file.fileName());
+        QTRY_VERIFY(index.isValid() && !model->data(index.siblingAtColumn(3)).toString().isEmpty());
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        const QString date = model->data(index.siblingAtColumn(3)).toString();
+        QCOMPARE(date, italian.toString(model->lastModified(index), QLocale::ShortFormat));
+        QVERIFY2(!date.contains(QStringLiteral("Dec")), qPrintable(date));
+        QCOMPARE(model->data(index.siblingAtColumn(1)).toString(), italian.formattedDataSize(2500));
+        QVERIFY(model->data(index.siblingAtColumn(1)).toString().contains(QLatin1Char(',')));
+    }
+
+    // The program's own formats do not follow the locale: dates, amounts and
+    // times are as they always were.
+    void ourFormatsStayAsTheyAre() {
+        QCOMPARE(Formats::dateText(QDate(2024, 3, 5)), QStringLiteral("05/03/2024"));
+        QCOMPARE(Formats::longTimeText(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
+        QCOMPARE(Formats::shortTimeText(QTime(9, 5)), QStringLiteral("09:05"));
+        QCOMPARE(Formats::decimalText(1234.5, 2), QStringLiteral("1234,50"));
+        bool ok = false;
+        QCOMPARE(Formats::parseDecimal(QStringLiteral("1234,5"), &ok), 1234.5);
+        QVERIFY(ok);
+        QCOMPARE(Formats::parseDate(QStringLiteral("5/3/2024")), QDate(2024, 3, 5));
     }
 
     void fileDialog() {
@@ -51,5 +103,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstItalian)
+// The program's start-up order: the locale before the application object.
+int main(int argc, char *argv[]) {
+    const QByteArray machineLocale = qgetenv("LC_ALL");
+    Tersalia::preferItalianLocale();
+    QApplication app(argc, argv);
+    TstItalian test;
+    test.machineLocale = machineLocale;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_italian.moc"

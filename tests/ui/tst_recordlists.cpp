@@ -9,6 +9,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -134,6 +136,50 @@ private slots:
         list->selectRow(2);
         btnTrova->click(); // a fresh memory starts again from line 0
         QCOMPARE(list->currentRow(), 0);
+    }
+
+    // A list line is never cut short with "…": wherever the longest line
+    // stands, and after sorting, every line's item holds its whole text and
+    // the horizontal scroll reaches the end of the longest.
+    void everyLineIsShownWhole_data() {
+        QTest::addColumn<int>("longest");
+        QTest::addColumn<bool>("sorted");
+        QTest::newRow("longest first") << 0 << false;
+        QTest::newRow("longest in the middle") << 1 << false;
+        QTest::newRow("longest last") << 2 << false;
+        QTest::newRow("longest first, sorted to the end") << 0 << true;
+    }
+    void everyLineIsShownWhole() {
+        QFETCH(int, longest);
+        QFETCH(bool, sorted);
+        const QString service =
+            QStringLiteral("Data: 05/03/2024  Servizio: Pulizia uffici          Importo: ");
+        QStringList lines = {QStringLiteral("a ") + service + QStringLiteral("€ 5,00"),
+                             QStringLiteral("b ") + service + QStringLiteral("€ 7,50"),
+                             QStringLiteral("c ") + service + QStringLiteral("€ 9,00")};
+        lines[longest] =
+            QStringLiteral("z ") + service + QStringLiteral("€ 10,00 e il testo intero della pendenza");
+        RecordListView view;
+        view.resize(320, 200);
+        view.listModel()->setLines(lines, {1, 2, 3});
+        if (sorted)
+            view.listModel()->sortNoCaseAZ();
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+        const QFontMetrics metrics(view.font());
+        const int margin = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+        int widest = -1;
+        for (int row = 0; row < view.listModel()->count(); ++row) {
+            const QString line = view.listModel()->line(row);
+            QVERIFY2(view.visualRect(view.listModel()->index(row)).width() >=
+                         metrics.horizontalAdvance(line) + margin,
+                     qPrintable(line));
+            if (line.startsWith(QLatin1Char('z')))
+                widest = row;
+        }
+        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+        QVERIFY(view.visualRect(view.listModel()->index(widest)).right() <= view.viewport()->width());
     }
 
     void scanVisitsEveryRecordAndRereadsOne() {

@@ -190,8 +190,10 @@ void TestCheckScreens::screens() {
     const Qt::WindowFlags flags = screen->windowFlags();
     QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+    // Only the close box: no minimise, no maximise.
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
     // The field has the focus when the screen opens.
     bool focused = false;
