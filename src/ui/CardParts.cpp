@@ -249,3 +249,16 @@ void CardTitle::paintEvent(QPaintEvent *) {
     p.setPen(Qt::white);
     p.drawText(QRectF(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, m_title);
 }
+
+CardBanner::CardBanner(Artwork::Glyph glyph, const QString &title, const QStringList &lines, int height,
+                       QWidget *parent)
+    : QWidget(parent), m_glyph(glyph), m_title(title), m_lines(lines), m_height(height) {
+    setFixedHeight(height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void CardBanner::paintEvent(QPaintEvent *) {
+    if (m_drawn.size() != size())
+        m_drawn = Artwork::banner(m_glyph, m_title, m_lines, size());
+    QPainter(this).drawPixmap(0, 0, m_drawn);
+}
