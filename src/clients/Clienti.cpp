@@ -60,7 +60,7 @@ void TfrmClienti::buildScreen() {
     auto *personal = new CardBand(QStringLiteral("DATI ANAGRAFICI E RESIDENZA"), kBand, background);
     personal->setObjectName(QStringLiteral("panAnagrafica"));
     Rows p(personal);
-    p.row({{"Cognome e nome (o Ragione sociale):", p.edit(txtCliente, "txtCliente", {.minWidth = 300}), 3},
+    p.row({{"Cognome e nome (o Ragione sociale):", p.edit(txtCliente, "txtCliente", {.minWidth = 280}), 3},
            {"Tel. preferenziale:", p.edit(txtRecapito, "txtRecapito", {.minWidth = 150}), 1}});
     p.row({{"Data di nascita:", p.edit(txtDataNasc, "txtDataNasc", {.minWidth = 110, .centred = true}), 1},
            {"Comune di nascita:", p.edit(txtComuneNasc, "txtComuneNasc", {.minWidth = 180}), 3},
@@ -89,21 +89,21 @@ void TfrmClienti::buildScreen() {
            {nullptr, f.button(btnCodFisc, "btnCodFisc", check)},
            {"Partita IVA:", f.edit(txtPartitaIva, "txtPartitaIva", {.minWidth = 120}), 1},
            {nullptr, f.button(btnPartitaIva, "btnPartitaIva", check)},
-           {"IBAN:", f.edit(txtIban, "txtIban", {.minWidth = 250}), 2},
+           {"IBAN:", f.edit(txtIban, "txtIban", {.minWidth = 230}), 2},
            {nullptr, f.button(btnIban, "btnIban", check)}});
     f.row({{"Carta di credito n.", f.edit(txtCarta, "txtCarta", {.minWidth = 200}), 2},
            {nullptr, f.button(btnCarta, "btnCarta", check)},
            {"Scadenza:", f.edit(txtScadeCarta, "txtScadeCarta", {.minWidth = 100}), 1},
-           {"Modalità di pagamento:", f.edit(txtEstremi, "txtEstremi", {.minWidth = 300}), 3}});
+           {"Modalità di pagamento:", f.edit(txtEstremi, "txtEstremi", {.minWidth = 280}), 3}});
 
     auto *profile = new CardBand(QStringLiteral("DOCUMENTO, OCCUPAZIONE E INTERESSI"), kBand, background);
     profile->setObjectName(QStringLiteral("panProfilo"));
     Rows d(profile);
-    d.row({{"Estremi documento:", d.edit(txtDocumento, "txtDocumento", {.minWidth = 300}), 3},
+    d.row({{"Estremi documento:", d.edit(txtDocumento, "txtDocumento", {.minWidth = 280}), 3},
            {"Occupazione:", d.edit(txtOccupazione, "txtOccupazione", {.minWidth = 160}), 2},
            {"Stato civile:", d.edit(txtCivile, "txtCivile", {.minWidth = 120}), 1}});
     d.row({{"Titoli e qualifiche:", d.edit(txtTitoli, "txtTitoli", {.minWidth = 200}), 2},
-           {"Prodotti o servizi di interesse:", d.edit(txtProdotti, "txtProdotti", {.minWidth = 300}), 3},
+           {"Prodotti o servizi di interesse:", d.edit(txtProdotti, "txtProdotti", {.minWidth = 280}), 3},
            {"Zona:", d.edit(txtZona, "txtZona", {.minWidth = 140}), 1}});
 
     auto *notes = new CardBand(QStringLiteral("QUESTIONI IN SOSPESO E NOTE"), kBand, background);

@@ -208,18 +208,18 @@ void TfrmDipendenti::buildScreen() {
     const CardParts::Navigation navigation = CardParts::navigationRow(background);
     navigation.handTo(*this);
 
-    // The bands scroll beside the photo where the screen is too low for them all.
+    // The photo and the bands scroll under the commands where the screen is too low for them.
     auto *fields = new QVBoxLayout;
-    fields->setContentsMargins(0, 0, 0, 0);
     fields->setSpacing(10);
     fields->addWidget(personal);
     fields->addWidget(contacts);
     fields->addWidget(job);
     fields->addStretch();
     auto *main = new QHBoxLayout;
+    main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(14);
     main->addWidget(photoBand);
-    main->addWidget(ScrollingForm::wrap(fields, background), 1);
+    main->addLayout(fields, 1);
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(14);
     bottom->addWidget(panInfo, 1);
@@ -229,7 +229,7 @@ void TfrmDipendenti::buildScreen() {
     layout->setSpacing(10);
     layout->addWidget(title);
     layout->addWidget(commands);
-    layout->addLayout(main, 1);
+    layout->addWidget(ScrollingForm::wrap(main, background), 1);
     layout->addLayout(bottom);
 
     // The attachments reach the record at the next Salva.

@@ -147,7 +147,7 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent) {
     layout->addWidget(signing);
     layout->addStretch();
     layout->addLayout(buttons);
-    resize(900, 720);
+    resize(900, 680);
 
     m_order = {txtStudioDent,    txtTelDent,   txtIvaDent,  txtCodFiscDent, txtCittaDent, txtProvDent,
                txtIndirizzoDent, txtCapDent,   txtPaziente, txtComuneNasc,  txtProvNasc,  txtDataNasc,
