@@ -105,8 +105,10 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget *parent, qint64 clientNumber, const QSt
     // Entry panel.
     panCosti = new QWidget(this);
     panCosti->setObjectName(QStringLiteral("panCosti"));
-    panCosti->setStyleSheet(QStringLiteral("QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; "
-                                           "padding: 3px; } QLineEdit:focus { background: #FFFF00; }"));
+    panCosti->setStyleSheet(
+        QStringLiteral("QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; "
+                       "padding: 3px; } QLineEdit:focus { background: #FFFF00; }"
+                       "QToolButton[role=\"icon\"] { border: none; background: transparent; }"));
     titIstruzioni =
         new QLabel(QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), panCosti);
     titIstruzioni->setObjectName(QStringLiteral("titIstruzioni"));
@@ -144,6 +146,7 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget *parent, qint64 clientNumber, const QSt
         g->setHorizontalSpacing(10);
         g->addWidget(new QLabel(QStringLiteral("Data:"), panCosti), 0, 0);
         auto *when = new QHBoxLayout;
+        when->setSpacing(8);
         txtData->setFixedWidth(120);
         txtOra->setFixedWidth(70);
         when->addWidget(txtData);

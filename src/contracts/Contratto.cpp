@@ -205,8 +205,8 @@ void TfrmContratto::buildScreen() {
         BandRows::attachmentLabels(background, true);
     lblInizio = BandRows::hidden(background, QStringLiteral("lblInizio"), QStringLiteral("1"));
 
-    BandRows::alignCaptions({company, client, terms}, 0);
-    BandRows::alignCaptions({client, terms}, 2);
+    BandRows::alignCaptions({&co, &cl, &t}, 0);
+    BandRows::alignCaptions({&cl, &t}, 2);
     // Rows a little closer than on the other cards, so the 24 rows of the
     // sections fit a 1920x1080 screen whole.
     for (CardBand *band : {company, contract, client, terms, activities})

@@ -83,10 +83,23 @@ QCheckBox *Rows::check(QCheckBox *&member, const char *name, const QString &text
     return member;
 }
 
-QLabel *Rows::captionOf(const char *text) { return CardParts::caption(QString::fromUtf8(text), m_band); }
+void Rows::finish() {
+    // In the order of the rows: an earlier caption of a flowing row is in place before a later one.
+    for (const Caption &c : std::as_const(m_captions)) {
+        QLabel *caption = CardParts::caption(QString::fromUtf8(c.text), m_band);
+        if (c.indent > 0)
+            caption->setIndent(c.indent);
+        if (c.flow)
+            c.flow->insertWidget(c.index, caption);
+        else
+            m_band->grid()->addWidget(caption, c.row, c.col);
+    }
+    m_captions.clear();
+}
 
 void Rows::flow(QHBoxLayout *into, std::initializer_list<Cell> cells, int gap) {
     bool first = true;
+    int waiting = 0; // captions of this row not made yet
     for (const Cell &c : cells) {
         if (!c.caption && !c.control) {
             into->addStretch(c.stretch > 0 ? c.stretch : 1);
@@ -96,7 +109,7 @@ void Rows::flow(QHBoxLayout *into, std::initializer_list<Cell> cells, int gap) {
         if (!first && before > 0)
             into->addSpacing(before);
         if (c.caption)
-            into->addWidget(captionOf(c.caption));
+            m_captions.append({c.caption, into, into->count() + waiting++, 0, 0, 0});
         if (auto *l = qobject_cast<QLayout *>(c.control))
             into->addLayout(l, stretchOf(c));
         else if (auto *w = qobject_cast<QWidget *>(c.control))
@@ -126,10 +139,7 @@ void Rows::row(std::initializer_list<Cell> cells) {
         // A control without a caption takes the caption's column too.
         int at = col, span = c.span + 1;
         if (c.caption) {
-            QLabel *caption = captionOf(c.caption);
-            if (col > 0 && m_look.indent > 0)
-                caption->setIndent(m_look.indent);
-            g->addWidget(caption, m_row, col);
+            m_captions.append({c.caption, nullptr, 0, m_row, col, col > 0 ? m_look.indent : 0});
             ++at;
             --span;
         }
@@ -158,18 +168,19 @@ AttachmentLabels attachmentLabels(QWidget *parent, bool designTexts) {
     return {made[0], made[1], made[2], made[3], made[4], made[5]};
 }
 
-void alignCaptions(std::initializer_list<CardBand *> bands, int col) {
+void alignCaptions(std::initializer_list<Rows *> bands, int col) {
     int widest = 0;
-    for (CardBand *band : bands) {
-        QGridLayout *g = band->grid();
+    for (Rows *rows : bands) {
+        rows->finish();
+        QGridLayout *g = rows->band()->grid();
         for (int r = 0; r < g->rowCount(); ++r)
             if (QLayoutItem *item = g->itemAtPosition(r, col); item && item->widget()) {
                 item->widget()->ensurePolished();
                 widest = qMax(widest, item->widget()->sizeHint().width());
             }
     }
-    for (CardBand *band : bands)
-        band->grid()->setColumnMinimumWidth(col, widest);
+    for (Rows *rows : bands)
+        rows->band()->grid()->setColumnMinimumWidth(col, widest);
 }
 
 void tabOrder(QWidget *form, const QList<const char *> &names) {

@@ -61,6 +61,9 @@ struct RowLook {
 class Rows {
 public:
     explicit Rows(CardBand *band, RowLook look = {});
+    ~Rows() { finish(); }
+    Rows(const Rows &) = delete;
+    Rows &operator=(const Rows &) = delete;
 
     // The controls, made in the band with their names.
     QLineEdit *edit(QLineEdit *&member, const char *name, Shape shape = {});
@@ -77,15 +80,27 @@ public:
     // The next row of the band.
     void row(std::initializer_list<Cell> cells);
 
+    // Makes the captions. They come after the band's controls, so the focus chain runs from
+    // field to field; done when the rows go out of scope, or earlier when the captions must be
+    // measured.
+    void finish();
+
     CardBand *band() const { return m_band; }
 
 private:
-    QLabel *captionOf(const char *text);
+    // A caption waiting to be made: where it goes in a flowing row or in the grid.
+    struct Caption {
+        const char *text;
+        QHBoxLayout *flow; // null: in the grid at row, col
+        int index, row, col;
+        int indent;
+    };
     void flow(QHBoxLayout *into, std::initializer_list<Cell> cells, int gap);
 
     CardBand *m_band;
     RowLook m_look;
     int m_row = 0;
+    QList<Caption> m_captions;
 };
 
 // Hidden labels holding part of the record (attachment names, a start number): made
@@ -100,7 +115,7 @@ AttachmentLabels attachmentLabels(QWidget *parent, bool designTexts = false);
 
 // The caption column `col` of every band as wide as its widest caption, so the fields
 // of bands under each other start at the same place.
-void alignCaptions(std::initializer_list<CardBand *> bands, int col);
+void alignCaptions(std::initializer_list<Rows *> bands, int col);
 
 // The tab order along the named controls of `form`.
 void tabOrder(QWidget *form, const QList<const char *> &names);

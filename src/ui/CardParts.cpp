@@ -24,6 +24,9 @@ QString styleSheet() {
         "QLineEdit, QComboBox { background: #f4f9ff; border: 1px solid #8fb8d8; border-radius: 3px;"
         "  padding: 3px 5px; min-height: 20px; color: #10243c; }"
         "QLineEdit:focus, QComboBox:focus { background: #fffbe0; border-color: #d9a400; }"
+        // The list button drawn inside the field's own frame, never a frame of its own.
+        "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right;"
+        "  width: 18px; border: none; border-left: 1px solid #c5d9ea; }"
         "QLineEdit[readOnly=\"true\"] { background: #eef3f8; }"
         "QLabel[role=\"caption\"] { color: #1d3e63; font-weight: 600; }"
         "QLabel#panInfo { background: #fdfdf6; border: 1px solid #b9c6d3; border-radius: 3px;"

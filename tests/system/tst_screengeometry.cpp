@@ -72,12 +72,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -111,6 +113,15 @@ public:
 
 using Make = std::function<QWidget *()>;
 
+// A screen brought to a second state before it is judged: a list with its entry panel forward.
+template <typename Screen> Make withEntryPanel(std::function<Screen *()> make) {
+    return [make]() {
+        Screen *screen = make();
+        QTimer::singleShot(0, screen->btnAggiungi, &QAbstractButton::click);
+        return screen;
+    };
+}
+
 // Every screen of the program as its opener makes it.
 const std::map<QString, Make> &screens() {
     static const std::map<QString, Make> table = {
@@ -137,8 +148,18 @@ const std::map<QString, Make> &screens() {
         {"Confermati", [] { return new TfrmConfermati; }},
         {"Scaduti", [] { return new TfrmScaduti; }},
         {"AllegaExcel", [] { return new TfrmAllegaExcel(nullptr, 1, QStringLiteral("Rossi Mario")); }},
+        {"AllegaExcel entry panel", withEntryPanel<TfrmAllegaExcel>([] {
+             return new TfrmAllegaExcel(nullptr, 1, QStringLiteral("Rossi Mario"));
+         })},
+        {"Lavori_Svolti entry panel", withEntryPanel<TfrmLavori_Svolti>([] {
+             return new TfrmLavori_Svolti(nullptr, QStringLiteral("Rossi Mario"),
+                                          QStringLiteral("RSSMRA80A01H501U"));
+         })},
         {"Lavori_Svolti",
-         [] { return new TfrmLavori_Svolti(nullptr, QStringLiteral("Rossi Mario"), QStringLiteral("RSSMRA80A01H501U")); }},
+         [] {
+             return new TfrmLavori_Svolti(nullptr, QStringLiteral("Rossi Mario"),
+                                          QStringLiteral("RSSMRA80A01H501U"));
+         }},
         {"RiepStraordinari",
          [] {
              return new TfrmRiepStraordinari(nullptr, QStringLiteral("RSSMRA80A01H501U"),
@@ -181,8 +202,8 @@ const std::map<QString, Make> &screens() {
 }
 
 QString nameOf(const QWidget *w) {
-    const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                   : w->objectName();
+    const QString name =
+        w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
     if (auto *l = qobject_cast<const QLabel *>(w); l && !l->text().isEmpty())
         return name + QStringLiteral(" \"") + l->text().left(40) + QLatin1Char('"');
     if (auto *b = qobject_cast<const QAbstractButton *>(w); b && !b->text().isEmpty())
@@ -304,7 +325,9 @@ void checkContainer(const QWidget *container, QStringList &faults) {
                 continue;
             const int gap = n.left() - c.right() - 1;
             if (gap >= 0 && gap < kCaptionGap)
-                faults << QStringLiteral("%1 touches %2 (%3 pixels apart)").arg(nameOf(caption), nameOf(next)).arg(gap);
+                faults << QStringLiteral("%1 touches %2 (%3 pixels apart)")
+                              .arg(nameOf(caption), nameOf(next))
+                              .arg(gap);
         }
     }
     for (const QWidget *w : children) {
@@ -381,7 +404,8 @@ private slots:
         if (least.width() > area.width() || least.height() > area.height())
             faults << QStringLiteral("the window needs %1x%2").arg(least.width()).arg(least.height());
         if (!target->availableGeometry().contains(w->geometry()))
-            faults << QStringLiteral("the window (%1) is not inside the work area").arg(rectText(w->geometry()));
+            faults
+                << QStringLiteral("the window (%1) is not inside the work area").arg(rectText(w->geometry()));
         checkContainer(w.get(), faults);
         w->close();
         QVERIFY2(faults.isEmpty(), qPrintable(QLatin1Char('\n') + faults.join(QLatin1Char('\n'))));
