@@ -27,6 +27,7 @@ QString styleSheet() {
         // The list button drawn inside the field's own frame, never a frame of its own.
         "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right;"
         "  width: 18px; border: none; border-left: 1px solid #c5d9ea; }"
+        "QComboBox::down-arrow { image: url(:/resources/images/listarrow.png); width: 10px; height: 6px; }"
         "QLineEdit[readOnly=\"true\"] { background: #eef3f8; }"
         "QLabel[role=\"caption\"] { color: #1d3e63; font-weight: 600; }"
         "QLabel#panInfo { background: #fdfdf6; border: 1px solid #b9c6d3; border-radius: 3px;"
