@@ -5,10 +5,15 @@
 
 AppointmentSummary::AppointmentSummary(QWidget *parent, const QString &caption, const QString &picture,
                                        const QString &title, Selection selection)
-    : SummaryScreen(
-          parent,
-          SummarySpec{caption, picture, &Archives::appointments(), AppointmentLine::format(), false, title,
-                      QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda")}),
+    : SummaryScreen(parent,
+                    SummarySpec{.caption = caption,
+                                .bannerTitle = picture,
+                                .layout = &Archives::appointments(),
+                                .line = AppointmentLine::format(),
+                                .order = LineOrder::File,
+                                .reportTitle = title,
+                                .doubleClickHint = QStringLiteral(
+                                    "Fare doppio clic su una voce in elenco per richiamare la scheda")}),
       m_selection(std::move(selection)) {}
 
 bool AppointmentSummary::selects(const char *record) const { return m_selection(*setup().layout, record); }

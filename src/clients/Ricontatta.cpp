@@ -3,12 +3,15 @@
 #include "core/Archives.h"
 
 TfrmRicontatta::TfrmRicontatta(QWidget *parent)
-    : SummaryScreen(parent,
-                    SummarySpec{QStringLiteral(" Riepilogo clienti da ricontattare"),
-                                QStringLiteral("CLIENTI DA RICONTATTARE"), &Archives::clients(), line(), true,
-                                QStringLiteral("Riepilogo clienti da ricontattare"),
-                                QStringLiteral("Fare doppio clic su una voce in elenco per richiamare "
-                                               "la scheda")}) {
+    : SummaryScreen(parent, SummarySpec{.caption = QStringLiteral(" Riepilogo clienti da ricontattare"),
+                                        .bannerTitle = QStringLiteral("CLIENTI DA RICONTATTARE"),
+                                        .layout = &Archives::clients(),
+                                        .line = line(),
+                                        .order = LineOrder::SortedAZ,
+                                        .reportTitle = QStringLiteral("Riepilogo clienti da ricontattare"),
+                                        .doubleClickHint = QStringLiteral(
+                                            "Fare doppio clic su una voce in elenco per richiamare "
+                                            "la scheda")}) {
     setObjectName(QStringLiteral("frmRicontatta"));
 }
 

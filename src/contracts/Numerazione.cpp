@@ -6,11 +6,10 @@
 #include "core/TextRules.h"
 #include "ui/Artwork.h"
 #include "ui/FocusHighlight.h"
-#include "ui/KeyFilters.h"
+#include "ui/InputRules.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,9 +40,6 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent) {
     txtInizio->setMaxLength(5);
     txtInizio->setFixedWidth(110);
     txtInizio->setAlignment(Qt::AlignCenter);
-    txtInizio->setContextMenuPolicy(Qt::NoContextMenu);
-    txtInizio->setAcceptDrops(false);
-    txtInizio->installEventFilter(this);
     FocusHighlight::attach(txtInizio, QStringLiteral("effInizio"));
     auto *group = new QHBoxLayout(grpNumerazione);
     group->setContentsMargins(16, 14, 16, 10);
@@ -69,6 +65,11 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent) {
     layout->addWidget(imgIstruzioni);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto *rules = new InputRules(this);
+    rules->add(txtInizio, {FieldInput::Digits});
+    rules->setEnterOrder({txtInizio, btnApplica}, false);
+    rules->leaveHook = [this](QWidget *) { txtInizioExit(); };
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
@@ -110,21 +111,4 @@ void TfrmNumerazione::btnApplicaClick() {
         return;
     }
     accept();
-}
-
-bool TfrmNumerazione::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == txtInizio) {
-        if (event->type() == QEvent::KeyPress) {
-            auto *e = static_cast<QKeyEvent *>(event);
-            if (KeyFilters::isEnter(e)) {
-                btnApplica->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            if (!KeyFilters::isWindowKey(e) && !KeyFilters::digitAccepts(e))
-                return true;
-        } else if (event->type() == QEvent::FocusOut) {
-            txtInizioExit();
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

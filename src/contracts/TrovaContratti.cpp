@@ -15,24 +15,25 @@ LineFormat TfrmTrovaContratti::line() {
 }
 
 TfrmTrovaContratti::TfrmTrovaContratti(QWidget *parent)
-    : SearchScreen(parent, SearchSpec{
-                               QStringLiteral(" Trova contratti in archivio"),
-                               &Archives::contracts(),
-                               {{"txtCliente", "Cliente:", "txtCliente"},
-                                {"txtComuneCli", "Comune di residenza:", "txtComuneCli"},
-                                {"txtPartitaIvaCli", "Partita IVA:", "txtPartitaIvaCli"},
-                                {"txtCodFiscCli", "Codice fiscale:", "txtCodFiscCli"},
-                                {"txtData", "Data stipula contratto (gg/mm/aaaa):", "txtData"},
-                                {"txtMarca", "Ubicazione immobile:", "txtMarca"},
-                                {"txtMatricola", "Durata contratto:", "txtMatricola"},
-                                {"txtTipoImpianto", "Tipo immobile:", "txtTipoImpianto"},
-                                {"txtOpInc01", "Attività 1 compresa in contratto:", "txtOpInc01"},
-                                {"txtOpInc02", "Attività 2 compresa in contratto:", "txtOpInc02"}},
-                               line(),
-                               true,
-                               QStringLiteral(" schede."),
-                               QStringLiteral("Riepilogo contratti di servizio pulizie"),
-                               QStringLiteral("Trova contratti"),
-                           }) {
+    : SearchScreen(parent,
+                   SearchSpec{
+                       .caption = QStringLiteral(" Trova contratti in archivio"),
+                       .layout = &Archives::contracts(),
+                       .criteria = {{"txtCliente", "Cliente:", "txtCliente"},
+                                    {"txtComuneCli", "Comune di residenza:", "txtComuneCli"},
+                                    {"txtPartitaIvaCli", "Partita IVA:", "txtPartitaIvaCli"},
+                                    {"txtCodFiscCli", "Codice fiscale:", "txtCodFiscCli"},
+                                    {"txtData", "Data stipula contratto (gg/mm/aaaa):", "txtData"},
+                                    {"txtMarca", "Ubicazione immobile:", "txtMarca"},
+                                    {"txtMatricola", "Durata contratto:", "txtMatricola"},
+                                    {"txtTipoImpianto", "Tipo immobile:", "txtTipoImpianto"},
+                                    {"txtOpInc01", "Attività 1 compresa in contratto:", "txtOpInc01"},
+                                    {"txtOpInc02", "Attività 2 compresa in contratto:", "txtOpInc02"}},
+                       .line = line(),
+                       .order = LineOrder::SortedAZ,
+                       .ending = QStringLiteral(" schede."),
+                       .reportTitle = QStringLiteral("Riepilogo contratti di servizio pulizie"),
+                       .bannerTitle = QStringLiteral("Trova contratti"),
+                   }) {
     setObjectName(QStringLiteral("frmTrovaContratti"));
 }

@@ -89,7 +89,9 @@ double parseDecimal(const QString &text, bool *ok) {
 }
 
 QString decimalText(double value, int decimals) {
-    QString s = QString::number(value, 'f', decimals);
+    QString s = decimals >= 0 ? QString::number(value, 'f', decimals) : QString::number(value, 'g', 15);
+    if (s.contains(QLatin1Char('e'))) // too large or small for 'g' without an exponent
+        s = QString::number(value, 'f', QLocale::FloatingPointShortest);
     s.replace(QLatin1Char('.'), QLatin1Char(','));
     return s;
 }

@@ -28,6 +28,9 @@ int parseInt(QByteArrayView trimmed, bool *ok);
 // Decimal numbers with the comma: parse accepts "," (and "." as the same), no
 // thousands separators; ok is false for anything else.
 double parseDecimal(const QString &text, bool *ok);
-QString decimalText(double value, int decimals);
+// A number with the comma and no thousands separator: with a number of
+// decimals, or else in its shortest form to 15 significant digits, so a sum
+// reads as it was meant (0,1 + 0,2 gives "0,3", 37 gives "37").
+QString decimalText(double value, int decimals = -1);
 
 } // namespace Formats

@@ -3,47 +3,29 @@
 // employee (the activities of the work file named after the tax code), with
 // its list, quick find, add, change and print. Opened by the employee card
 // with the name and tax code the card shows.
-#include <QDialog>
+#include "ui/ListEntry.h"
 
-class ListEntry;
-class ListPanel;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QToolButton;
-
-class TfrmLavori_Svolti : public QDialog {
+class TfrmLavori_Svolti : public ListEntry {
     Q_OBJECT
 public:
     // taxCode must be one WorkFile::acceptsTaxCode accepts.
     TfrmLavori_Svolti(QWidget *parent, const QString &employee, const QString &taxCode);
 
-    // List panel.
-    QWidget *panContainer;
-    QLabel *lblTitolo, *lblRigo01, *lblTotale;
-    ListPanel *list; // txtTrova, btnTrova, lstRecords, lblRigo03, btnStampa, btnChiudi
-    QPushButton *btnAggiungi, *btnModifica;
-    // Edit panel.
-    QWidget *panCosti;
-    QLabel *titIstruzioni;
     QLineEdit *txtData, *txtAttivita, *txtLuogo, *txtOrario, *txtTotOre;
     QToolButton *impOggi;
-    QPushButton *btnSalva, *cmdClose;
-    QLabel *lblPosizione, *lblFile; // hidden
 
-    void btnAggiungiClick();
-    void btnModificaClick();
-    void btnSalvaClick();
+    void btnAggiungiClick() { add(); }
+    void btnModificaClick() { change(); }
+    void btnSalvaClick() { save(); }
     void btnStampaClick();
 
 protected:
-    void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
+    void refresh() override { buildList(); }
 
 private:
     void buildList();
+    bool checkDate();
 
     QString m_employee;
     QString m_taxCode;
-    ListEntry *m_entry;
 };

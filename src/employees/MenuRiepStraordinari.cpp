@@ -6,12 +6,14 @@
 #include "core/RecordLayout.h"
 #include "core/TextRules.h"
 #include "employees/EmployeesHelp.h"
+#include "employees/EmployeesLook.h"
 #include "employees/RiepStraordinari.h"
 #include "employees/TrovaDipendenti.h"
 #include "employees/WorkFile.h"
 #include "ui/Artwork.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
+#include "ui/InputRules.h"
 #include "ui/FocusHighlight.h"
 #include "ui/Guida.h"
 #include "ui/KeyFilters.h"
@@ -32,6 +34,28 @@ namespace {
 const char *const kMonths[12] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
                                  "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
+// The pickers take no typing: Backspace and Delete empty them, the arrows
+// left and right pass, Enter walks on, the mouse chooses.
+bool pickerKey(QWidget *field, QKeyEvent *e) {
+    auto *box = qobject_cast<QComboBox *>(field);
+    if (!box || KeyFilters::isEnter(e) || KeyFilters::isWindowKey(e))
+        return false;
+    if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)
+        box->setCurrentIndex(-1);
+    return e->key() != Qt::Key_Left && e->key() != Qt::Key_Right;
+}
+
+// A day or month that is not one of the picker's items cannot stay.
+void leavePicker(QWidget *field) {
+    auto *box = qobject_cast<QComboBox *>(field);
+    if (!box)
+        return;
+    const QString t = Text::trim(box->currentText());
+    const bool day = box->objectName().startsWith(QLatin1String("txtGiorno"));
+    if (day ? box->findText(t, Qt::MatchExactly) < 0 : TfrmMenuRiepStraordinari::monthNumber(t).isEmpty())
+        box->setCurrentIndex(-1);
+}
+
 QComboBox *picker(QWidget *parent, const char *name, const QStringList &items) {
     auto *c = new QComboBox(parent);
     c->setObjectName(QLatin1String(name));
@@ -48,7 +72,7 @@ TfrmMenuRiepStraordinari::TfrmMenuRiepStraordinari(QWidget *parent) : ModuleWind
     setWindowTitle(QStringLiteral(" Tersalia - Riepilogo Ore di Lavoro"));
     auto *background = new CardBackground(this);
     setCentralWidget(background);
-    const QColor band(52, 140, 110);
+    const QColor band = EmployeesLook::band();
 
     auto *title = new CardTitle(QStringLiteral("RIEPILOGO ORE DI LAVORO"),
                                 Artwork::icon(Artwork::Glyph::Clock, 64, band), band, background);
@@ -139,18 +163,22 @@ TfrmMenuRiepStraordinari::TfrmMenuRiepStraordinari(QWidget *parent) : ModuleWind
     layout->addStretch();
     layout->addLayout(buttons);
 
+    auto *rules = new InputRules(this);
+    rules->add(txtCliente, {FieldInput::Text, FieldFlag::Code});
+    for (QComboBox *c : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine})
+        rules->add(c);
+    for (QLineEdit *e : {txtAnnoInizio, txtAnnoFine})
+        rules->add(e, {FieldInput::Digits});
+    rules->setEnterOrder({txtCliente, txtGiornoInizio, txtMeseInizio, txtAnnoInizio, txtGiornoFine,
+                          txtMeseFine, txtAnnoFine, btnVisualizza},
+                         false);
+    rules->keyHook = [](QWidget *field, QKeyEvent *e) { return pickerKey(field, e); };
+    rules->leaveHook = [](QWidget *field) { leavePicker(field); };
     for (QWidget *w :
          std::initializer_list<QWidget *>{txtCliente, txtGiornoInizio, txtMeseInizio, txtAnnoInizio,
-                                          txtGiornoFine, txtMeseFine, txtAnnoFine}) {
-        w->installEventFilter(this);
+                                          txtGiornoFine, txtMeseFine, txtAnnoFine})
         FocusHighlight::attach(w, QStringLiteral("eff") + w->objectName().mid(3));
-    }
     btnVisualizza->installEventFilter(this);
-    connect(txtCliente, &QLineEdit::textEdited, this, [this](const QString &t) {
-        const QString shaped = Text::upperAZ(Text::trim(t));
-        if (shaped != t)
-            txtCliente->setText(shaped);
-    });
     connect(btnCodFisc, &QToolButton::clicked, this, &TfrmMenuRiepStraordinari::btnCodFiscClick);
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepStraordinari::btnVisualizzaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
@@ -207,48 +235,10 @@ void TfrmMenuRiepStraordinari::showEvent(QShowEvent *event) {
     txtCliente->setFocus();
 }
 
-QWidget *TfrmMenuRiepStraordinari::nextAfter(QObject *watched) const {
-    const QList<QWidget *> order = {txtCliente,    txtGiornoInizio, txtMeseInizio, txtAnnoInizio,
-                                    txtGiornoFine, txtMeseFine,     txtAnnoFine,   btnVisualizza};
-    const int i = order.indexOf(qobject_cast<QWidget *>(watched));
-    return i >= 0 && i + 1 < order.size() ? order[i + 1] : nullptr;
-}
-
 bool TfrmMenuRiepStraordinari::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == btnVisualizza) {
-        if (event->type() == QEvent::MouseButtonPress)
-            lblAttendere->show();
-        return false;
-    }
-    auto *box = qobject_cast<QComboBox *>(watched);
-    if (event->type() == QEvent::FocusOut && box) {
-        // A day or month that is not one of the picker's items cannot stay.
-        const bool day = box == txtGiornoInizio || box == txtGiornoFine;
-        const QString t = Text::trim(box->currentText());
-        if (day ? box->findText(t, Qt::MatchExactly) < 0 : monthNumber(t).isEmpty())
-            box->setCurrentIndex(-1);
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto *e = static_cast<QKeyEvent *>(event);
-    if (KeyFilters::isWindowKey(e))
-        return false;
-    if (KeyFilters::isEnter(e)) {
-        if (QWidget *next = nextAfter(watched))
-            next->setFocus();
-        return true;
-    }
-    if (box) {
-        // The pickers take no typing: Backspace and Delete empty them, the
-        // arrows left and right pass, the mouse chooses.
-        if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)
-            box->setCurrentIndex(-1);
-        return e->key() != Qt::Key_Left && e->key() != Qt::Key_Right;
-    }
-    if (watched == txtAnnoInizio || watched == txtAnnoFine)
-        return !KeyFilters::digitAccepts(e);
-    return false;
+    if (watched == btnVisualizza && event->type() == QEvent::MouseButtonPress)
+        lblAttendere->show();
+    return ModuleWindow::eventFilter(watched, event);
 }
 
 void TfrmMenuRiepStraordinari::stop(const QString &text, QWidget *focus, bool plain) {

@@ -39,6 +39,5 @@ protected:
 private:
     QGroupBox *dateGroup(const QString &title, const char *day, const char *month, const char *year,
                          QComboBox *&dayBox, QComboBox *&monthBox, QLineEdit *&yearEdit);
-    QWidget *nextAfter(QObject *watched) const;
     void stop(const QString &text, QWidget *focus, bool plain);
 };

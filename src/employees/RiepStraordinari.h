@@ -2,14 +2,14 @@
 // " Tersalia - Riepilogo Ore di Lavoro", the result: the activities of one
 // employee's work file dated within an interval (both ends included), their
 // count and the total of their hours, with the quick find and the print.
-#include <QDate>
-#include <QDialog>
+#include "ui/ListDialog.h"
 
-class ListPanel;
+#include <QDate>
+
 class QLabel;
 class QToolButton;
 
-class TfrmRiepStraordinari : public QDialog {
+class TfrmRiepStraordinari : public ListDialog {
     Q_OBJECT
 public:
     // taxCode must be one WorkFile::acceptsTaxCode accepts; start <= end.
@@ -17,16 +17,18 @@ public:
 
     QLabel *lblTipologia, *titTipologia, *infIntervallo, *lblIntervallo, *infTotKmPercorsi, *lblTotCosti;
     QLabel *lblTrovate, *lblFile;
-    ListPanel *list; // txtTrova, btnTrova, lstRecords, btnStampa, btnEsci
     QToolButton *imgGuida;
+    // list: txtTrova, btnTrova, lstRecords, btnStampa, btnEsci
 
     void btnStampaClick();
     // The total of some hours as shown: shortest decimal form, "," separator.
     static QString hoursText(double total);
+    // The text beside the total for n activities whose date or hours cannot be read.
+    static QString leftOutText(int n);
 
 protected:
+    void refresh() override { buildList(); }
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
 
 private:
     void buildList();

@@ -34,15 +34,4 @@ QString path(const QString &taxCode) {
     return folder + QLatin1Char('/') + Archives::worksFileName(taxCode);
 }
 
-LineFormat line() {
-    // clang-format off
-    return LineFormat(Archives::works())
-        .field("Attivita", 46)
-        .text(QStringLiteral("   Data: ")).field("Data", 10)
-        .text(QStringLiteral("  Luogo: ")).field("Luogo", 28)
-        .text(QStringLiteral("  Orario: ")).field("Orario", 26)
-        .text(QStringLiteral("  Tot. ore: ")).field("TotOre");
-    // clang-format on
-}
-
 } // namespace WorkFile

@@ -1,9 +1,6 @@
 #pragma once
 // The work register of one employee: a record file of activities in the
-// folder "Archivio_Lavori", named after the employee's tax code, and the
-// register line every list of activities shows.
-#include "core/ResultLine.h"
-
+// folder "Archivio_Lavori", named after the employee's tax code.
 #include <QString>
 
 namespace WorkFile {
@@ -17,8 +14,5 @@ QString refusedTaxCodeText(const QString &taxCode);
 // Full path of the work file of a tax code (trimmed); creates the folder.
 // Empty for a code acceptsTaxCode refuses: nothing is touched then.
 QString path(const QString &taxCode);
-
-// Attivita (46), Data (10), Luogo (28), Orario (26), TotOre.
-LineFormat line();
 
 } // namespace WorkFile

@@ -14,7 +14,7 @@
 #include "ui/BandRows.h"
 #include "ui/CardParts.h"
 #include "ui/FocusHighlight.h"
-#include "ui/KeyFilters.h"
+#include "ui/InputRules.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -53,16 +53,6 @@ struct UnsavedCompany {
 std::optional<UnsavedCompany> &unsavedCompany() {
     static std::optional<UnsavedCompany> kept;
     return kept;
-}
-
-// Trims and upper-cases a-z while typing, keeping the cursor.
-void shapeCode(QLineEdit *e) {
-    const QString shaped = Text::upperAZ(Text::trim(e->text()));
-    if (shaped != e->text()) {
-        const int cursor = e->cursorPosition();
-        e->setText(shaped);
-        e->setCursorPosition(std::min(cursor, int(shaped.size())));
-    }
 }
 
 } // namespace
@@ -157,12 +147,20 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent) {
         QWidget::setTabOrder(m_order[i - 1], m_order[i]);
     for (QWidget *w : std::as_const(m_order))
         FocusHighlight::attach(w, QStringLiteral("eff") + w->objectName().mid(3));
-    for (QWidget *w : std::as_const(m_order))
-        w->installEventFilter(this);
-    for (QLineEdit *e : {txtCodFiscDent, txtCodFisc})
-        connect(e, &QLineEdit::textEdited, this, [e]() { shapeCode(e); });
-    for (QComboBox *c : {txtProvDent, txtProvNasc, txtProvRes})
-        connect(c->lineEdit(), &QLineEdit::textEdited, this, [c]() { shapeCode(c->lineEdit()); });
+    // Tax codes and provinces are trimmed and upper-cased while typing, the
+    // provinces again on leaving; the VAT number takes digits only.
+    auto *rules = new InputRules(this);
+    for (QWidget *w : std::as_const(m_order)) {
+        FieldRule rule;
+        if (w == txtIvaDent)
+            rule.input = FieldInput::Digits;
+        else if (w == txtCodFiscDent || w == txtCodFisc)
+            rule.flags = FieldFlag::Code;
+        else if (qobject_cast<QComboBox *>(w))
+            rule.flags = FieldFlag::Code | FieldFlag::TrimOnLeave | FieldFlag::UpperOnLeave;
+        rules->add(w, rule);
+    }
+    rules->setEnterOrder(m_order);
     txtData->setText(Formats::dateText(Clock::today()));
 }
 
@@ -194,11 +192,8 @@ QMap<QString, QString> TfrmPrivacy::values() const {
 }
 
 void TfrmPrivacy::setValue(const char *control, const QString &text) {
-    QWidget *w = findChild<QWidget *>(QLatin1String(control));
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setEditText(text);
+    if (QWidget *w = findChild<QWidget *>(QLatin1String(control)))
+        InputRules::setShown(w, text); // a long value shows its beginning
 }
 
 void TfrmPrivacy::showEvent(QShowEvent *e) {
@@ -271,30 +266,6 @@ void TfrmPrivacy::keyPressEvent(QKeyEvent *e) {
     if (e->key() == Qt::Key_Escape)
         return;
     QDialog::keyPressEvent(e);
-}
-
-bool TfrmPrivacy::eventFilter(QObject *watched, QEvent *event) {
-    auto *w = qobject_cast<QWidget *>(watched);
-    const int index = m_order.indexOf(w);
-    if (index < 0)
-        return QDialog::eventFilter(watched, event);
-    auto *combo = qobject_cast<QComboBox *>(w);
-    if (event->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(event);
-        if (KeyFilters::isEnter(k)) {
-            m_order[(index + 1) % m_order.size()]->setFocus();
-            return true;
-        }
-        if (w == txtIvaDent && !KeyFilters::isWindowKey(k) && !KeyFilters::digitAccepts(k))
-            return true;
-    } else if (event->type() == QEvent::FocusIn && combo) {
-        const QString t = combo->currentText();
-        combo->setCurrentIndex(-1);
-        combo->setEditText(t);
-    } else if (event->type() == QEvent::FocusOut && combo) {
-        combo->setEditText(Text::upperAZ(Text::trim(combo->currentText())));
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 namespace PrivacyForm {

@@ -36,7 +36,6 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QList<QWidget *> m_order; // the Enter order

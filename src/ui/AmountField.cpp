@@ -56,4 +56,14 @@ QString normalise(const QString &text, int decimals) {
     return s;
 }
 
+double read(const QString &text, bool *ok) {
+    static const QRegularExpression amount(QStringLiteral("^[+-]?(\\d+(,\\d*)?|,\\d+)$"));
+    const QString t = Text::trim(text);
+    if (!amount.match(t).hasMatch()) {
+        *ok = false;
+        return 0;
+    }
+    return QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(ok);
+}
+
 } // namespace AmountField

@@ -9,4 +9,9 @@ namespace AmountField {
 // decimals ("12" -> "12,00", "12,5" -> "12,50", "12,346" -> "12,35").
 QString normalise(const QString &text, int decimals = 2);
 
+// The value of a stored amount: digits with an optional decimal comma and an
+// optional sign, nothing else. A dot ("12.50", written outside the program)
+// or a thousands separator ("1.250,00") makes it unreadable: ok is false.
+double read(const QString &text, bool *ok);
+
 } // namespace AmountField

@@ -1,8 +1,7 @@
 #include "ui/CardScreen.h"
 
-#include "ui/AmountField.h"
 #include "ui/FocusHighlight.h"
-#include "ui/KeyFilters.h"
+#include "ui/InputRules.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
@@ -12,8 +11,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -24,15 +21,10 @@ namespace {
 const QString kYes = QStringLiteral("S\u00ec");
 const QString kNo = QStringLiteral("No");
 
-// Moving the focus by hand, a modal message or a popup is not leaving a field.
-bool isLeaving(const QFocusEvent *e) {
-    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
-}
-
 } // namespace
 
 CardScreen::CardScreen(QWidget *form, CardDefinition definition)
-    : QObject(form), m_form(form), m_def(std::move(definition)) {
+    : QObject(form), m_form(form), m_def(std::move(definition)), m_rules(new InputRules(this)) {
     Q_ASSERT(m_def.layout);
     m_position = form->findChild<QLabel *>(QStringLiteral("lblPosizione"));
     Q_ASSERT_X(m_position, "CardScreen", "the card has no lblPosizione");
@@ -54,22 +46,15 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
                 edit->setMaxLength(width);
             // The frame is named after the field: "txtData" -> "effData".
             FocusHighlight::attach(w, QStringLiteral("eff") + QLatin1String(f.control).mid(3));
-            // A filtered field takes nothing the keyboard could not type into it.
-            if (f.input != FieldInput::Text) {
-                w->setContextMenuPolicy(Qt::NoContextMenu);
-                edit->setContextMenuPolicy(Qt::NoContextMenu);
-                edit->setDragEnabled(false);
-                edit->setAcceptDrops(false);
-            }
-            if (f.flags & (FieldFlag::TrimTyping | FieldFlag::UpperTyping)) {
-                connect(edit, &QLineEdit::textEdited, this, [this, control = f.control]() {
-                    if (const Bound *bb = bound(control))
-                        shapeWhileTyping(*bb);
-                });
-            }
         }
-        w->installEventFilter(this);
+        m_rules->add(w, {f.input, f.flags, f.whenEmpty});
     }
+    QList<QWidget *> order;
+    for (const char *c : std::as_const(m_def.enterOrder))
+        if (QWidget *w = control(c))
+            order.append(w);
+    m_rules->setEnterOrder(order);
+    m_rules->keyHook = m_def.keyHook;
     wireCommands();
     QList<QWidget *> fields;
     for (const Bound &b : std::as_const(m_fields))
@@ -136,10 +121,8 @@ QString CardScreen::rawText(const Bound &b) const {
 }
 
 void CardScreen::setRawText(const Bound &b, const QString &value) {
-    if (auto *e = qobject_cast<QLineEdit *>(b.widget)) {
-        e->setText(value);
-    } else if (auto *c = qobject_cast<QComboBox *>(b.widget)) {
-        c->setEditText(value);
+    if (InputRules::editOf(b.widget)) {
+        InputRules::setShown(b.widget, value);
     } else if (auto *k = qobject_cast<QCheckBox *>(b.widget)) {
         // Only the two flag values move the box.
         if (value == kYes)
@@ -299,8 +282,7 @@ bool CardScreen::save() {
         // (also when the window is not the active one and no focus event comes).
         QWidget *f = m_form->focusWidget();
         if (f && m_form->isAncestorOf(f)) {
-            if (const Bound *b = bound(f))
-                leave(*b);
+            m_rules->leave(f);
             f->clearFocus();
         }
     }
@@ -360,111 +342,4 @@ void CardScreen::duplicate() {
     if (m_def.firstField)
         focus(m_def.firstField);
     Messages::information(m_form, m_def.duplicateDone);
-}
-
-void CardScreen::shapeWhileTyping(const Bound &b) {
-    QLineEdit *edit = qobject_cast<QLineEdit *>(b.widget);
-    if (auto *combo = qobject_cast<QComboBox *>(b.widget))
-        edit = combo->lineEdit();
-    if (!edit)
-        return;
-    QString t = edit->text();
-    if (b.def.flags & FieldFlag::TrimTyping)
-        t = Text::trim(t);
-    if (b.def.flags & FieldFlag::UpperTyping)
-        t = Text::upperAZ(t);
-    if (t != edit->text()) {
-        const int cursor = edit->cursorPosition();
-        edit->setText(t);
-        edit->setCursorPosition(std::min(cursor, int(t.size())));
-    }
-}
-
-void CardScreen::leave(const Bound &b) {
-    QString t = rawText(b);
-    switch (b.def.input) {
-    case FieldInput::Amount:
-        t = AmountField::normalise(t, 2);
-        break;
-    case FieldInput::Fee:
-        t = AmountField::normalise(t, 4);
-        break;
-    case FieldInput::ListOnly:
-        if (auto *c = qobject_cast<QComboBox *>(b.widget);
-            c && c->findText(Text::trim(t), Qt::MatchExactly) < 0)
-            t.clear();
-        break;
-    default:
-        break;
-    }
-    if (b.def.flags & FieldFlag::TrimOnLeave)
-        t = Text::trim(t);
-    if (b.def.flags & FieldFlag::UpperOnLeave)
-        t = Text::upperAZ(t);
-    if (!b.def.whenEmpty.isEmpty() && Text::trim(t).isEmpty())
-        t = b.def.whenEmpty;
-    if (t != rawText(b))
-        setRawText(b, t);
-}
-
-void CardScreen::moveAfter(const QObject *widget) {
-    const int n = int(m_def.enterOrder.size());
-    for (int i = 0; i < n; ++i) {
-        if (control(m_def.enterOrder[i]) == widget) {
-            focus(m_def.enterOrder[(i + 1) % n]);
-            return;
-        }
-    }
-}
-
-// True when the press is swallowed.
-bool CardScreen::keyPress(const Bound &b, QKeyEvent *e) {
-    if (m_def.keyHook && m_def.keyHook(b.widget, e))
-        return true;
-    if (KeyFilters::isEnter(e)) {
-        const bool inOrder = std::any_of(m_def.enterOrder.begin(), m_def.enterOrder.end(),
-                                         [&](const char *c) { return qstrcmp(c, b.def.control) == 0; });
-        if (inOrder) {
-            moveAfter(b.widget);
-            return true;
-        }
-        return false;
-    }
-    if (KeyFilters::isWindowKey(e))
-        return false;
-    switch (b.def.input) {
-    case FieldInput::Digits:
-        return !KeyFilters::digitAccepts(e);
-    case FieldInput::Amount:
-    case FieldInput::Fee:
-        return !KeyFilters::amountAccepts(e);
-    case FieldInput::ListOnly:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CardScreen::eventFilter(QObject *watched, QEvent *event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (const Bound *b = bound(watched))
-            return keyPress(*b, static_cast<QKeyEvent *>(event));
-        break;
-    case QEvent::FocusIn:
-        // A combo edit about to be used shows no item highlighted in its list.
-        if (auto *c = qobject_cast<QComboBox *>(watched); c && bound(watched)) {
-            const QString t = c->currentText();
-            c->setCurrentIndex(-1);
-            c->setEditText(t);
-        }
-        break;
-    case QEvent::FocusOut:
-        if (const Bound *b = bound(watched); b && isLeaving(static_cast<QFocusEvent *>(event)))
-            leave(*b);
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
 }

@@ -2,8 +2,8 @@
 // The behaviour shared by every card screen (appointments, clients,
 // employees, contracts): one record of one record file shown in named
 // controls, the position label `lblPosizione` as the only link to the file,
-// paging, Nuovo, Salva, Duplica, the Enter order, the key filters and exit
-// rules of the fields, the focus frames and the hints in `panInfo`.
+// paging, Nuovo, Salva, Duplica, the focus frames and the hints in `panInfo`;
+// the Enter order, key filters and exit rules of its fields are InputRules.
 //
 // A card builds its controls (object names as in its field table), then
 // creates one CardScreen with its CardDefinition: the table of fields, the
@@ -11,6 +11,7 @@
 // its own. Controls are told apart by type: QLineEdit and QComboBox hold
 // text, QCheckBox a "Sì"/"No" flag, a (hidden) QLabel a value the user does
 // not edit (derived fields, attachment names).
+#include "ui/InputRules.h"
 #include "ui/HandBack.h"
 #include "ui/HintTracker.h"
 #include "core/RecordLayout.h"
@@ -23,26 +24,6 @@
 class QKeyEvent;
 class QLabel;
 class QWidget;
-
-enum class FieldInput {
-    Text,     // anything
-    Digits,   // 0 to 9, Backspace, Delete, Left, Right
-    Amount,   // the digit filter plus ","; normalised to two decimals on leaving
-    Fee,      // as Amount, four decimals
-    ListOnly, // combo edit chosen from its list only: no key but Enter; on
-              // leaving, a text that is not exactly one of its items is emptied
-};
-
-namespace FieldFlag {
-enum : unsigned {
-    TrimTyping = 1,        // trimmed after every keystroke
-    UpperTyping = 2,       // letters a-z upper-cased after every keystroke
-    TrimOnLeave = 4,       // trimmed when the field is left
-    UpperOnLeave = 8,      // upper-cased (a-z) when the field is left
-    KeepOnNew = 16,        // Nuovo leaves the value as it is
-    ResetOnDuplicate = 32, // Duplica puts the initial value back
-};
-}
 
 struct CardField {
     const char *control;         // object name of the control on the card
@@ -135,9 +116,6 @@ public:
     void setHint(const QString &text);
     void showArchiveFailure(CardCommand command);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     struct Bound {
         CardField def;
@@ -149,10 +127,6 @@ private:
     QString rawText(const Bound &b) const;
     void setRawText(const Bound &b, const QString &value);
     void resetBound(const Bound &b);
-    bool keyPress(const Bound &b, QKeyEvent *e);
-    void leave(const Bound &b);
-    void shapeWhileTyping(const Bound &b);
-    void moveAfter(const QObject *widget);
     void wireCommands();
     bool openArchive(class RecordFile &file, CardCommand command);
     // The number of records, -1 after the archive message; tells an empty archive.
@@ -160,6 +134,7 @@ private:
 
     QWidget *m_form;
     CardDefinition m_def;
+    InputRules *m_rules; // the fields' input rules
     QList<Bound> m_fields;
     QLabel *m_position = nullptr;
     HintTracker *m_hints = nullptr;

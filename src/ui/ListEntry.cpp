@@ -5,50 +5,217 @@
 #include "core/RecordLayout.h"
 #include "core/TextRules.h"
 #include "reports/ListReport.h"
-#include "ui/AmountField.h"
-#include "ui/KeyFilters.h"
+#include "ui/CardParts.h"
+#include "ui/CardScreen.h"
+#include "ui/FocusHighlight.h"
 #include "ui/ListPanel.h"
 #include "ui/RecordListModel.h"
 #include "ui/RecordListView.h"
 
-#include <QKeyEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
 
-ListEntry::ListEntry(QWidget *screen, ListPanel *list, QLabel *position, QLabel *file, EntrySpec setup)
-    : QObject(screen), m_screen(screen), m_list(list), m_position(position), m_file(file),
-      m_spec(std::move(setup)) {
-    for (const EntryField &f : m_spec.fields)
-        f.edit->installEventFilter(this);
+using Symbol = CardIcons::Symbol;
+
+namespace {
+
+QPushButton *commandButton(QWidget *parent, const char *name, const QString &text, Symbol symbol) {
+    auto *b = new QPushButton(CardIcons::icon(symbol), text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel *hiddenLabel(QWidget *parent, const char *name) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->hide();
+    return l;
+}
+
+const QString kTitleStyle = QStringLiteral("font-size: 18px; font-weight: bold; color: #1d3e63;");
+
+} // namespace
+
+ListEntry::ListEntry(QWidget *parent, EntrySpec spec)
+    : ListDialog(parent, QStringLiteral("Per modificare una scheda in elenco, selezionarla con un clic e "
+                                        "premere il pulsante ") +
+                             spec.changeText + QLatin1Char('.')),
+      m_spec(std::move(spec)), m_rules(new InputRules(this)) {
+    setObjectName(QLatin1String(m_spec.objectName));
+    setWindowTitle(m_spec.caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setStyleSheet(CardParts::styleSheet());
+    resize(1100, 640);
+
+    auto *banner = new QLabel(this);
+    banner->setPixmap(
+        Artwork::banner(m_spec.glyph, m_spec.bannerTitle, {m_spec.bannerLine}, QSize(1060, 80)));
+
+    // List panel.
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    lblTitolo = new QLabel(panContainer);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setTextFormat(Qt::PlainText); // a stored name is shown as it is
+    lblTitolo->setStyleSheet(kTitleStyle);
+    lblRigo01 =
+        new QLabel(QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco "
+                                  "da cercare e premere il pulsante Trova."),
+                   panContainer);
+    lblRigo01->setObjectName(QStringLiteral("lblRigo01"));
+    list->btnStampa->setText(QStringLiteral("Stampa riepilogo"));
+    btnAggiungi = commandButton(panContainer, "btnAggiungi", m_spec.addText, Symbol::New);
+    btnModifica = commandButton(panContainer, "btnModifica", m_spec.changeText, Symbol::Duplicate);
+    auto *totalCaption = CardParts::caption(m_spec.totalCaption, panContainer);
+    lblTotale = new QLabel(panContainer);
+    lblTotale->setObjectName(QStringLiteral("lblTotale"));
+    lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTotale->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold;"));
+    {
+        auto *total = new QHBoxLayout;
+        total->addWidget(btnAggiungi);
+        total->addWidget(btnModifica);
+        total->addStretch();
+        total->addWidget(lblEscluse);
+        total->addSpacing(16);
+        total->addWidget(totalCaption);
+        total->addWidget(lblTotale);
+        auto *v = new QVBoxLayout(panContainer);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->addWidget(lblTitolo);
+        v->addWidget(lblRigo01);
+        v->addWidget(list, 1);
+        v->addLayout(total);
+    }
+
+    // Entry panel: a caption and a field a row, an icon beside the field it fills.
+    panCosti = new QWidget(this);
+    panCosti->setObjectName(QStringLiteral("panCosti"));
+    titIstruzioni =
+        new QLabel(QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), panCosti);
+    titIstruzioni->setObjectName(QStringLiteral("titIstruzioni"));
+    titIstruzioni->setStyleSheet(kTitleStyle);
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+    grid->setColumnStretch(1, 1);
+    QHBoxLayout *row = nullptr;
+    QList<QWidget *> order;
+    for (const EntryField &f : m_spec.fields) {
+        auto *e = new QLineEdit(panCosti);
+        e->setObjectName(QLatin1String(f.control));
+        e->setMaxLength(f.maxLength);
+        if (f.input == FieldInput::Amount)
+            e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_edits.push_back(e);
+        order.append(e);
+        m_rules->add(e, {f.input});
+        FocusHighlight::attach(e, QStringLiteral("eff") + QLatin1String(f.control).mid(3));
+        QLabel *caption = CardParts::caption(f.caption, panCosti);
+        if (!f.besidePrevious || !row) {
+            row = new QHBoxLayout;
+            const int r = grid->rowCount();
+            grid->addWidget(caption, r, 0);
+            grid->addLayout(row, r, 1);
+        } else {
+            row->addSpacing(24);
+            row->addWidget(caption);
+        }
+        if (f.width > 0)
+            e->setFixedWidth(f.width);
+        row->addWidget(e, f.width > 0 ? 0 : 1);
+        for (const EntryButton &b : m_spec.buttons) {
+            if (qstrcmp(b.beside, f.control) != 0)
+                continue;
+            QToolButton *tool = CardParts::iconButton(panCosti, b.control, CardIcons::icon(b.symbol));
+            tool->setToolTip(b.tip);
+            connect(tool, &QToolButton::clicked, this, [e, value = b.value]() { e->setText(value()); });
+            row->addWidget(tool);
+        }
+        if (f.width > 0 && (&f == &m_spec.fields.back() || !(&f + 1)->besidePrevious))
+            row->addStretch();
+    }
+    m_rules->setEnterOrder(order);
+    btnSalva = commandButton(panCosti, "btnSalva", QStringLiteral("Salva"), Symbol::Save);
+    cmdClose = commandButton(panCosti, "cmdClose", QStringLiteral("Chiudi"), Symbol::Exit);
+    lblPosizione = hiddenLabel(panCosti, "lblPosizione");
+    lblFile = hiddenLabel(panCosti, "lblFile");
+    {
+        auto *buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(btnSalva);
+        buttons->addWidget(cmdClose);
+        auto *v = new QVBoxLayout(panCosti);
+        v->addWidget(titIstruzioni);
+        v->addSpacing(16);
+        v->addLayout(grid);
+        v->addStretch();
+        v->addLayout(buttons);
+    }
+
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(panContainer);
+    m_stack->addWidget(panCosti);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->addWidget(banner);
+    layout->addWidget(m_stack, 1);
+
+    connect(btnAggiungi, &QPushButton::clicked, this, &ListEntry::add);
+    connect(btnModifica, &QPushButton::clicked, this, &ListEntry::change);
+    connect(btnSalva, &QPushButton::clicked, this, [this]() { save(); });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+QLineEdit *ListEntry::edit(const char *control) const {
+    return findChild<QLineEdit *>(QLatin1String(control));
+}
+
+QToolButton *ListEntry::button(const char *control) const {
+    return findChild<QToolButton *>(QLatin1String(control));
+}
+
+void ListEntry::setFile(const QString &path) {
+    lblFile->setText(path);
+    setSource(m_spec.layout, path);
+}
+
+void ListEntry::showEvent(QShowEvent *e) {
+    ListDialog::showEvent(e);
+    if (QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
 }
 
 void ListEntry::showEntry() {
-    m_spec.showEntryPanel();
-    m_spec.fields.front().edit->setFocus();
+    m_stack->setCurrentWidget(panCosti);
+    m_edits.front()->setFocus();
 }
 
 void ListEntry::add() {
-    for (const EntryField &f : m_spec.fields) {
-        if (f.initial.isEmpty())
-            f.edit->clear();
-        else
-            f.edit->setText(f.initial);
-    }
-    m_position->clear();
+    for (size_t i = 0; i < m_edits.size(); ++i)
+        m_edits[i]->setText(m_spec.fields[i].initial);
+    lblPosizione->clear();
     showEntry();
 }
 
 void ListEntry::change() {
-    RecordListModel *model = m_list->lstRecords->listModel();
+    RecordListModel *model = list->lstRecords->listModel();
     if (model->count() == 0) {
         Messages::information(
-            m_screen, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
+            this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const int row = m_list->lstRecords->currentRow();
+    const int row = list->lstRecords->currentRow();
     if (row < 0) {
-        Messages::warning(m_screen,
+        Messages::warning(this,
                           QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il "
                                          "pulsante di modifica."));
         return;
@@ -56,31 +223,34 @@ void ListEntry::change() {
     // The line keeps its record number: the very record selected is edited,
     // even when another one shows the same line.
     Record record(*m_spec.layout);
-    if (!model->readRecord(row, m_file->text(), record)) {
-        m_screen->close();
+    if (!readLine(row, record)) {
+        close();
         return;
     }
-    for (const EntryField &f : m_spec.fields)
-        f.edit->setText(record.get(f.field));
-    m_position->setText(QString::number(model->recordNumber(row)));
+    for (size_t i = 0; i < m_edits.size(); ++i)
+        InputRules::setShown(m_edits[i], record.get(m_spec.fields[i].field));
+    lblPosizione->setText(QString::number(model->recordNumber(row)));
     showEntry();
 }
 
 bool ListEntry::save() {
+    // What is stored is what leaving each field makes of it (an amount in its normal form).
+    for (QLineEdit *e : m_edits)
+        m_rules->leave(e);
     if (m_spec.check && !m_spec.check())
         return false;
-    for (const EntryField &f : m_spec.fields) {
-        if (!f.whenEmpty.isEmpty() && Text::trim(f.edit->text()).isEmpty()) {
-            Messages::warning(m_screen, f.whenEmpty);
-            f.edit->setFocus();
+    for (size_t i = 0; i < m_edits.size(); ++i) {
+        if (!m_spec.fields[i].whenEmpty.isEmpty() && Text::trim(m_edits[i]->text()).isEmpty()) {
+            Messages::warning(this, m_spec.fields[i].whenEmpty);
+            m_edits[i]->setFocus();
             return false;
         }
     }
     Record record(*m_spec.layout);
-    for (const EntryField &f : m_spec.fields)
-        record.set(f.field, f.edit->text());
-    const QString path = m_file->text();
-    const qint64 n = Text::trim(m_position->text()).toLongLong();
+    for (size_t i = 0; i < m_edits.size(); ++i)
+        record.set(m_spec.fields[i].field, m_edits[i]->text());
+    const QString path = lblFile->text();
+    const qint64 n = Text::trim(lblPosizione->text()).toLongLong();
     RecordFile file(path, m_spec.layout->size());
     bool written = !path.isEmpty() && file.open();
     if (written)
@@ -88,46 +258,16 @@ bool ListEntry::save() {
     const qint64 shown = file.position();
     file.close();
     if (!written) {
-        Messages::warning(m_screen, CardScreen::archiveFailureText());
+        Messages::warning(this, CardScreen::archiveFailureText());
         return false;
     }
-    m_position->setText(QString::number(shown));
-    Messages::information(m_screen, n > 0
-                                        ? QStringLiteral("Le modifiche apportate alla scheda corrente sono "
-                                                         "state salvate in archivio.")
-                                        : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    lblPosizione->setText(QString::number(shown));
+    Messages::information(this, n > 0 ? QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                                       "state salvate in archivio.")
+                                      : QStringLiteral("La scheda corrente è stata inserita in archivio."));
     return true;
 }
 
-void ListEntry::print(const QString &title, const QString &totalLine) const {
-    QStringList lines = m_list->lstRecords->listModel()->lines();
-    lines << QStringLiteral("--------------------------") << totalLine;
-    ListReport::print(m_screen, title, lines);
-}
-
-bool ListEntry::eventFilter(QObject *watched, QEvent *event) {
-    const auto &fields = m_spec.fields;
-    const auto it = std::find_if(fields.begin(), fields.end(),
-                                 [watched](const EntryField &f) { return f.edit == watched; });
-    // A field being destroyed still gets its focus-out, when it is no line
-    // edit any more: it is left alone.
-    if (it == fields.end() || !qobject_cast<QLineEdit *>(watched))
-        return false;
-    if (event->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(event);
-        if (KeyFilters::isEnter(k)) {
-            const size_t next = (size_t(it - fields.begin()) + 1) % fields.size();
-            fields[next].edit->setFocus();
-            return true;
-        }
-        if (KeyFilters::isWindowKey(k))
-            return false;
-        if (it->input == FieldInput::Digits && !KeyFilters::digitAccepts(k))
-            return true;
-        if (it->input == FieldInput::Amount && !KeyFilters::amountAccepts(k))
-            return true;
-    } else if (event->type() == QEvent::FocusOut && it->input == FieldInput::Amount) {
-        it->edit->setText(AmountField::normalise(it->edit->text()));
-    }
-    return false;
+void ListEntry::print(const QString &title, const QString &totalLine) {
+    ListReport::print(this, title, printedLines({QStringLiteral("--------------------------"), totalLine}));
 }

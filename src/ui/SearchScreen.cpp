@@ -3,6 +3,7 @@
 #include "ui/CardIcons.h"
 #include "core/Formats.h"
 #include "ui/FocusHighlight.h"
+#include "ui/InputRules.h"
 #include "ui/ListPanel.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
@@ -29,9 +30,11 @@ const QString kArchiveError = QStringLiteral("Attenzione: il sistema non permett
                                              "scrittura nella cartella di installazione del programma.");
 }
 
-SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent), m_spec(std::move(setup)) {
-    Formats::install();
+SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup)
+    : ListDialog(parent, QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")),
+      m_spec(std::move(setup)) {
     setWindowTitle(m_spec.caption);
+    setSource(m_spec.layout, ProgramFolder::file(m_spec.layout->fileName()));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(980, 520);
 
@@ -60,10 +63,14 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent),
         FocusHighlight::attach(edit, QStringLiteral("eff") + QLatin1String(c.control).mid(3));
         criteria.append(edit);
     }
-    for (int i = 0; i < criteria.size(); ++i) {
-        QLineEdit *next = criteria[(i + 1) % criteria.size()];
-        connect(criteria[i], &QLineEdit::returnPressed, next, qOverload<>(&QWidget::setFocus));
+    // Enter walks through the criteria, from the last back to the first.
+    auto *rules = new InputRules(this);
+    QList<QWidget *> order;
+    for (QLineEdit *edit : std::as_const(criteria)) {
+        rules->add(edit);
+        order.append(edit);
     }
+    rules->setEnterOrder(order);
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setStyleSheet(QStringLiteral("color: #b03020; font-weight: bold;"));
@@ -93,8 +100,6 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent),
     // Results panel, in the same place.
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    list = new ListPanel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
-                         panContainer);
     list->lblTrovate->show();
     auto *results = new QVBoxLayout(panContainer);
     results->setContentsMargins(0, 0, 0, 0);
@@ -113,9 +118,6 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup) : QDialog(parent),
     });
     connect(btnCerca, &QPushButton::clicked, this, &SearchScreen::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::close);
-    connect(list->btnChiudi, &QPushButton::clicked, this, &QDialog::close);
-    connect(list->lstRecords, &RecordListView::lineActivated, this,
-            [this](int row, qint64) { loadLine(row); });
     connect(list->btnStampa, &QPushButton::clicked, this, [this]() {
         ListReport::print(this, m_spec.reportTitle, list->lstRecords->listModel()->lines());
     });
@@ -128,19 +130,17 @@ QLineEdit *SearchScreen::criterion(const char *control) const {
 
 QString SearchScreen::callerText() const { return Text::trim(lblMemory->text()); }
 
+QWidget *SearchScreen::firstFocus() const { return criteria.isEmpty() ? nullptr : criteria.first(); }
+
 void SearchScreen::showEvent(QShowEvent *e) {
-    QDialog::showEvent(e);
+    ListDialog::showEvent(e);
     if (QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
-    list->finder->reset();
-    if (!criteria.isEmpty())
-        criteria.first()->setFocus();
 }
 
 void SearchScreen::closeEvent(QCloseEvent *e) {
-    list->lstRecords->listModel()->clear();
     lblAttendere->hide();
-    QDialog::closeEvent(e);
+    ListDialog::closeEvent(e);
 }
 
 bool SearchScreen::matches(const RecordLayout &layout, const char *record, const QList<int> &fields,
@@ -167,29 +167,19 @@ void SearchScreen::btnCercaClick() {
 
     const RecordLayout &layout = *m_spec.layout;
     RecordListModel *model = list->lstRecords->listModel();
-    const bool ok = model->fill(ProgramFolder::file(layout.fileName()), m_spec.line,
-                                [&](const char *record) { return matches(layout, record, fields, finders); });
+    const bool ok =
+        listSource(m_spec.line, [&](const char *record) { return matches(layout, record, fields, finders); });
     lblAttendere->hide();
     if (!ok) {
         model->clear();
         Messages::plain(this, kArchiveError);
         return;
     }
-    if (m_spec.sorted)
+    if (m_spec.order == LineOrder::SortedAZ)
         model->sortNoCaseAZ();
     list->lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene ") +
                               QString::number(model->count()) + m_spec.ending);
     m_stack->setCurrentWidget(panContainer);
     list->txtTrova->clear();
     list->txtTrova->setFocus();
-}
-
-void SearchScreen::loadLine(int row) {
-    // The line keeps its record number: the very record clicked is re-read
-    // now and handed back, even when another record shows the same line.
-    RecordListModel *model = list->lstRecords->listModel();
-    Record record(*m_spec.layout);
-    if (model->readRecord(row, ProgramFolder::file(m_spec.layout->fileName()), record) && m_handBack)
-        m_handBack(record, model->recordNumber(row));
-    close();
 }

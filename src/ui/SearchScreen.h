@@ -5,16 +5,14 @@
 #include "core/TextRules.h"
 #include "core/RecordLayout.h"
 #include "core/ResultLine.h"
-#include "ui/HandBack.h"
+#include "ui/ListDialog.h"
 
-#include <QDialog>
 #include <QList>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
-class ListPanel;
 
 struct SearchCriterion {
     const char *control; // object name of the criterion's edit
@@ -27,13 +25,13 @@ struct SearchSpec {
     const RecordLayout *layout;
     QList<SearchCriterion> criteria; // ten, in Enter order
     LineFormat line;
-    bool sorted;         // else file order
+    LineOrder order;
     QString ending;      // after "Il presente riepilogo contiene " + count
     QString reportTitle; // title of the printed list
     QString bannerTitle; // the words on the criteria panel's picture
 };
 
-class SearchScreen : public QDialog {
+class SearchScreen : public ListDialog {
     Q_OBJECT
 public:
     SearchScreen(QWidget *parent, SearchSpec setup);
@@ -51,22 +49,17 @@ public:
     QLabel *lblAttendere;
     QLabel *lblConta;  // hidden: criteria counted in the last search
     QLabel *lblMemory; // hidden: the caller text
-    ListPanel *list;
 
     QLineEdit *criterion(const char *control) const;
     void btnCercaClick();
-    // Where a chosen record goes: given by the screen that opens the search.
-    void setHandBack(HandBack handBack) { m_handBack = std::move(handBack); }
-    // Hands the record of a result line (by its record number) to the opener.
-    void loadLine(int row);
 
 protected:
     QString callerText() const;
+    QWidget *firstFocus() const override;
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
     SearchSpec m_spec;
     QStackedWidget *m_stack;
-    HandBack m_handBack;
 };

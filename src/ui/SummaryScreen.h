@@ -4,42 +4,32 @@
 // the chosen record back into its card.
 #include "core/RecordLayout.h"
 #include "core/ResultLine.h"
-#include "ui/HandBack.h"
-
-#include <QDialog>
-
-class ListPanel;
+#include "ui/ListDialog.h"
 
 struct SummarySpec {
     QString caption;
-    QString pictureTitle; // the words of the title picture
+    QString bannerTitle; // the words of the title picture
     const RecordLayout *layout;
     LineFormat line;
-    bool sorted;
+    LineOrder order;
     QString reportTitle;
     QString doubleClickHint;
 };
 
-class SummaryScreen : public QDialog {
+class SummaryScreen : public ListDialog {
     Q_OBJECT
 public:
     SummaryScreen(QWidget *parent, SummarySpec setup);
-    ListPanel *list;
     // Re-reads the archive and lists the selected records (silently keeps
     // what was listed when the archive cannot be read).
     void buildList();
-    // Where a chosen record goes: given by the screen that opens the list.
-    void setHandBack(HandBack handBack) { m_handBack = std::move(handBack); }
-    void loadLine(int row);
 
 protected:
     // Whether the record belongs in the list; false skips it.
     virtual bool selects(const char *record) const = 0;
-    void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
+    void refresh() override { buildList(); }
     const SummarySpec &setup() const { return m_spec; }
 
 private:
     SummarySpec m_spec;
-    HandBack m_handBack;
 };

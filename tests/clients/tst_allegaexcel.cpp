@@ -1,7 +1,10 @@
 // The services supplied to a client: the services file named after the
 // client's number, the lines, the total, the entry panel, Modifica voce on
-// the very line selected, and an unreadable amount that hides nothing.
+// the very line selected, and an unreadable amount that hides nothing: it is
+// listed, left out of the total, and the screen and the print say so.
 #include "ClientFixture.h"
+#include "PdfText.h"
+#include "ScriptedPrinter.h"
 #include "TestEnv.h"
 #include "clients/AllegaExcel.h"
 #include "clients/Clienti.h"
@@ -131,21 +134,34 @@ private slots:
         }));
     }
 
+    // An amount the program did not write (a dot, a thousands separator,
+    // words) is no amount: the total leaves it out and says how many.
     void total_data() {
         QTest::addColumn<QStringList>("amounts");
         QTest::addColumn<int>("listed");
         QTest::addColumn<QString>("total");
-        QTest::newRow("one") << QStringList{"15,00"} << 1 << "€ 15,00";
-        QTest::newRow("rounding of the sum") << QStringList{"0,10", "0,20"} << 2 << "€ 0,30";
-        QTest::newRow("thousands") << QStringList{"1250,50", "999,50"} << 2 << "€ 2250,00";
-        QTest::newRow("empty amount is not listed") << QStringList{"10,00", "", "5,00"} << 2 << "€ 15,00";
+        QTest::addColumn<QString>("leftOut");
+        const QString one = QStringLiteral("1 voce con importo non leggibile non è compresa nel totale");
+        QTest::newRow("one") << QStringList{"15,00"} << 1 << "€ 15,00"
+                             << "";
+        QTest::newRow("rounding of the sum") << QStringList{"0,10", "0,20"} << 2 << "€ 0,30"
+                                             << "";
+        QTest::newRow("thousands") << QStringList{"1250,50", "999,50"} << 2 << "€ 2250,00"
+                                   << "";
+        QTest::newRow("empty amount is not listed") << QStringList{"10,00", "", "5,00"} << 2 << "€ 15,00"
+                                                    << "";
         QTest::newRow("unreadable amount listed, not totalled")
-            << QStringList{"10,00", "dieci", "5,00"} << 3 << "€ 15,00";
+            << QStringList{"10,00", "dieci", "5,00"} << 3 << "€ 15,00" << one;
+        QTest::newRow("a dot from outside") << QStringList{"10,00", "12.50"} << 2 << "€ 10,00" << one;
+        QTest::newRow("thousands separator") << QStringList{"1.250,00", "30,00"} << 2 << "€ 30,00" << one;
+        QTest::newRow("two damaged") << QStringList{"abc", "5,00", "7.5"} << 3 << "€ 5,00"
+                                     << "2 voci con importo non leggibile non sono comprese nel totale";
     }
     void total() {
         QFETCH(QStringList, amounts);
         QFETCH(int, listed);
         QFETCH(QString, total);
+        QFETCH(QString, leftOut);
         QByteArray file;
         for (const QString &a : amounts)
             file += service("01/01/2024", "09:00", "Vetri", "Luca", a);
@@ -153,7 +169,24 @@ private slots:
         QVERIFY(withServices([&](TfrmAllegaExcel *s) {
             QCOMPARE(lines(s).size(), listed);
             QCOMPARE(s->lblTotale->text(), total);
+            QCOMPARE(s->lblEscluse->text(), leftOut);
+            QCOMPARE(s->lblEscluse->isVisible(), !leftOut.isEmpty());
         }));
+    }
+
+    void printTellsTheDamagedAmount() {
+        if (!PdfText::toolsAvailable())
+            QSKIP("poppler-utils not installed");
+        folder->write(QStringLiteral("Servizi_Cliente_2.pro"),
+                      service("01/01/2024", "09:00", "Vetri", "Luca", "30,00") +
+                          service("02/01/2024", "09:00", "Scale", "Luca", "1.250,00"));
+        ScriptedPrinter printer;
+        printer.outputFile = folder->file("servizi.pdf");
+        QVERIFY(withServices([&](TfrmAllegaExcel *s) { s->list->btnStampa->click(); }));
+        QCOMPARE(printer.calls, 1);
+        const QString text = PdfText(printer.outputFile).allText().simplified();
+        QVERIFY(text.contains(QStringLiteral("TOTALE IMPORTI: € 30,00")));
+        QVERIFY(text.contains(QStringLiteral("1 voce con importo non leggibile non è compresa nel totale")));
     }
 
     // Two equal lines: Modifica voce edits the one selected, not the last look-alike.

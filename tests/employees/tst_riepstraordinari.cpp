@@ -3,6 +3,8 @@
 // hours total (an unreadable record left out), the tax code imported from the
 // employee search, the pickers' keys and the print's questions.
 #include "EmployeeFixture.h"
+#include "PdfText.h"
+#include "ReadOnly.h"
 #include "ScriptedPrinter.h"
 #include "TestEnv.h"
 #include "core/Clock.h"
@@ -20,6 +22,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+Q_DECLARE_METATYPE(Activity)
 
 namespace {
 const QString kCode = QStringLiteral("RSSMRA80A01H501U");
@@ -249,6 +253,97 @@ private slots:
             QCOMPARE(r->lblTotCosti->text(), QStringLiteral("9,5"));
             QCOMPARE(r->lblTrovate->text(), QStringLiteral("3 lavori svolti"));
             QCOMPARE(r->lblIntervallo->text(), QStringLiteral("Dal   01/03/2024   al   31/03/2024"));
+        });
+        QVERIFY(seams->messages.shown.isEmpty());
+    }
+
+    // What the total leaves out is told beside it: an activity whose date
+    // cannot be read (it may lie in the interval) or, in the interval, whose
+    // hours cannot be read.
+    void leftOutActivitiesAreTold_data() {
+        QTest::addColumn<QList<Activity>>("work");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("leftOut");
+        const Activity good{"04/03/2024", "Pulizia", "Via Roma", "8-12", "4"};
+        QTest::newRow("none") << QList<Activity>{good} << "4"
+                              << "";
+        QTest::newRow("impossible date")
+            << QList<Activity>{good, {"31/02/2024", "Rovinata", "Via Roma", "8-12", "8"}} << "4"
+            << "1 attività con data o ore non leggibili non è compresa nel riepilogo";
+        QTest::newRow("empty date and unreadable hours")
+            << QList<Activity>{{"", "Senza data", "Via Roma", "8-12", "8"},
+                               good,
+                               {"05/03/2024", "Ore rovinate", "Via Roma", "8-12", "otto"}}
+            << "4"
+            << "2 attività con data o ore non leggibili non sono comprese nel riepilogo";
+        QTest::newRow("unreadable hours outside the interval")
+            << QList<Activity>{good, {"05/04/2024", "Aprile", "Via Roma", "8-12", "otto"}} << "4"
+            << "";
+    }
+    void leftOutActivitiesAreTold() {
+        QFETCH(QList<Activity>, work);
+        QFETCH(QString, total);
+        QFETCH(QString, leftOut);
+        writeWork(work);
+        menu->txtCliente->setText(kCode);
+        interval("01", "Marzo", "2024", "31", "Marzo", "2024");
+        withSummary([&](TfrmRiepStraordinari *r) {
+            QCOMPARE(r->lblTotCosti->text(), total);
+            QCOMPARE(r->lblEscluse->text(), leftOut);
+            QCOMPARE(r->lblEscluse->isVisible(), !leftOut.isEmpty());
+        });
+    }
+
+    void printTellsTheLeftOutActivities() {
+        if (!PdfText::toolsAvailable())
+            QSKIP("poppler-utils not installed");
+        writeWork({{"04/03/2024", "Pulizia", "Via Roma", "8-12", "4"},
+                   {"05/03/2024", "Ore rovinate", "Via Roma", "8-12", "otto"}});
+        menu->txtCliente->setText(kCode);
+        interval("01", "Marzo", "2024", "31", "Marzo", "2024");
+        ScriptedPrinter printer;
+        printer.outputFile = folder().file("riepilogo.pdf");
+        seams->messages.answerNext(true);
+        withSummary([&](TfrmRiepStraordinari *r) { r->list->btnStampa->click(); });
+        QCOMPARE(printer.calls, 1);
+        const QString text = PdfText(printer.outputFile).allText().simplified();
+        QVERIFY(text.contains(QStringLiteral("TOTALE ORE DI LAVORO: 4")));
+        QVERIFY(text.contains(
+            QStringLiteral("1 attività con data o ore non leggibili non è compresa nel riepilogo")));
+    }
+
+    // The total reads as the hours were typed, not as binary sums print.
+    void hoursTotalText_data() {
+        QTest::addColumn<QStringList>("hours");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("a half") << QStringList{"9,5"} << "9,5";
+        QTest::newRow("tenths") << QStringList{"0,1", "0,2"} << "0,3";
+        QTest::newRow("whole hours") << QStringList{"3", "4", "8"} << "15";
+    }
+    void hoursTotalText() {
+        QFETCH(QStringList, hours);
+        QFETCH(QString, total);
+        QList<Activity> work;
+        for (const QString &h : hours)
+            work << Activity{"04/03/2024", "Pulizia", "Via Roma", "8-12", h};
+        writeWork(work);
+        menu->txtCliente->setText(kCode);
+        interval("01", "Marzo", "2024", "31", "Marzo", "2024");
+        withSummary([&](TfrmRiepStraordinari *r) { QCOMPARE(r->lblTotCosti->text(), total); });
+    }
+
+    // The summary only reads the work file: a read-only share still lists it.
+    void aReadOnlyFolderIsListed() {
+        writeWork({{"04/03/2024", "Pulizia", "Via Roma", "8-12", "4"},
+                   {"05/03/2024", "Vetrate", "Via Roma", "8-11", "3"}});
+        menu->txtCliente->setText(kCode);
+        interval("01", "Marzo", "2024", "31", "Marzo", "2024");
+        ReadOnlyFolder readOnly(folder().path());
+        if (!readOnly.holds())
+            QSKIP("this machine cannot make a folder read-only");
+        withSummary([&](TfrmRiepStraordinari *r) {
+            QCOMPARE(listed(r).size(), 2);
+            QCOMPARE(r->lblTotCosti->text(), QStringLiteral("7"));
         });
         QVERIFY(seams->messages.shown.isEmpty());
     }

@@ -117,7 +117,9 @@ using Make = std::function<QWidget *()>;
 template <typename Screen> Make withEntryPanel(std::function<Screen *()> make) {
     return [make]() {
         Screen *screen = make();
-        QTimer::singleShot(0, screen->btnAggiungi, &QAbstractButton::click);
+        auto *add = screen->template findChild<QAbstractButton *>(QStringLiteral("btnAggiungi"));
+        Q_ASSERT(add);
+        QTimer::singleShot(0, add, &QAbstractButton::click);
         return screen;
     };
 }
