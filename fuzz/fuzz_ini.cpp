@@ -1,8 +1,9 @@
 // Settings files (Contratti.ini, Liberatoria_Privacy.ini, the password store)
-// as any bytes: reading keys never fails, and a key written into such a file
-// reads back as written.
+// as any bytes: reading keys never fails, a key written into such a file
+// reads back as written, and every other key keeps its value.
 #include "FuzzCheck.h"
 #include "core/IniFile.h"
+#include "core/TextRules.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,13 +29,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     for (const QString &section : {QStringLiteral("Ditta Pulizie"), QStringLiteral("Accesso"), inputSection})
         for (const QString &key : {QStringLiteral("Partita Iva"), QStringLiteral("Valore"), inputKey}) {
             const QString value = ini.read(section, key);
-            // A value is read whole (even past minIni's line buffer), never longer than the file.
+            // A value is read whole, never longer than the file.
             FUZZ_CHECK(value.size() <= qsizetype(size));
         }
+    const QString inputValue = ini.read(inputSection, inputKey);
 
-    // A plain key written into the file reads back exactly.
-    const QString value = QStringLiteral("Pulizie Città s.r.l.");
-    if (ini.write(QStringLiteral("Ditta Pulizie"), QStringLiteral("Denominazione"), value))
-        FUZZ_CHECK(ini.read(QStringLiteral("Ditta Pulizie"), QStringLiteral("Denominazione")) == value);
+    // A key written into any file is written and reads back exactly; the
+    // input's own key (another one) is left as it was.
+    const QString section = QStringLiteral("Ditta Pulizie"), key = QStringLiteral("Denominazione");
+    const QString value = QStringLiteral("Pulizie Città; s.r.l. # \"1\" = [2]");
+    FUZZ_CHECK(ini.writeChecked(section, key, value));
+    FUZZ_CHECK(ini.read(section, key) == value);
+    if (Text::compareNoCaseAZ(Text::trim(inputSection), section) != 0 ||
+        Text::compareNoCaseAZ(Text::trim(inputKey), key) != 0)
+        FUZZ_CHECK(ini.read(inputSection, inputKey) == inputValue);
     return 0;
 }

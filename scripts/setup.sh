@@ -9,7 +9,7 @@ build="$root/build"
 
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libminini-dev libqpdf-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqpdf-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-dejavu-core
   poppler-utils

@@ -357,9 +357,7 @@ void TfrmArchivio_Scadenze::impDataClick() {
     delete calendar;
 }
 
-void TfrmArchivio_Scadenze::btnEmailClick() {
-    TMisc::Open(QStringLiteral("\"mailto:") + Text::trim(txtEmail->text()) + QLatin1Char('"'));
-}
+void TfrmArchivio_Scadenze::btnEmailClick() { TMisc::Open(TMisc::mailCommand(Text::trim(txtEmail->text()))); }
 
 void TfrmArchivio_Scadenze::btnWhatsAppClick() {
     const QString prefix =

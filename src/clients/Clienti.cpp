@@ -294,9 +294,7 @@ void TfrmClienti::cmdTrovaClick() {
 
 void TfrmClienti::cmdFileClick() { TfrmAllegaCartella::edit(this, QStringLiteral("clienti")); }
 
-void TfrmClienti::btnEmailClick() {
-    TMisc::Open(QStringLiteral("\"mailto:") + Text::trim(txtEmail->text()) + QLatin1Char('"'));
-}
+void TfrmClienti::btnEmailClick() { TMisc::Open(TMisc::mailCommand(Text::trim(txtEmail->text()))); }
 
 void TfrmClienti::btnCodFiscClick() { Checks::taxCodeField(this, Text::trim(txtCodFisc->text())); }
 

@@ -1,8 +1,8 @@
 #include "contracts/ContractLogo.h"
 
+#include "core/PictureFile.h"
 #include "core/ProgramFolder.h"
 
-#include <QImageReader>
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
@@ -57,10 +57,11 @@ QImage blankLogo() {
 }
 
 QImage current() {
-    QImageReader reader(ProgramFolder::file(fileName()));
-    const QImage image = reader.read();
+    const QImage image = fromFile(ProgramFolder::file(fileName()));
     return image.isNull() ? defaultLogo() : image;
 }
+
+QImage fromFile(const QString &fileName) { return PictureFile::read(fileName, keptSide); }
 
 bool save(const QImage &picture) {
     if (picture.isNull())
@@ -68,7 +69,8 @@ bool save(const QImage &picture) {
     QSaveFile file(ProgramFolder::file(fileName()));
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QImage opaque = picture.hasAlphaChannel() ? picture.convertToFormat(QImage::Format_RGB32) : picture;
+    const QImage kept = PictureFile::fitted(picture, keptSide);
+    const QImage opaque = kept.hasAlphaChannel() ? kept.convertToFormat(QImage::Format_RGB32) : kept;
     QImageWriter writer(&file, "bmp");
     // Flushed here: what is still buffered is written by commit(), which
     // would not notice a full disk and put a cut file in place of the logo.

@@ -2,6 +2,7 @@
 
 #include "clients/ClientSearch.h"
 #include "contracts/AnteprimaCon.h"
+#include "contracts/ContractNumber.h"
 #include "contracts/ContractSettings.h"
 #include "contracts/ContrattoHelp.h"
 #include "contracts/ExpContratti.h"
@@ -12,7 +13,6 @@
 #include "core/Archives.h"
 #include "core/Clock.h"
 #include "core/Formats.h"
-#include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/TextRules.h"
 #include "ui/CardIcons.h"
@@ -35,6 +35,8 @@
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 using Symbol = CardIcons::Symbol;
 
@@ -68,7 +70,9 @@ QIcon textIcon(const QString &text, const QColor &color) {
 
 } // namespace
 
-TfrmContratto::TfrmContratto(QWidget *parent) : ModuleWindow(parent) {
+TfrmContratto::TfrmContratto(QWidget *parent)
+    : ModuleWindow(parent), m_company(this, &ContractSettings::path, ContractSettings::companySection(),
+                                      ContractSettings::companyKeys()) {
     setObjectName(QStringLiteral("frmContratto"));
     setWindowTitle(QStringLiteral("  Tersalia - Stesura Contratti"));
     buildScreen();
@@ -312,20 +316,17 @@ void TfrmContratto::buildCard() {
     d.fields = {
         {.control = "txtNumContratto", .field = "txtNumContratto", .flags = KeepOnNew | ResetOnDuplicate},
         {.control = "txtData", .field = "txtData"},
-        {.control = "txtLuogo", .field = "txtLuogo", .flags = KeepOnNew},
-        {.control = "txtDitta", .field = "txtDitta", .flags = KeepOnNew},
-        {.control = "txtPartitaIva",
-         .field = "txtPartitaIva",
-         .input = FieldInput::Digits,
-         .flags = KeepOnNew},
-        {.control = "txtCodFisc", .field = "txtCodFisc", .flags = KeepOnNew | codeRule},
-        {.control = "txtSede", .field = "txtSede", .flags = KeepOnNew},
-        {.control = "txtProvRes", .field = "txtProvRes", .flags = KeepOnNew | codeRule},
-        {.control = "txtCapRes", .field = "txtCapRes", .flags = KeepOnNew},
-        {.control = "txtVia", .field = "txtVia", .flags = KeepOnNew},
-        {.control = "txtTelUff", .field = "txtTelUff", .flags = KeepOnNew},
-        {.control = "txtTelCel", .field = "txtTelCel", .flags = KeepOnNew},
-        {.control = "txtFax", .field = "txtFax", .flags = KeepOnNew},
+        {.control = "txtLuogo", .field = "txtLuogo"},
+        {.control = "txtDitta", .field = "txtDitta"},
+        {.control = "txtPartitaIva", .field = "txtPartitaIva", .input = FieldInput::Digits},
+        {.control = "txtCodFisc", .field = "txtCodFisc", .flags = codeRule},
+        {.control = "txtSede", .field = "txtSede"},
+        {.control = "txtProvRes", .field = "txtProvRes", .flags = codeRule},
+        {.control = "txtCapRes", .field = "txtCapRes"},
+        {.control = "txtVia", .field = "txtVia"},
+        {.control = "txtTelUff", .field = "txtTelUff"},
+        {.control = "txtTelCel", .field = "txtTelCel"},
+        {.control = "txtFax", .field = "txtFax"},
         {.control = "txtCliente", .field = "txtCliente"},
         {.control = "txtComuneCli", .field = "txtComuneCli"},
         {.control = "txtProvCli", .field = "txtProvCli", .flags = codeRule},
@@ -365,6 +366,10 @@ void TfrmContratto::buildCard() {
         {.control = "lblDesc02", .field = "lblDesc02"},
         {.control = "lblDesc03", .field = "lblDesc03"},
     };
+    // The company's data stay on a new card: they are the settings the screen keeps.
+    for (CardField &f : d.fields)
+        if (m_company.holds(f.control))
+            f.flags |= KeepOnNew;
     d.enterOrder = {
         "txtDitta",         "txtPartitaIva",  "txtCodFisc",         "txtSede",       "txtProvRes",
         "txtCapRes",        "txtVia",         "txtTelUff",          "txtTelCel",     "txtFax",
@@ -417,14 +422,22 @@ void TfrmContratto::buildCard() {
                                      "corrente.\n\r\n\rAl termine premere Salva "
                                      "per inserire in archivio il nuovo contratto.");
     d.archiveFailureAsWarning = {CardCommand::Save, CardCommand::First};
+    d.newCommand = [this]() { cmdNuovoClick(); };
     d.onNew = [this]() { txtData->setText(Formats::dateText(Clock::today())); };
-    d.afterDuplicate = [this]() { txtData->setText(Formats::dateText(Clock::today())); };
+    d.afterDuplicate = [this]() {
+        m_proposal.reset(); // the duplicate gets no number of its own
+        txtData->setText(Formats::dateText(Clock::today()));
+    };
     d.beforeStore = [this]() { return dateIsValid(); };
+    d.beforeAppend = [this](qint64 count, Record &record) { numberOnAppend(count, record); };
+    d.afterSave = [this](qint64) {
+        m_proposal.reset();
+        if (const auto renumbered = std::exchange(m_renumbered, std::nullopt)) {
+            txtNumContratto->setText(QString::number(renumbered->second));
+            Messages::information(this, renumberedText(renumbered->first, renumbered->second));
+        }
+    };
     m_card = new CardScreen(this, std::move(d));
-
-    // New proposes the contract number: the card mechanism's Nuovo is replaced.
-    disconnect(cmdNuovo, nullptr, m_card, nullptr);
-    connect(cmdNuovo, &QToolButton::clicked, this, &TfrmContratto::cmdNuovoClick);
 }
 
 bool TfrmContratto::dateIsValid() {
@@ -439,15 +452,36 @@ bool TfrmContratto::dateIsValid() {
 }
 
 void TfrmContratto::cmdNuovoClick() {
-    QString start = ContractSettings::startValue();
+    const QString start = ContractSettings::startValue();
     lblInizio->setText(start.isEmpty() ? QStringLiteral("1") : start);
-    const std::optional<qint64> number = ContractSettings::nextNumber();
-    if (!number) {
+    const std::optional<ContractNumber::Proposal> proposal = ContractNumber::propose();
+    if (!proposal) {
         m_card->showArchiveFailure(CardCommand::New);
         return;
     }
     m_card->newCard();
-    txtNumContratto->setText(QString::number(*number));
+    txtNumContratto->setText(QString::number(proposal->number));
+    m_proposal = proposal;
+}
+
+QString TfrmContratto::renumberedText(qint64 proposed, qint64 saved) {
+    return QStringLiteral("Il numero %1 è stato assegnato nel frattempo a un altro contratto, salvato da "
+                          "un'altra postazione.\n\r\n\rIl contratto corrente prende il numero %2.")
+        .arg(proposed)
+        .arg(saved);
+}
+
+void TfrmContratto::numberOnAppend(qint64 count, Record &record) {
+    m_renumbered.reset();
+    // A number typed by hand (or changed) is kept as typed.
+    if (!m_proposal || Text::trim(record.get("txtNumContratto")) != QString::number(m_proposal->number))
+        return;
+    // Only contracts saved since Nuovo move it (an archive never shrinks).
+    const qint64 number = ContractNumber::forRecord(m_proposal->start, count);
+    if (number <= m_proposal->number)
+        return;
+    record.set("txtNumContratto", QString::number(number));
+    m_renumbered = {m_proposal->number, number};
 }
 
 void TfrmContratto::importClient(const Record &client) {
@@ -462,33 +496,17 @@ void TfrmContratto::importClient(const Record &client) {
     txtProvCli->setEditText(Text::trim(client.get("ProvRes")));
 }
 
-void TfrmContratto::readCompany() {
-    const IniFile ini = ContractSettings::file();
-    for (const ContractSettings::CompanyKey &k : ContractSettings::companyKeys())
-        m_card->setText(k.control, ini.read(ContractSettings::companySection(), QLatin1String(k.key)));
-}
-
-bool TfrmContratto::writeCompany() {
-    bool all = true;
-    for (const ContractSettings::CompanyKey &k : ContractSettings::companyKeys())
-        all = ContractSettings::writeChecked(ContractSettings::companySection(), QLatin1String(k.key),
-                                             m_card->text(k.control)) &&
-              all;
-    return all;
-}
-
 void TfrmContratto::showEvent(QShowEvent *event) {
     ModuleWindow::showEvent(event);
     if (event->spontaneous()) // restored by the desktop, not shown by the program
         return;
-    if (!m_companyUnsaved)
-        readCompany();
+    m_company.read();
     txtNumContratto->clear();
+    m_proposal.reset();
     m_card->newCard();
 }
 
 void TfrmContratto::moduleClosing() {
-    m_companyUnsaved = !writeCompany();
-    if (m_companyUnsaved)
+    if (!m_company.write())
         Messages::warning(this, companyNotSavedText());
 }

@@ -2,7 +2,11 @@
 // The contract screen: composes the cleaning-service contracts of
 // Contratti.pro. The company's own data come from Contratti.ini every time the
 // screen is shown and go back there when it closes. Long-lived.
+#include "contracts/ContractNumber.h"
 #include "ui/ModuleWindow.h"
+#include "ui/SettingsForm.h"
+
+#include <optional>
 
 class CardScreen;
 class QComboBox;
@@ -42,6 +46,9 @@ public:
 
     // New contract: the proposed number, today's date, an empty client block.
     void cmdNuovoClick();
+    // What Salva says when the proposed number went to a contract another
+    // station saved meanwhile, and the card took the next one.
+    static QString renumberedText(qint64 proposed, qint64 saved);
     // Copies the nine client fields of a client record (Contatti.pro).
     void importClient(const class Record &client);
 
@@ -52,12 +59,16 @@ protected:
 private:
     void buildScreen();
     void buildCard();
-    void readCompany();
-    bool writeCompany();
     bool dateIsValid();
+    // Salva of a new card, under the archive's lock: a number still as
+    // proposed becomes the one after the contracts stored now.
+    void numberOnAppend(qint64 count, class Record &record);
 
     CardScreen *m_card = nullptr;
-    // The company data could not be written on closing: the next showing
-    // keeps what the user typed instead of reading the settings file again.
-    bool m_companyUnsaved = false;
+    // The company's data in Contratti.ini: read on showing, written on closing.
+    SettingsForm m_company;
+    // The number Nuovo proposed, while the card shows it and is not saved.
+    std::optional<ContractNumber::Proposal> m_proposal;
+    // Set by the last save that had to take another number: {proposed, saved}.
+    std::optional<std::pair<qint64, qint64>> m_renumbered;
 };

@@ -7,8 +7,8 @@
 #include "core/ProgramFolder.h"
 #include "ui/Artwork.h"
 
+#include <QDir>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -108,6 +108,13 @@ QString TfrmLogo::notSavedText() {
         "di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 }
 
+QString TfrmLogo::unreadableText(const QString &fileName) {
+    return QStringLiteral("Attenzione: non è stato possibile leggere l'immagine del file ") +
+           QDir::toNativeSeparators(fileName) +
+           QStringLiteral(".\n\r\n\rIl file non è un'immagine in formato Jpeg o Bitmap, oppure è danneggiato "
+                          "o incompleto. Il logo non è stato cambiato.");
+}
+
 QString TfrmLogo::dialogTitle() {
     return QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap.");
 }
@@ -134,9 +141,13 @@ void TfrmLogo::btnSfogliaClick() {
     const QString name = FileDialogs::openFile(this, dialogTitle(), ProgramFolder::path(), dialogFilter());
     if (name.isEmpty())
         return;
-    QImageReader reader(name);
-    const QImage image = reader.read();
-    showPicture(image.isNull() ? ContractLogo::defaultLogo() : image);
+    const QImage image = ContractLogo::fromFile(name);
+    if (image.isNull()) {
+        // The logo there was stays: a wrong choice must not lose it.
+        Messages::warning(this, unreadableText(name));
+        return;
+    }
+    showPicture(image);
 }
 
 void TfrmLogo::btnApplicaClick() {

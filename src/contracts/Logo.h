@@ -14,6 +14,7 @@ public:
     explicit TfrmLogo(QWidget *parent = nullptr);
 
     static QString notSavedText();
+    static QString unreadableText(const QString &fileName);
     static QString dialogTitle();
     static QString dialogFilter();
 

@@ -9,6 +9,8 @@ class DialogSink : public MessageSink {
 public:
     bool show(QWidget *parent, MessageKind kind, const QString &text) override {
         QMessageBox box(parent);
+        // Messages quote stored values (a name, a code): shown as typed, never as markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(text);
         switch (kind) {
         case MessageKind::Warning:

@@ -38,6 +38,11 @@ QUrl TMisc::urlFor(const QString &command) {
     return QUrl::fromLocalFile(c);
 }
 
+QString TMisc::mailCommand(const QString &address) {
+    const QByteArray encoded = QUrl::toPercentEncoding(address.trimmed(), QByteArrayLiteral("@+"));
+    return QStringLiteral("\"mailto:") + QString::fromLatin1(encoded) + QLatin1Char('"');
+}
+
 void TMisc::Open(const QString &command) { current()->open(command); }
 
 void TMisc::setOpener(ShellOpener *opener) { current() = opener ? opener : desktop(); }

@@ -19,4 +19,8 @@ public:
     static void setOpener(ShellOpener *opener);
     // What the desktop is asked to open for a command.
     static QUrl urlFor(const QString &command);
+    // The double-quoted "mailto:" link of an address, trimmed. The address is
+    // percent-encoded (all but letters, digits, "@" and "-._~+"), so a stored
+    // "a@b.it?attach=..." is one odd address, never headers for the mail program.
+    static QString mailCommand(const QString &address);
 };

@@ -84,6 +84,11 @@ bool RecordFile::overwriteAt(qint64 pos, const QByteArray &record) {
 }
 
 bool RecordFile::append(const QByteArray &record) {
+    QByteArray copy = record;
+    return append(copy, {});
+}
+
+bool RecordFile::append(QByteArray &record, const std::function<void(qint64 count)> &lastChanges) {
     if (!m_file.isOpen() || record.size() != m_size)
         return false;
     FileLock lock(m_file);
@@ -91,6 +96,11 @@ bool RecordFile::append(const QByteArray &record) {
         return false;
     // Counted under the lock: the end another station has just written is seen.
     const qint64 pos = count();
+    if (lastChanges) {
+        lastChanges(pos);
+        if (record.size() != m_size)
+            return false;
+    }
     // A trailing partial record is written over.
     if (!m_file.seek(pos * m_size) || m_file.write(record) != m_size || !m_file.flush())
         return false;

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
+
 class RecordFile {
 public:
     RecordFile(QString path, int recordSize);
@@ -34,6 +36,11 @@ public:
     bool overwriteAt(qint64 pos, const QByteArray &record);
     // Writes at position count(); the new record's number is the old count + 1.
     bool append(const QByteArray &record);
+    // The same, with a last word on the record: count, lastChanges(count,
+    // record) and the write happen in one hold of the file's lock, so what is
+    // chosen from the count (a number after the records stored) is still
+    // true when the record lands.
+    bool append(QByteArray &record, const std::function<void(qint64 count)> &lastChanges);
 
     const QString &path() const { return m_path; }
     int recordSize() const { return m_size; }

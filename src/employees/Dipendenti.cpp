@@ -238,7 +238,7 @@ void TfrmDipendenti::buildScreen() {
     connect(btnCaricaFoto, &QToolButton::clicked, this, [this]() {
         QImage picture;
         if (PhotoFiles::open(this, picture))
-            setPhoto(picture); // a file that is not a picture gives the placeholder
+            setPhoto(picture); // a file that cannot be read keeps the photo there was
     });
     connect(btnSalvaFoto, &QToolButton::clicked, this, [this]() { PhotoFiles::saveAs(this, m_photo); });
     connect(btnCancFoto, &QToolButton::clicked, this, [this]() { setPhoto(EmployeePhoto::placeholder()); });
@@ -379,15 +379,20 @@ HandBack TfrmDipendenti::showChosen() {
 
 void TfrmDipendenti::setPhoto(const QImage &picture) {
     m_photo = picture.isNull() ? EmployeePhoto::placeholder() : picture;
+    m_keepStoredPhoto = false;
     imgFoto->setPixmap(framed(m_photo));
 }
 
-void TfrmDipendenti::loadPhoto(qint64 number) { setPhoto(EmployeePhoto::load(number)); }
+void TfrmDipendenti::loadPhoto(qint64 number) {
+    bool unreadable = false;
+    setPhoto(EmployeePhoto::load(number, &unreadable));
+    m_keepStoredPhoto = unreadable;
+}
 
 // The record is saved already; a photo that cannot be written is said so,
 // and stays in the frame so that the next Salva can try again.
 void TfrmDipendenti::savePhoto(qint64 number) {
-    if (EmployeePhoto::save(number, m_photo))
+    if (m_keepStoredPhoto || EmployeePhoto::save(number, m_photo))
         return;
     Messages::warning(this, QStringLiteral("Attenzione: la scheda è stata salvata, ma non è stato possibile "
                                            "salvare la foto del dipendente nel file ") +
@@ -435,6 +440,4 @@ void TfrmDipendenti::btnLavoriClick() {
     work->exec();
 }
 
-void TfrmDipendenti::btnEmailClick() {
-    TMisc::Open(QStringLiteral("\"mailto:") + Text::trim(txtEmail->text()) + QLatin1Char('"'));
-}
+void TfrmDipendenti::btnEmailClick() { TMisc::Open(TMisc::mailCommand(Text::trim(txtEmail->text()))); }

@@ -55,4 +55,7 @@ private:
 
     CardScreen *m_card = nullptr;
     QImage m_photo;
+    // The stored photo could not be read: Salva leaves its file as it is
+    // until another picture is put into the frame.
+    bool m_keepStoredPhoto = false;
 };

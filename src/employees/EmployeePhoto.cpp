@@ -1,11 +1,11 @@
 #include "employees/EmployeePhoto.h"
 
+#include "core/PictureFile.h"
 #include "core/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
@@ -55,13 +55,15 @@ QImage placeholder() {
 
 QString path(qint64 number) { return folder() + QStringLiteral("/Scheda_Dipendente_%1.jpg").arg(number); }
 
-QImage load(qint64 number) {
+QImage load(qint64 number, bool *unreadable) {
     makeFolder();
-    QImageReader reader(path(number));
-    reader.setDecideFormatFromContent(true);
-    QImage picture = reader.read();
+    const QImage picture = fromFile(path(number));
+    if (unreadable)
+        *unreadable = picture.isNull() && QFileInfo::exists(path(number));
     return picture.isNull() ? placeholder() : picture;
 }
+
+QImage fromFile(const QString &fileName) { return PictureFile::read(fileName, keptSide); }
 
 bool save(qint64 number, const QImage &picture) {
     if (picture.isNull() || !makeFolder())
@@ -72,7 +74,7 @@ bool save(qint64 number, const QImage &picture) {
     QImageWriter writer(&file, "jpg");
     // Flushed before commit(), which writes what is still buffered without
     // noticing a full disk and would put a cut photo in place of the earlier one.
-    if (!writer.write(picture) || !file.flush()) {
+    if (!writer.write(PictureFile::fitted(picture, keptSide)) || !file.flush()) {
         file.cancelWriting();
         return false;
     }

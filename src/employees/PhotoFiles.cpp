@@ -2,10 +2,10 @@
 
 #include "core/FileDialogs.h"
 #include "core/Messages.h"
+#include "employees/EmployeePhoto.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -17,10 +17,20 @@ bool open(QWidget *parent, QImage &picture) {
         QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (name.isEmpty())
         return false;
-    QImageReader reader(name);
-    reader.setDecideFormatFromContent(true);
-    picture = reader.read();
+    const QImage chosen = EmployeePhoto::fromFile(name);
+    if (chosen.isNull()) {
+        Messages::warning(parent, unreadableText(name));
+        return false;
+    }
+    picture = chosen;
     return true;
+}
+
+QString unreadableText(const QString &fileName) {
+    return QStringLiteral("Attenzione: non è stato possibile leggere l'immagine del file ") +
+           QDir::toNativeSeparators(fileName) +
+           QStringLiteral(".\n\r\n\rIl file non è un'immagine in formato Jpeg o Bitmap, oppure è danneggiato "
+                          "o incompleto. La foto della scheda non è stata cambiata.");
 }
 
 bool saveAs(QWidget *parent, const QImage &picture) {

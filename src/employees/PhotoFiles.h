@@ -7,9 +7,12 @@ class QWidget;
 
 namespace PhotoFiles {
 
-// Asks for a JPEG or bitmap file. Cancelled: false, picture untouched.
-// Chosen: true, picture holds the file's picture (null when it is not one).
+// Asks for a JPEG or bitmap file. Chosen and read: true, picture holds the
+// file's picture at the size a photo is kept. Cancelled: false, picture
+// untouched; a file that is no picture, or a cut one, is said so: false too.
 bool open(QWidget *parent, QImage &picture);
+// What open() says of a file it cannot read as a picture.
+QString unreadableText(const QString &fileName);
 // Asks where to save picture ("Foto.jpg" proposed) and writes it in the
 // format of the chosen name's extension (JPEG for ".jpg"). A write that
 // fails is said so, the picture staying where it was; false then.

@@ -2,7 +2,6 @@
 
 #include "core/Clock.h"
 #include "core/Formats.h"
-#include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/OpenURL.h"
 #include "core/ProgramFolder.h"
@@ -27,37 +26,21 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <optional>
-
 namespace {
 
-const QString kSection = QStringLiteral("Modulo Privacy");
-
-// The ten settings of the company, by key and control.
-const struct {
-    const char *key;
-    const char *control;
-} kSettings[] = {{"Denominazione Impresa", "txtStudioDent"}, {"Comune Sede", "txtCittaDent"},
-                 {"Provincia Sede", "txtProvDent"},          {"Cap Sede", "txtCapDent"},
-                 {"Via Sede", "txtIndirizzoDent"},           {"Codice Fiscale Impresa", "txtCodFiscDent"},
-                 {"Partita Iva Impresa", "txtIvaDent"},      {"Rappresentante Legale", "txtTelDent"},
-                 {"Titolare Privacy", "txtPrivacy"},         {"Luogo", "txtLuogo"}};
-
-// The company's data of a Chiudi that could not write them, with the settings
-// file they belong to: the next opening in this session shows them again
-// instead of what the file still holds, so they need not be typed again.
-struct UnsavedCompany {
-    QString file;
-    QMap<QString, QString> values; // by control
-};
-std::optional<UnsavedCompany> &unsavedCompany() {
-    static std::optional<UnsavedCompany> kept;
-    return kept;
-}
+// The ten settings of the company, by key and control, in section "Modulo Privacy".
+const QList<SettingsKey> kSettings = {
+    {"Denominazione Impresa", "txtStudioDent"}, {"Comune Sede", "txtCittaDent"},
+    {"Provincia Sede", "txtProvDent"},          {"Cap Sede", "txtCapDent"},
+    {"Via Sede", "txtIndirizzoDent"},           {"Codice Fiscale Impresa", "txtCodFiscDent"},
+    {"Partita Iva Impresa", "txtIvaDent"},      {"Rappresentante Legale", "txtTelDent"},
+    {"Titolare Privacy", "txtPrivacy"},         {"Luogo", "txtLuogo"}};
 
 } // namespace
 
-TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent) {
+TfrmPrivacy::TfrmPrivacy(QWidget *parent)
+    : QDialog(parent),
+      m_settings(this, &TfrmPrivacy::settingsFile, QStringLiteral("Modulo Privacy"), kSettings) {
     Formats::install();
     setObjectName(QStringLiteral("frmPrivacy"));
     setWindowTitle(QStringLiteral(" Esporta e stampa Modulo Privacy"));
@@ -205,14 +188,7 @@ void TfrmPrivacy::showEvent(QShowEvent *e) {
         c->setCurrentIndex(-1);
         c->setEditText(t);
     }
-    const std::optional<UnsavedCompany> &unsaved = unsavedCompany();
-    const IniFile ini(settingsFile());
-    for (const auto &s : kSettings) {
-        const QString control = QLatin1String(s.control);
-        setValue(s.control, unsaved && unsaved->file == settingsFile()
-                                ? unsaved->values.value(control)
-                                : ini.read(kSection, QLatin1String(s.key)));
-    }
+    m_settings.read();
     txtStudioDent->setFocus();
 }
 
@@ -242,21 +218,9 @@ bool TfrmPrivacy::btnRTFClick() {
 bool TfrmPrivacy::btnChiudiClick() {
     // The company's data are kept for the next time; a file that cannot be
     // written is reported, and the data stay for the next opening of this session.
-    IniFile ini(settingsFile());
-    const QMap<QString, QString> v = values();
-    bool kept = true;
-    UnsavedCompany company{settingsFile(), {}};
-    for (const auto &s : kSettings) {
-        const QString control = QLatin1String(s.control);
-        company.values.insert(control, v.value(control));
-        kept = ini.write(kSection, QLatin1String(s.key), v.value(control)) && kept;
-    }
-    if (kept) {
-        unsavedCompany().reset();
-    } else {
-        unsavedCompany() = company;
+    const bool kept = m_settings.write();
+    if (!kept)
         Messages::error(this, settingsNotWrittenText());
-    }
     close();
     return kept;
 }

@@ -2,6 +2,8 @@
 // " Esporta e stampa Modulo Privacy": the consent form of a client, filled
 // from the client card and the company's privacy settings
 // (Liberatoria_Privacy.ini), written as the RTF document Modulo_Privacy.rtf.
+#include "ui/SettingsForm.h"
+
 #include <QDialog>
 #include <QMap>
 
@@ -39,4 +41,5 @@ protected:
 
 private:
     QList<QWidget *> m_order; // the Enter order
+    SettingsForm m_settings;  // the company's data in Liberatoria_Privacy.ini
 };

@@ -5,6 +5,7 @@
 #include "clients/Clienti.h"
 #include "contracts/Contratto.h"
 #include "core/Formats.h"
+#include "core/StaleTemporaries.h"
 #include "employees/Dipendenti.h"
 #include "employees/MenuRiepStraordinari.h"
 #include "shell/Avvio.h"
@@ -120,9 +121,11 @@ int run(int argc, char *argv[]) {
     // The login window is shown first, alone; the other screens are made as
     // soon as it is up, long before a password can be typed (the login makes
     // them itself should it need them sooner). The manual opened by every help
-    // screen is written then too, on the first start.
+    // screen is written then too, on the first start, and what a crash left of
+    // a file being written is cleared away.
     createLogin().password->show();
     QTimer::singleShot(0, &app, []() {
+        StaleTemporaries::removeOlderThanADay();
         Manual::ensureInProgramFolder(HelpTexts::manual());
         createModules();
     });

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace PasswordStore {
 
@@ -30,24 +29,10 @@ bool read(QString *password) {
 }
 
 bool write(const QString &password) {
-    IniFile store(path());
-    const QString hex = Crypt::Scramble(password);
-    const QString key = QStringLiteral("Valore");
-    bool written;
-    if (key.size() + 1 + hex.size() <= IniFile::maxLine()) {
-        written = store.write(QStringLiteral("Accesso"), key, hex);
-    } else {
-        // A password of 252 to 255 characters makes a line longer than the
-        // settings library writes: the store, which holds nothing else, is
-        // written whole, still a standard INI file, replacing the old one
-        // only once the new one is complete (flushed first: commit() would not
-        // notice a full disk and leave an empty store, that is no password).
-        QSaveFile file(path());
-        written = file.open(QIODevice::WriteOnly) &&
-                  file.write("[Accesso]\r\nValore=" + hex.toLatin1() + "\r\n") > 0 && file.flush() &&
-                  file.commit();
-    }
-    return written && store.read(QStringLiteral("Accesso"), key) == hex;
+    // The settings file holds a line of any length, so every password the
+    // scrambling takes (255 characters, 510 digits) is written as one key.
+    return IniFile(path()).writeChecked(QStringLiteral("Accesso"), QStringLiteral("Valore"),
+                                        Crypt::Scramble(password));
 }
 
 QString normalise(const QString &typed) { return Text::trim(Text::upperAZ(typed)); }

@@ -5,6 +5,7 @@
 #include "core/Messages.h"
 #include "core/OpenURL.h"
 #include "core/ProgramFolder.h"
+#include "core/StaleTemporaries.h"
 #include "core/TextRules.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -257,33 +259,71 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
     const QFileInfo source(chosen), target(destination);
     if (target.exists() && source.canonicalFilePath() == target.canonicalFilePath())
         return; // already the attached copy
-    bool copied = QDir().mkpath(folder());
-    if (copied && target.exists()) {
-        if (!Messages::confirm(this, kOverwrite))
-            return; // the slot now names the file already in the folder
-    }
-    copied = copied && copyInto(chosen, stored);
-    if (!copied) {
+    // Declined: the slot now names the file already in the folder.
+    if (!QDir().mkpath(folder()) || copyInto(chosen, stored) == Placing::Failed) {
         name->setText(previous);
         Messages::error(this, copyFailedText());
     }
 }
 
-bool TfrmAllegaCartella::copyInto(const QString &source, const QString &name) {
+namespace {
+
+bool copyBytes(const QString &source, QFile &to) {
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray chunk;
+    do {
+        chunk = from.read(1 << 20);
+        if (from.error() != QFileDevice::NoError || to.write(chunk) != chunk.size())
+            return false;
+    } while (!chunk.isEmpty());
+    return to.flush();
+}
+
+} // namespace
+
+// The copy is made in a temporary file of its own in the folder (created
+// exclusively, so no other file is ever touched) and put in place under its
+// name by a rename that never replaces: a file of that name, whether there
+// before or put there by another desk during the copy, is replaced only
+// after the user's yes.
+TfrmAllegaCartella::Placing TfrmAllegaCartella::copyInto(const QString &source, const QString &name) {
     const QString destination = folder() + name;
-    const QString partial = destination + QStringLiteral(".copia");
-    QFile::remove(partial);
-    if (!QFile::copy(source, partial))
-        return false;
-    if (QFile::exists(destination) && !QFile::remove(destination)) {
-        QFile::remove(partial);
-        return false;
+    bool replace = false;
+    if (QFileInfo::exists(destination)) {
+        if (!Messages::confirm(this, kOverwrite))
+            return Placing::Declined;
+        replace = true;
     }
-    if (!QFile::rename(partial, destination)) {
-        QFile::remove(partial);
-        return false;
+    QString copyPath;
+    {
+        QTemporaryFile copy(folder() + StaleTemporaries::attachmentCopyTemplate());
+        if (!copy.open())
+            return Placing::Failed;
+        copyPath = copy.fileName(); // names the file (it may have none until asked)
+        copy.setAutoRemove(false);
+        if (copyPath.isEmpty() || !copyBytes(source, copy)) {
+            copy.remove();
+            return Placing::Failed;
+        }
     }
-    return true;
+    for (;;) {
+        if (replace && QFileInfo::exists(destination) && !QFile::remove(destination))
+            break;
+        if (QFile::rename(copyPath, destination))
+            return Placing::Copied;
+        if (!QFileInfo::exists(destination))
+            break;
+        // Another desk has just put a file of this name there.
+        if (!Messages::confirm(this, kOverwrite)) {
+            QFile::remove(copyPath);
+            return Placing::Declined;
+        }
+        replace = true;
+    }
+    QFile::remove(copyPath);
+    return Placing::Failed;
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot) {

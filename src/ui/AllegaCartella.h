@@ -68,8 +68,10 @@ private:
     QLineEdit *fileEdit(int slot) const;
     QLineEdit *descEdit(int slot) const;
     QPushButton *openButton(int slot) const;
-    // Copies source to the folder under name, replacing what is there only once the copy is whole.
-    static bool copyInto(const QString &source, const QString &name);
+    enum class Placing { Copied, Declined, Failed };
+    // Copies source into the folder under name; a file of that name is
+    // replaced only when the user says so, and only once the copy is whole.
+    Placing copyInto(const QString &source, const QString &name);
 
     QWidget *m_owner = nullptr;
 };

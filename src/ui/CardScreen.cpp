@@ -79,14 +79,21 @@ void CardScreen::wireCommands() {
     const struct {
         const char *name;
         void (CardScreen::*action)();
-    } commands[] = {{"cmdNuovo", &CardScreen::newCard}, {"cmdDuplica", &CardScreen::duplicate},
-                    {"cmdPrimo", &CardScreen::first},   {"cmdIndietro", &CardScreen::previous},
-                    {"cmdAvanti", &CardScreen::next},   {"cmdUltimo", &CardScreen::last}};
+    } commands[] = {{"cmdNuovo", &CardScreen::newCommand}, {"cmdDuplica", &CardScreen::duplicate},
+                    {"cmdPrimo", &CardScreen::first},      {"cmdIndietro", &CardScreen::previous},
+                    {"cmdAvanti", &CardScreen::next},      {"cmdUltimo", &CardScreen::last}};
     for (const auto &c : commands)
         if (auto *b = m_form->findChild<QAbstractButton *>(QLatin1String(c.name)))
             connect(b, &QAbstractButton::clicked, this, c.action);
     if (auto *b = m_form->findChild<QAbstractButton *>(QStringLiteral("cmdSalva")))
         connect(b, &QAbstractButton::clicked, this, [this]() { save(); });
+}
+
+void CardScreen::newCommand() {
+    if (m_def.newCommand)
+        m_def.newCommand();
+    else
+        newCard();
 }
 
 const CardScreen::Bound *CardScreen::bound(const QObject *widget) const {
@@ -305,7 +312,12 @@ bool CardScreen::save() {
     Record record(*m_def.layout);
     collect(record);
     const qint64 n = position();
-    const bool written = n > 0 ? file.overwriteAt(n - 1, record.bytes()) : file.append(record.bytes());
+    const auto lastChanges = [this, &record](qint64 count) {
+        if (m_def.beforeAppend)
+            m_def.beforeAppend(count, record);
+    };
+    const bool written =
+        n > 0 ? file.overwriteAt(n - 1, record.bytes()) : file.append(record.bytes(), lastChanges);
     const qint64 shown = file.position();
     file.close();
     if (!written) {

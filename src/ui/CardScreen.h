@@ -65,11 +65,15 @@ struct CardDefinition {
     QList<CardCommand> archiveFailureAsWarning;
 
     // Hooks, all optional.
+    std::function<void()> newCommand;      // Nuovo clicked: the card's own Nuovo, in place of newCard()
     std::function<void()> onNew;           // after the initial values are in
     std::function<bool()> beforeStore;     // Salva after the checks: derived values; false stops
     std::function<void(qint64)> afterLoad; // a record was shown (its number)
-    std::function<void(qint64)> afterSave; // the record was written and the file closed
-    std::function<void()> afterDuplicate;  // the copy is ready, before its message
+    // Salva of a new card, under the archive's lock: the record about to
+    // become number count + 1 (what depends on the count is chosen here).
+    std::function<void(qint64 count, Record &record)> beforeAppend;
+    std::function<void(qint64)> afterSave;               // the record was written and the file closed
+    std::function<void()> afterDuplicate;                // the copy is ready, before its message
     std::function<bool(QWidget *, QKeyEvent *)> keyHook; // a field's own keys: true when handled
 };
 
@@ -78,8 +82,8 @@ class CardScreen : public QObject {
 public:
     // The form's controls must exist: they are found by their object names.
     // Connects cmdNuovo, cmdSalva, cmdDuplica, cmdPrimo, cmdIndietro,
-    // cmdAvanti and cmdUltimo when the form has them; a card that needs its
-    // own version of one disconnects it and calls the function below instead.
+    // cmdAvanti and cmdUltimo when the form has them (Nuovo runs the
+    // definition's newCommand when it has one).
     CardScreen(QWidget *form, CardDefinition definition);
 
     static QString archiveFailureText();
@@ -128,6 +132,7 @@ private:
     void setRawText(const Bound &b, const QString &value);
     void resetBound(const Bound &b);
     void wireCommands();
+    void newCommand();
     bool openArchive(class RecordFile &file, CardCommand command);
     // The number of records, -1 after the archive message; tells an empty archive.
     qint64 countRecords(CardCommand command);

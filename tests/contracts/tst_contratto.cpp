@@ -8,6 +8,7 @@
 #include "core/Archives.h"
 #include "core/Clock.h"
 #include "core/IniFile.h"
+#include "core/RecordFile.h"
 #include "core/TextRules.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
@@ -161,6 +163,35 @@ private slots:
         QCOMPARE(screen->txtLuogo->text(), QStringLiteral("Forlì"));
     }
 
+    // A Contratti.ini written on Windows shows its values whole (";" inside a
+    // value is text, one pair of quotes goes), and closing rewrites only the
+    // company's keys: the comment, the unknown long key and the numbering stay.
+    void settingsWrittenOnWindowsShowWhole() {
+        const QByteArray tail =
+            "[Altro]\r\nNote=" + QByteArray(600, 'x') + "\r\n[Numerazione Contratti]\r\nInizio=100\r\n";
+        screen->close();
+        seams->folder.write(
+            kIni, "; dati della ditta\r\n[Ditta Pulizie]\r\nDenominazione=\"Pulizie Alfa; Beta\"\r\n"
+                  "Responsabile=Mario Rossi; Anna Verdi # legale\r\n" +
+                      tail);
+        screen->show();
+        QCOMPARE(screen->txtDitta->text(), QStringLiteral("Pulizie Alfa; Beta"));
+        QCOMPARE(screen->txtFax->text(), QStringLiteral("Mario Rossi; Anna Verdi # legale"));
+        screen->cmdNuovo->click();
+        QCOMPARE(screen->txtNumContratto->text(), QStringLiteral("100"));
+        QCOMPARE(screen->txtFax->text(), QStringLiteral("Mario Rossi; Anna Verdi # legale"));
+        type(screen->txtTelCel, QStringLiteral("alfa@pec.it"));
+        screen->close();
+        QVERIFY(seams->messages.shown.isEmpty());
+        const QByteArray after = seams->folder.read(kIni);
+        QVERIFY(
+            after.startsWith("; dati della ditta\r\n[Ditta Pulizie]\r\nDenominazione=Pulizie Alfa; Beta\r\n"
+                             "Responsabile=Mario Rossi; Anna Verdi # legale\r\n"));
+        QVERIFY(after.contains("\r\nPEC=alfa@pec.it\r\n"));
+        QVERIFY(after.endsWith(tail));
+        QCOMPARE(after.count('"'), 0);
+    }
+
     // Browsing to an old contract and leaving writes that contract's company data.
     void leavingAfterBrowsingWritesTheShownCompany() {
         writeArchive({contract({{NumContratto, "1"}, {Ditta, "Vecchia Ditta"}, {Cliente, "Uno"}})});
@@ -241,22 +272,177 @@ private slots:
         QCOMPARE(screen->lblInizio->text(), start);
     }
 
+    // A start that is no integer (a fraction typed into the file by hand
+    // included: neither of its neighbours is the number meant) proposes nothing.
     void newFailsWithTheArchiveError_data() {
-        QTest::addColumn<bool>("badStart");
-        QTest::newRow("Inizio not a number") << true;
-        QTest::newRow("archive cannot be opened") << false;
+        QTest::addColumn<QByteArray>("start"); // empty: the archive cannot be opened
+        QTest::newRow("Inizio not a number") << QByteArray("abc");
+        QTest::newRow("Inizio with a decimal comma") << QByteArray("100,5");
+        QTest::newRow("Inizio with a decimal point") << QByteArray("100.5");
+        QTest::newRow("Inizio with a zero fraction") << QByteArray("100,0");
+        QTest::newRow("archive cannot be opened") << QByteArray();
     }
     void newFailsWithTheArchiveError() {
-        QFETCH(bool, badStart);
-        if (badStart)
-            seams->folder.write(kIni, "[Numerazione Contratti]\r\nInizio=abc\r\n");
+        QFETCH(QByteArray, start);
+        writeArchive(threeContracts());
+        if (!start.isEmpty())
+            seams->folder.write(kIni, "[Numerazione Contratti]\r\nInizio=" + start + "\r\n");
         else
-            QVERIFY(QDir(seams->folder.path()).mkdir(kArchive));
+            QVERIFY(QFile::remove(seams->folder.file(kArchive)) &&
+                    QDir(seams->folder.path()).mkdir(kArchive));
         screen->cmdNuovo->click();
         QCOMPARE(seams->messages.shown.size(), 1);
         QCOMPARE(last().kind, MessageKind::Error);
         QCOMPARE(last().text, CardScreen::archiveFailureText());
         QCOMPARE(screen->txtNumContratto->text(), QString());
+    }
+
+    // Nuovo proposes a number; Salva counts again under the archive's lock,
+    // and a proposed number another station has saved meanwhile becomes the
+    // next free one, which the user is told. A number typed is kept.
+    void savedNumberAfterOtherStations_data() {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<int>("before");    // stored before Nuovo
+        QTest::addColumn<int>("meanwhile"); // saved by another station between Nuovo and Salva
+        QTest::addColumn<QString>("typed"); // empty: the proposal left as it is
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("nobody else saved") << QByteArray() << 3 << 0 << QString() << "4"
+                                           << "4";
+        QTest::newRow("another station saved") << QByteArray() << 3 << 1 << QString() << "4"
+                                               << "5";
+        QTest::newRow("two others saved") << QByteArray() << 0 << 2 << QString() << "1"
+                                          << "3";
+        QTest::newRow("with a start value") << QByteArray("100") << 7 << 1 << QString() << "107"
+                                            << "108";
+        QTest::newRow("a number typed is kept") << QByteArray() << 3 << 1 << QStringLiteral("2024/15") << "4"
+                                                << "2024/15";
+        QTest::newRow("the proposal typed again") << QByteArray() << 3 << 1 << QStringLiteral(" 4 ") << "4"
+                                                  << "5";
+        QTest::newRow("a taken number typed is kept") << QByteArray() << 3 << 1 << QStringLiteral("3") << "4"
+                                                      << "3";
+    }
+    void savedNumberAfterOtherStations() {
+        QFETCH(QByteArray, start);
+        QFETCH(int, before);
+        QFETCH(int, meanwhile);
+        QFETCH(QString, typed);
+        QFETCH(QString, proposed);
+        QFETCH(QString, saved);
+        if (!start.isEmpty())
+            seams->folder.write(kIni, "[Numerazione Contratti]\r\nInizio=" + start + "\r\n");
+        QList<QByteArray> records;
+        for (int i = 0; i < before; ++i)
+            records << contract({{Cliente, "C"}});
+        writeArchive(records);
+        type(screen->txtDitta, QStringLiteral("Pulito Srl"));
+        screen->cmdNuovo->click();
+        QCOMPARE(screen->txtNumContratto->text(), proposed);
+        type(screen->txtCliente, QStringLiteral("Bianchi Lucia"));
+        if (!typed.isEmpty()) {
+            screen->txtNumContratto->clear();
+            type(screen->txtNumContratto, typed);
+        }
+        // Another station takes the numbers proposed here (its Nuovo came at the same moment).
+        for (int i = 0; i < meanwhile; ++i) {
+            RecordFile other(seams->folder.file(kArchive), kSize);
+            QVERIFY(other.open());
+            QVERIFY(other.append(contract(
+                {{NumContratto, QByteArray::number(proposed.toInt() + i)}, {Cliente, "Altra postazione"}})));
+            other.close();
+        }
+        screen->cmdSalva->click();
+
+        const int n = before + meanwhile + 1;
+        QCOMPARE(archive().size(), n * kSize);
+        QCOMPARE(stored(archive(), n, NumContratto), saved.toLatin1());
+        QCOMPARE(stored(archive(), n, Cliente), QByteArray("Bianchi Lucia"));
+        QCOMPARE(screen->lblPosizione->text(), QString::number(n));
+        QCOMPARE(Text::trim(screen->txtNumContratto->text()), saved);
+        const bool renumbered = saved != proposed && Text::trim(typed) != saved;
+        QCOMPARE(seams->messages.shown.size(), renumbered ? 2 : 1);
+        if (renumbered) {
+            QCOMPARE(seams->messages.shown[0].kind, MessageKind::Information);
+            QCOMPARE(seams->messages.shown[0].text,
+                     TfrmContratto::renumberedText(proposed.toLongLong(), saved.toLongLong()));
+        }
+        QCOMPARE(last().text, kInserted);
+        // Saved again, the card keeps its number.
+        seams->messages.clear();
+        screen->cmdSalva->click();
+        QCOMPARE(last().text, kUpdated);
+        QCOMPARE(stored(archive(), n, NumContratto), saved.toLatin1());
+    }
+
+    // Three stations press Nuovo at once, then save one after the other:
+    // three contracts, three numbers.
+    void threeStationsSaveThreeNumbers() {
+        QList<TfrmContratto *> stations{screen, new TfrmContratto, new TfrmContratto};
+        const std::unique_ptr<TfrmContratto> second(stations[1]), third(stations[2]);
+        for (TfrmContratto *station : stations) {
+            station->show();
+            type(station->txtDitta, QStringLiteral("Pulito Srl"));
+            station->cmdNuovo->click();
+            QCOMPARE(station->txtNumContratto->text(), QStringLiteral("1"));
+        }
+        for (int i = 0; i < 3; ++i) {
+            type(stations[i]->txtCliente, QStringLiteral("Cliente %1").arg(i + 1));
+            stations[i]->cmdSalva->click();
+            QCOMPARE(last().text, kInserted);
+            QCOMPARE(stations[i]->txtNumContratto->text(), QString::number(i + 1));
+        }
+        for (int n = 1; n <= 3; ++n) {
+            QCOMPARE(stored(archive(), n, NumContratto), QByteArray::number(n));
+            QCOMPARE(stored(archive(), n, Cliente), QStringLiteral("Cliente %1").arg(n).toLatin1());
+        }
+        QCOMPARE(seams->messages.shown.size(), 5);
+        QCOMPARE(seams->messages.shown[1].text, TfrmContratto::renumberedText(1, 2));
+        QCOMPARE(seams->messages.shown[3].text, TfrmContratto::renumberedText(1, 3));
+    }
+
+    // Another station saving contracts all the while, numbered as this screen
+    // numbers them: every contract of either station gets a number of its own.
+    void aStationSavingAtTheSameMomentTakesOtherNumbers() {
+        constexpr int theirs = 400;
+        const QString go = seams->folder.file(QStringLiteral("via"));
+        QProcess other;
+        other.start(QStringLiteral(CONCURRENT_WRITER),
+                    {QStringLiteral("contracts"), seams->folder.file(kArchive),
+                     QStringLiteral("Altra postazione"), QString::number(theirs), go});
+        QVERIFY(other.waitForStarted());
+        type(screen->txtDitta, QStringLiteral("Pulito Srl"));
+        QVERIFY(QFile(go).open(QIODevice::WriteOnly));
+        // Saving for as long as the other station writes (and a few more).
+        int mine = 0;
+        for (; mine < 10 || (other.state() != QProcess::NotRunning && mine < 2000); ++mine) {
+            screen->cmdNuovo->click();
+            screen->txtCliente->setText(QStringLiteral("Cliente %1").arg(mine));
+            screen->cmdSalva->click();
+            QCOMPARE(last().text, kInserted);
+        }
+        QVERIFY(other.waitForFinished(120000));
+        QCOMPARE(other.exitCode(), 0);
+        const QByteArray bytes = archive();
+        QCOMPARE(bytes.size(), (theirs + mine) * kSize);
+        for (int n = 1; n <= theirs + mine; ++n)
+            QCOMPARE(stored(bytes, n, NumContratto), QByteArray::number(n));
+    }
+
+    // A duplicate gets no number: the one typed is saved whatever the count.
+    void aDuplicateKeepsTheNumberTyped() {
+        writeArchive(threeContracts());
+        screen->cmdNuovo->click(); // proposes 4, then the card is left for a stored one
+        screen->cmdUltimo->click();
+        screen->cmdDuplica->click();
+        type(screen->txtNumContratto, QStringLiteral("4"));
+        RecordFile other(seams->folder.file(kArchive), kSize);
+        QVERIFY(other.open() && other.append(contract({{NumContratto, "4"}, {Cliente, "Altra"}})));
+        other.close();
+        seams->messages.clear();
+        screen->cmdSalva->click();
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(last().text, kInserted);
+        QCOMPARE(stored(archive(), 5, NumContratto), QByteArray("4"));
     }
 
     // A saved card is exactly the record written by hand: each field trimmed,

@@ -1,5 +1,6 @@
 // The numbering screen (the start value in Contratti.ini) and the logo screen
 // (Logo.bmp written in BMP whatever the source), with their failures.
+#include "Pictures.h"
 #include "TestEnv.h"
 #include "contracts/ContractLogo.h"
 #include "contracts/Logo.h"
@@ -7,6 +8,7 @@
 #include "core/IniFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
@@ -228,16 +230,56 @@ private slots:
         QCOMPARE(again.picture(), ContractLogo::defaultLogo());
     }
 
+    // A chosen file that cannot be read is said so and the logo there was stays.
+    void browseCancelledOrUnreadable_data() { Pictures::addUnreadableRows(); }
     void browseCancelledOrUnreadable() {
-        seams->folder.write(QStringLiteral("rotto.jpg"), "no picture here");
+        QFETCH(QByteArray, file);
+        seams->folder.write(QStringLiteral("rotto.jpg"), file);
         dialogs->nextNames = {QString(), seams->folder.file(QStringLiteral("rotto.jpg"))};
         TfrmLogo logo;
         logo.show();
         logo.btnCancLogo->click();
-        logo.btnSfoglia->click(); // cancelled: nothing changes
+        logo.btnSfoglia->click(); // cancelled: nothing changes, nothing is said
         QCOMPARE(logo.picture().size(), QSize(2, 2));
-        logo.btnSfoglia->click(); // unreadable: the default logo
-        QCOMPARE(logo.picture(), ContractLogo::defaultLogo());
+        QVERIFY(seams->messages.shown.isEmpty());
+        logo.btnSfoglia->click();
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown.first().kind, MessageKind::Warning);
+        QCOMPARE(seams->messages.lastText(),
+                 TfrmLogo::unreadableText(seams->folder.file(QStringLiteral("rotto.jpg"))));
+        QCOMPARE(logo.picture(), ContractLogo::blankLogo());
+    }
+
+    // A photo chosen as logo is kept at most 1200 pixels on its long side,
+    // proportions kept: a 48-megapixel JPEG loads and Logo.bmp stays small.
+    void aLargePictureIsKeptReduced_data() {
+        QTest::addColumn<QSize>("chosen");
+        QTest::addColumn<QSize>("kept");
+        QTest::newRow("48 megapixels") << QSize(8000, 6000) << QSize(1200, 900);
+        QTest::newRow("6000x5000") << QSize(6000, 5000) << QSize(1200, 1000);
+        QTest::newRow("tall") << QSize(1000, 2400) << QSize(500, 1200);
+    }
+    void aLargePictureIsKeptReduced() {
+        QFETCH(QSize, chosen);
+        QFETCH(QSize, kept);
+        seams->folder.write(QStringLiteral("foto.jpg"), Pictures::jpeg(chosen));
+        dialogs->nextNames = {seams->folder.file(QStringLiteral("foto.jpg"))};
+        TfrmLogo logo;
+        logo.show();
+        logo.btnSfoglia->click();
+        QVERIFY(seams->messages.shown.isEmpty());
+        QCOMPARE(logo.picture().size(), kept);
+        logo.btnApplica->click();
+        const PictureFile written(seams->folder.file(QStringLiteral("Logo.bmp")));
+        QCOMPARE(written.image.size(), kept);
+        QVERIFY(QFileInfo(seams->folder.file(QStringLiteral("Logo.bmp"))).size() < 5 * 1024 * 1024);
+    }
+
+    // A Logo.bmp beyond the reader's default limit (written by an earlier
+    // version) shows reduced, not as the default logo.
+    void aLargeLogoFileShows() {
+        seams->folder.write(QStringLiteral("Logo.bmp"), Pictures::bitmap({8000, 6000}));
+        QCOMPARE(ContractLogo::current().size(), QSize(1200, 900));
     }
 
     void cancelLeavesLogoUntouched() {

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTest>
 
+Q_DECLARE_METATYPE(FileLock::Kind)
+
 namespace {
 // Starts two writers on the same file, lets them go at once, waits for both.
 void runTwoStations(const QString &mode, const QString &file, int each, const QString &goFile) {
@@ -94,14 +96,19 @@ private slots:
 
     // Another station holding the archive's lock past the patience: the write
     // fails (the screens show the archive error) and the file is untouched;
-    // once the lock is gone the same write goes through.
+    // once the lock is gone the same write goes through. A reader's shared
+    // lock keeps a writer out too: writes take the lock for themselves alone.
     void aLockHeldTooLongFailsTheWrite_data() {
         QTest::addColumn<bool>("overwrite");
-        QTest::newRow("append") << false;
-        QTest::newRow("overwrite") << true;
+        QTest::addColumn<FileLock::Kind>("held");
+        QTest::newRow("append") << false << FileLock::Kind::Exclusive;
+        QTest::newRow("overwrite") << true << FileLock::Kind::Exclusive;
+        QTest::newRow("append, a reader holds it") << false << FileLock::Kind::Shared;
+        QTest::newRow("overwrite, a reader holds it") << true << FileLock::Kind::Shared;
     }
     void aLockHeldTooLongFailsTheWrite() {
         QFETCH(bool, overwrite);
+        QFETCH(FileLock::Kind, held);
         TempProgramFolder folder;
         const QString path = folder.file(QStringLiteral("Archivio_Appuntamenti.pro"));
         const QByteArray first = appointment(QStringLiteral("Uno")).bytes();
@@ -110,8 +117,8 @@ private slots:
 
         QFile other(path);
         QVERIFY(other.open(QIODevice::ReadWrite));
-        auto held = std::make_unique<FileLock>(other);
-        QVERIFY(held->isLocked());
+        auto holder = std::make_unique<FileLock>(other, held);
+        QVERIFY(holder->isLocked());
 
         RecordFile file(path, int(first.size()));
         QVERIFY(file.open());
@@ -119,7 +126,7 @@ private slots:
         QVERIFY(!(overwrite ? file.overwriteAt(0, second) : file.append(second)));
         QCOMPARE(folder.read(QStringLiteral("Archivio_Appuntamenti.pro")), first);
 
-        held.reset();
+        holder.reset();
         QVERIFY(overwrite ? file.overwriteAt(0, second) : file.append(second));
         file.close();
         QCOMPARE(folder.read(QStringLiteral("Archivio_Appuntamenti.pro")),

@@ -3,12 +3,14 @@
 // printed card with its photo read back from the PDF.
 #include "EmployeeFixture.h"
 #include "PdfText.h"
+#include "Pictures.h"
 #include "ScriptedPrinter.h"
 #include "TestEnv.h"
 #include "core/Camera.h"
 #include "employees/AnteprimaDipendenti.h"
 #include "employees/Dipendenti.h"
 #include "employees/EmployeePhoto.h"
+#include "employees/PhotoFiles.h"
 #include "employees/Slideshow_Dipendenti.h"
 #include "employees/StampaDipendenti.h"
 #include "employees/WebCam.h"
@@ -116,15 +118,88 @@ private slots:
         QVERIFY(looksLike(storedPhoto(1), QColor(20, 40, 220)));
     }
 
-    void anUnreadableFileGivesThePlaceholderAndCancelKeepsThePhoto() {
+    // A phone's photo, far beyond the image reader's default memory limit,
+    // loads at the size a photo is kept, and that is what Salva writes.
+    void aPhonePhotoLoadsAtTheKeptSize_data() {
+        QTest::addColumn<QSize>("chosen");
+        QTest::addColumn<QSize>("kept");
+        QTest::newRow("48 megapixels, landscape") << QSize(8000, 6000) << QSize(1600, 1200);
+        QTest::newRow("48 megapixels, portrait") << QSize(6000, 8000) << QSize(1200, 1600);
+        QTest::newRow("small photo as it is") << QSize(640, 480) << QSize(640, 480);
+    }
+    void aPhonePhotoLoadsAtTheKeptSize() {
+        QFETCH(QSize, chosen);
+        QFETCH(QSize, kept);
+        folder().write("telefono.jpg", Pictures::jpeg(chosen, QColor(20, 40, 220)));
+        dialogs->nextNames = {folder().file("telefono.jpg")};
+        card->btnCaricaFoto->click();
+        QVERIFY(seams->messages.shown.isEmpty());
+        QCOMPARE(card->photo().size(), kept);
+        fillRequired();
+        card->cmdSalva->click();
+        QCOMPARE(storedPhoto(1).size(), kept);
+        QVERIFY(looksLike(storedPhoto(1).copy(0, 0, kept.width(), kept.height() / 4), QColor(20, 40, 220)));
+    }
+
+    // A stored photo larger than the reader's default limit (put there by an
+    // earlier version or by hand) shows, and Salva keeps it a photo.
+    void aLargeStoredPhotoShowsAndStays() {
+        QDir().mkpath(folder().file("Anagrafica"));
+        folder().write("Anagrafica/Scheda_Dipendente_1.jpg",
+                       Pictures::jpeg({8000, 6000}, QColor(20, 40, 220)));
+        folder().write("Archivio_Dipendenti.pro", employee("Rossi Mario", "RSSMRA80A01H501U"));
+        card->cmdPrimo->click();
+        QCOMPARE(card->photo().size(), QSize(1600, 1200));
+        card->cmdSalva->click();
+        QVERIFY(!isPlaceholder(storedPhoto(1)));
+        QCOMPARE(storedPhoto(1).size(), QSize(1600, 1200));
+    }
+
+    // A stored photo the program cannot read shows the placeholder, and Salva
+    // leaves its file as it is until another picture goes into the frame.
+    void anUnreadableStoredPhotoIsLeftAsItIs() {
+        const QByteArray damaged = Pictures::cut(Pictures::jpeg({640, 480}));
+        QDir().mkpath(folder().file("Anagrafica"));
+        folder().write("Anagrafica/Scheda_Dipendente_1.jpg", damaged);
+        folder().write("Archivio_Dipendenti.pro", employee("Rossi Mario", "RSSMRA80A01H501U"));
+        card->cmdPrimo->click();
+        QVERIFY(isPlaceholder(card->photo()));
+        card->cmdSalva->click();
+        QCOMPARE(folder().read("Anagrafica/Scheda_Dipendente_1.jpg"), damaged);
+        QCOMPARE(seams->messages.shown.size(), 1); // saved, and nothing said of the photo
+        QCOMPARE(seams->messages.shown.first().kind, MessageKind::Information);
+        folder().write("nuova.jpg", Pictures::jpeg({300, 200}));
+        dialogs->nextNames = {folder().file("nuova.jpg")};
+        card->btnCaricaFoto->click();
+        card->cmdSalva->click();
+        QCOMPARE(storedPhoto(1).size(), QSize(300, 200));
+    }
+
+    // A chosen file that cannot be read is said so, and the photo there was
+    // stays (so Salva cannot replace it with the placeholder).
+    void aFileThatCannotBeReadKeepsThePhoto_data() { Pictures::addUnreadableRows(); }
+    void aFileThatCannotBeReadKeepsThePhoto() {
+        QFETCH(QByteArray, file);
         card->setPhoto(solid(QSize(60, 60), Qt::red));
         dialogs->nextNames = {};
         card->btnCaricaFoto->click(); // cancelled
         QCOMPARE(card->photo().size(), QSize(60, 60));
-        folder().write("rotta.jpg", "this is no picture");
+        QVERIFY(seams->messages.shown.isEmpty());
+        folder().write("rotta.jpg", file);
         dialogs->nextNames = {folder().file("rotta.jpg")};
         card->btnCaricaFoto->click();
-        QVERIFY(isPlaceholder(card->photo()));
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown.first().kind, MessageKind::Warning);
+        QCOMPARE(seams->messages.lastText(), PhotoFiles::unreadableText(folder().file("rotta.jpg")));
+        QCOMPARE(card->photo(), solid(QSize(60, 60), Qt::red));
+    }
+
+    // A camera frame larger than the kept size is written reduced.
+    void aLargePictureIsWrittenAtTheKeptSize() {
+        card->setPhoto(solid(QSize(3840, 2160), QColor(0, 160, 0)));
+        fillRequired();
+        card->cmdSalva->click();
+        QCOMPARE(storedPhoto(1).size(), QSize(1600, 900));
     }
 
     void clearedPhotoSavesThePlaceholder() {

@@ -5,6 +5,10 @@
 //       appends <count> appointments whose Contatto is <tag> and Note the index
 //   tersalia_concurrent_writer ini <file> <tag> <count> <go-file>
 //       writes <count> keys "<tag> <index>" into section "Prova" of an INI file
+//   tersalia_concurrent_writer contracts <archive> <tag> <count> <go-file>
+//       appends <count> contracts for client <tag>, each numbered as the
+//       contract screen numbers a new one (1 + the contracts stored), counted
+//       in the same hold of the lock as the append
 //
 // Each waits for <go-file> to exist before its first write, so that two
 // writers started one after the other really write at the same moment.
@@ -24,7 +28,8 @@ int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 6) {
-        std::fputs("usage: tersalia_concurrent_writer append|ini <file> <tag> <count> <go-file>\n", stderr);
+        std::fputs("usage: tersalia_concurrent_writer append|ini|contracts <file> <tag> <count> <go-file>\n",
+                   stderr);
         return 2;
     }
     const QString mode = args[1], path = args[2], tag = args[3], go = args[5];
@@ -45,6 +50,16 @@ int main(int argc, char **argv) {
             record.set("Note", QString::number(i));
             RecordFile file(path, record.layout().size());
             if (!file.open() || !file.append(record.bytes()))
+                ++failures;
+            file.close();
+        } else if (mode == QLatin1String("contracts")) {
+            Record record(Archives::contracts());
+            record.set("txtCliente", tag);
+            RecordFile file(path, record.layout().size());
+            const auto numbered = [&record](qint64 count) {
+                record.set("txtNumContratto", QString::number(1 + count));
+            };
+            if (!file.open() || !file.append(record.bytes(), numbered))
                 ++failures;
             file.close();
         } else {

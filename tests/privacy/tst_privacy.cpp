@@ -272,8 +272,31 @@ private slots:
         });
     }
 
+    // Values with ";", "#", "=" or quotes, and long ones, go to the settings
+    // file as typed and come back whole at the next opening.
+    void companyDataAreKeptWhole() {
+        const QString holder =
+            QStringLiteral("Verdi Paola; Neri Luca # \"titolari\" = ") + QString(600, QLatin1Char('v'));
+        withScreen([&](TfrmPrivacy *s) {
+            fillAll(s);
+            s->setValue("txtPrivacy", holder);
+            s->setValue("txtStudioDent", QStringLiteral("\"Splendor\""));
+            QVERIFY(s->btnChiudiClick());
+        });
+        QVERIFY(seams->messages.shown.isEmpty());
+        const QByteArray bytes = seams->folder.read(QStringLiteral("Liberatoria_Privacy.ini"));
+        QVERIFY(bytes.startsWith("[Modulo Privacy]\r\n"));
+        QVERIFY(bytes.contains("\r\nTitolare Privacy=" + holder.toLatin1() + "\r\n"));
+        withScreen([&](TfrmPrivacy *s) {
+            QCOMPARE(s->txtPrivacy->text(), holder);
+            // One pair of enclosing quotes is read away, as Windows reads it.
+            QCOMPARE(s->txtStudioDent->text(), QStringLiteral("Splendor"));
+        });
+    }
+
     void unwritableSettingsAreReported() {
-        // A value the settings file cannot hold intact (minIni lines end at 512 bytes).
+        // As root every file is writable: a folder (not empty) in its place is what cannot be written.
+        QVERIFY(QDir().mkpath(TfrmPrivacy::settingsFile() + QStringLiteral("/x")));
         withScreen([&](TfrmPrivacy *s) {
             fillAll(s);
             s->setValue("txtPrivacy", QString(600, QLatin1Char('v')));
@@ -289,6 +312,7 @@ private slots:
     // lacks them); once written, the file is what is read again.
     void unwrittenCompanyDataComeBackAtTheNextOpening() {
         const QString tooLong(600, QLatin1Char('v'));
+        QVERIFY(QDir().mkpath(TfrmPrivacy::settingsFile() + QStringLiteral("/x")));
         withScreen([&](TfrmPrivacy *s) {
             fillAll(s);
             s->setValue("txtPrivacy", tooLong);
@@ -298,6 +322,8 @@ private slots:
             QCOMPARE(s->txtPrivacy->text(), tooLong);
             QCOMPARE(s->txtStudioDent->text(), QStringLiteral("Pulizie Splendor S.r.l."));
             QCOMPARE(s->txtPaziente->text(), QString()); // only the company's data
+            // Once the file can be written, Chiudi writes it.
+            QVERIFY(QDir(TfrmPrivacy::settingsFile()).removeRecursively());
             s->setValue("txtPrivacy", QStringLiteral("Verdi Paola"));
             QVERIFY(s->btnChiudiClick());
         });

@@ -131,8 +131,21 @@ private slots:
         QVERIFY(s.password->cmdOK->isEnabled());
     }
 
+    // A value that is not all hexadecimal pairs is a reading error, wherever
+    // the fault lies (a NUL byte too: it cuts nothing short).
+    void corruptStoreGivesTheReadingError_data() {
+        QTest::addColumn<QByteArray>("value");
+        const auto withNul = [](const char *before, const char *after) {
+            return QByteArray(before) + '\0' + QByteArray(after);
+        };
+        QTest::newRow("a pair that is not hexadecimal") << QByteArray("5EG6");
+        QTest::newRow("a NUL byte between pairs") << withNul("5EE6", "6662641A2EB1394199220485");
+        QTest::newRow("a NUL byte inside a pair") << withNul("5EE66", "662641A2EB1394199220485");
+        QTest::newRow("a blank between pairs") << QByteArray("5EE6 6662641A2EB1394199220485");
+    }
     void corruptStoreGivesTheReadingError() {
-        folder->write(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=5EG6\r\n");
+        QFETCH(QByteArray, value);
+        folder->write(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=" + value + "\r\n");
         QVERIFY(!login(QStringLiteral("pergolatoviola")));
         QCOMPARE(messages->lastText(), kReadError);
         QVERIFY(s.password->isVisible());
@@ -193,10 +206,10 @@ private slots:
     }
 
     // Every length the change accepts is stored whole and logs in again, the
-    // longest ones beyond the settings library's line too.
+    // longest ones on lines of more than 500 bytes.
     void longPasswordsAreStoredAndLogIn_data() {
         QTest::addColumn<int>("length");
-        QTest::newRow("251, the longest line the library writes") << 251;
+        QTest::newRow("251") << 251;
         QTest::newRow("252") << 252;
         QTest::newRow("255, the most the scrambling holds") << 255;
     }

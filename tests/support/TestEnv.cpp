@@ -3,6 +3,9 @@
 #include "core/ProgramFolder.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QTest>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -85,6 +88,27 @@ QString ScriptedFileDialogs::openFile(QWidget *, const QString &, const QString 
 }
 QString ScriptedFileDialogs::saveFile(QWidget *, const QString &, const QString &, const QString &) {
     return take();
+}
+
+NoModalExpected::NoModalExpected() { qApp->installEventFilter(this); }
+NoModalExpected::~NoModalExpected() { qApp->removeEventFilter(this); }
+
+bool NoModalExpected::eventFilter(QObject *watched, QEvent *event) {
+    auto *window = qobject_cast<QWidget *>(watched);
+    if (event->type() != QEvent::Show || !window || !window->isWindow() || !window->isModal())
+        return false;
+    const QString what = QString::fromLatin1(window->metaObject()->className()) + QStringLiteral(" \"") +
+                         window->windowTitle() + QLatin1Char('"');
+    seen.append(what);
+    QTest::qFail(qPrintable(QStringLiteral("unexpected modal window ") + what), __FILE__, __LINE__);
+    // Closed once its exec() is running, which then returns to the test.
+    QTimer::singleShot(0, window, [window]() {
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->done(QDialog::Rejected);
+        else
+            window->close();
+    });
+    return false;
 }
 
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs) {

@@ -6,6 +6,7 @@
 #include "core/OpenURL.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -103,6 +104,20 @@ struct ScreenSeams {
     TempProgramFolder folder;
     ScriptedMessages messages;
     RecordingShell shell;
+};
+
+// For the life of the object, a modal window that opens (a screen's exec(),
+// a message box) fails the test at once, naming the window, and is closed, so
+// the test goes on instead of waiting for the watchdog. For steps that must
+// open nothing modal; whenModal() is for those that must.
+class NoModalExpected : public QObject {
+public:
+    NoModalExpected();
+    ~NoModalExpected() override;
+    QStringList seen; // class and title of each window refused
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 // Runs action on the next modal widget that appears (polling), so a test can

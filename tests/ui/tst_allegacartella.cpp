@@ -14,6 +14,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <thread>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 // An owning card reduced to its attachment block.
@@ -200,19 +204,91 @@ private slots:
             source = elsewhere->filePath(QStringLiteral("sparito.pdf"));
         else if (failure == QStringLiteral("folder"))
             seams->folder.write(QStringLiteral("Documenti_Allegati"), "a file where the folder should be");
-        else // a folder standing where the copy should go
-            QVERIFY(QDir().mkpath(TfrmAllegaCartella::folder() + QStringLiteral("nuovo.pdf.copia/x")));
+        else // a folder standing where the file should go, which the yes cannot replace
+            QVERIFY(QDir().mkpath(TfrmAllegaCartella::folder() + QStringLiteral("nuovo.pdf/x")));
         dialogs->nextNames << source;
         withScreen(QStringLiteral("clienti"), [&](TfrmAllegaCartella *s) {
             s->txtFile01->setText(QStringLiteral("vecchio.pdf"));
             s->btnSfoglia01->click();
             QCOMPARE(s->txtFile01->text(), QStringLiteral("vecchio.pdf"));
         });
-        QCOMPARE(seams->messages.shown.size(), 1);
-        QCOMPARE(seams->messages.shown[0].kind, MessageKind::Error);
-        QVERIFY(
-            seams->messages.shown[0].text.contains(QStringLiteral("non è stato possibile copiare il file")));
+        // The overwrite question comes first where a file of that name is there.
+        QCOMPARE(seams->messages.shown.size(), failure == QStringLiteral("refused") ? 2 : 1);
+        QCOMPARE(seams->messages.shown.last().kind, MessageKind::Error);
+        QCOMPARE(seams->messages.lastText(), TfrmAllegaCartella::copyFailedText());
         QVERIFY(!QFileInfo(TfrmAllegaCartella::pathOf(QStringLiteral("nuovo.pdf"))).isFile());
+        // Nothing of the copy is left behind.
+        const QStringList left = QDir(TfrmAllegaCartella::folder()).entryList(QDir::Files | QDir::Hidden);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
+    }
+
+    // The copy is made under a name of its own, so a file whose name looks
+    // like the attached one's with something after it (another card's
+    // attachment) is never touched.
+    void otherFilesOfTheFolderAreNeverTouched() {
+        const QStringList neighbours = {QStringLiteral("Contratto.pdf.copia"),
+                                        QStringLiteral("Contratto.pdf.tmp"), QStringLiteral("Contratto.pdf~"),
+                                        QStringLiteral("Contratto.pdf.part"),
+                                        QStringLiteral("~Contratto.pdf")};
+        QVERIFY(QDir().mkpath(TfrmAllegaCartella::folder()));
+        for (const QString &n : neighbours) {
+            QFile f(TfrmAllegaCartella::pathOf(n));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(n.toUtf8());
+        }
+        dialogs->nextNames << userFile(QStringLiteral("Contratto.pdf"), "firmato");
+        withScreen(QStringLiteral("contratti"), [&](TfrmAllegaCartella *s) { s->btnSfoglia01->click(); });
+        QVERIFY(seams->messages.shown.isEmpty());
+        QCOMPARE(attached(QStringLiteral("Contratto.pdf")), QByteArray("firmato"));
+        for (const QString &n : neighbours)
+            QCOMPARE(attached(n), n.toUtf8());
+        QCOMPARE(QDir(TfrmAllegaCartella::folder()).entryList(QDir::Files | QDir::Hidden).size(),
+                 neighbours.size() + 1);
+    }
+
+    // Another desk puts a file of the same name in the folder while this desk
+    // is copying its own: this desk gets the overwrite question, and its No
+    // leaves the other desk's file as it is.
+    void aFileAnotherDeskAttachesMeanwhileGetsTheQuestion_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes replaces it") << true;
+        QTest::newRow("No keeps the other desk's file") << false;
+    }
+    void aFileAnotherDeskAttachesMeanwhileGetsTheQuestion() {
+#ifdef Q_OS_UNIX
+        QFETCH(bool, yes);
+        QVERIFY(QDir().mkpath(TfrmAllegaCartella::folder()));
+        // The chosen file is a pipe the test writes: the other desk's file
+        // appears while the copy is still reading it.
+        const QString source = elsewhere->filePath(QStringLiteral("Contratto.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(source).constData(), 0600), 0);
+        std::thread otherDesk([source]() {
+            QFile pipe(source);
+            if (!pipe.open(QIODevice::WriteOnly))
+                return;
+            pipe.write("questa desk");
+            pipe.flush();
+            QFile theirs(TfrmAllegaCartella::pathOf(QStringLiteral("Contratto.pdf")));
+            if (theirs.open(QIODevice::NewOnly))
+                theirs.write("altra desk");
+        });
+        dialogs->nextNames << source;
+        seams->messages.answerNext(yes);
+        withScreen(QStringLiteral("contratti"), [&](TfrmAllegaCartella *s) {
+            s->btnSfoglia01->click();
+            QCOMPARE(s->txtFile01->text(), QStringLiteral("Contratto.pdf"));
+        });
+        otherDesk.join();
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown[0].kind, MessageKind::Confirmation);
+        QVERIFY(seams->messages.shown[0].text.contains(QStringLiteral("Si vuole sovrascrivere")));
+        QCOMPARE(attached(QStringLiteral("Contratto.pdf")),
+                 yes ? QByteArray("questa desk") : QByteArray("altra desk"));
+        QCOMPARE(QDir(TfrmAllegaCartella::folder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Contratto.pdf")});
+#else
+        QSKIP("a named pipe stands in for the other desk");
+#endif
     }
 
     void storableName_data() {
@@ -220,12 +296,20 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::newRow("Windows-1252 as it is")
             << QStringLiteral("Fattura n°3 – €.pdf") << QStringLiteral("Fattura n°3 – €.pdf");
-        QTest::newRow("marks Windows-1252 lacks stripped") << QStringLiteral("Dvořák ź.txt") << QStringLiteral("Dvorák z.txt");
+        QTest::newRow("marks Windows-1252 lacks stripped")
+            << QStringLiteral("Dvořák ź.txt") << QStringLiteral("Dvorák z.txt");
         QTest::newRow("Greek letters") << QStringLiteral("Δοκιμή.pdf") << QStringLiteral("______.pdf");
         QTest::newRow("Chinese and emoji") << QStringLiteral("合同 😀.doc") << QStringLiteral("__ _.doc");
         const QString longBase(300, QLatin1Char('a'));
         QTest::newRow("too long, extension kept")
             << longBase + QStringLiteral(".pdf") << QString(246, QLatin1Char('a')) + QStringLiteral(".pdf");
+        // An extension of up to 16 characters, the dot included, is kept; a
+        // longer one is no extension a program opens by: the name is cut.
+        QTest::newRow("too long, 16-character extension kept")
+            << longBase + QStringLiteral(".abcdefghijklmno")
+            << QString(234, QLatin1Char('a')) + QStringLiteral(".abcdefghijklmno");
+        QTest::newRow("too long, 17-character extension cut")
+            << longBase + QStringLiteral(".abcdefghijklmnop") << QString(250, QLatin1Char('a'));
     }
     void storableName() {
         QFETCH(QString, chosen);

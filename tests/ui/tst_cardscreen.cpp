@@ -224,6 +224,41 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("Prova.pro")).size(), 2 * kSize);
     }
 
+    // A card's own Nuovo runs instead of the shared one; the last word on a
+    // new record comes with the count of the archive it lands in, and only
+    // when a record is appended.
+    void aCardsOwnNuovoAndTheLastWordOnAnAppend() {
+        TempProgramFolder folder;
+        ScriptedMessages messages;
+        QList<qint64> counts;
+        int ownNew = 0;
+        TrialCard w([&](CardDefinition &d) {
+            d.newCommand = [&ownNew]() { ++ownNew; };
+            d.beforeAppend = [&counts](qint64 count, Record &record) {
+                counts << count;
+                record.set("Codice", QStringLiteral("N%1").arg(count + 1));
+            };
+        });
+        w.show();
+        w.txtNome->setText(QStringLiteral("Anna"));
+        w.cmdNuovo->click(); // the card's own: nothing cleared
+        QCOMPARE(ownNew, 1);
+        QCOMPARE(w.txtNome->text(), QStringLiteral("Anna"));
+        QVERIFY(!w.calls.contains(QStringLiteral("new")));
+        w.cmdSalva->click();
+        const QByteArray file = folder.read(QStringLiteral("Prova.pro"));
+        QCOMPARE(file.size(), kSize);
+        QCOMPARE(file.mid(9, 3), QByteArray("\x02N1"));
+        w.cmdSalva->click(); // now an overwrite: no last word
+        QCOMPARE(folder.read(QStringLiteral("Prova.pro")).size(), kSize);
+        QCOMPARE(counts, QList<qint64>({0}));
+        w.card->newCard();
+        w.txtNome->setText(QStringLiteral("Bruno"));
+        w.cmdSalva->click();
+        QCOMPARE(counts, QList<qint64>({0, 1}));
+        QCOMPARE(folder.read(QStringLiteral("Prova.pro")).mid(kSize + 9, 3), QByteArray("\x02N2"));
+    }
+
     void archiveFailuresAsTheCardWants() {
         TempProgramFolder folder;
         ScriptedMessages messages;

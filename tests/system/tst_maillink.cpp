@@ -1,0 +1,79 @@
+// The e-mail buttons of the three cards hand the mail program one address:
+// a stored address carrying "?", "&" or "#" cannot add headers, attachments
+// or recipients to the message.
+#include "TestEnv.h"
+#include "appointments/Archivio_Scadenze.h"
+#include "clients/Clienti.h"
+#include "core/OpenURL.h"
+#include "employees/Dipendenti.h"
+#include "shell/Application.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <QUrlQuery>
+
+class TstMailLink : public QObject {
+    Q_OBJECT
+    ScreenSeams *seams = nullptr;
+
+    struct Card {
+        QLineEdit *email;
+        QToolButton *button;
+    };
+    Card card(const QString &which) {
+        const Tersalia::Screens s = Tersalia::screens();
+        if (which == QStringLiteral("client"))
+            return {s.clienti->txtEmail, s.clienti->btnEmail};
+        if (which == QStringLiteral("employee"))
+            return {s.dipendenti->txtEmail, s.dipendenti->btnEmail};
+        return {s.scadenze->txtEmail, s.scadenze->btnEmail};
+    }
+
+private slots:
+    void init() {
+        seams = new ScreenSeams;
+        Tersalia::createScreens();
+    }
+    void cleanup() {
+        Tersalia::destroyScreens();
+        delete seams;
+    }
+
+    void theAddressIsOneAddress_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("command");
+        for (const char *which : {"client", "employee", "appointment"}) {
+            QTest::addRow("%s, plain address", which) << which << "mario.rossi@example.it"
+                                                      << "\"mailto:mario.rossi@example.it\"";
+            QTest::addRow("%s, address with a tag", which) << which << "anna+ufficio@example.it"
+                                                           << "\"mailto:anna+ufficio@example.it\"";
+            QTest::addRow("%s, attachment and subject", which)
+                << which << "a@b.it?attach=/etc/passwd&subject=Fattura"
+                << "\"mailto:a@b.it%3Fattach%3D%2Fetc%2Fpasswd%26subject%3DFattura\"";
+            QTest::addRow("%s, second recipient and fragment", which) << which << "a@b.it,c@d.it#x"
+                                                                      << "\"mailto:a@b.it%2Cc@d.it%23x\"";
+            QTest::addRow("%s, percent sign", which) << which << "a%0Ab@c.it"
+                                                     << "\"mailto:a%250Ab@c.it\"";
+        }
+    }
+    void theAddressIsOneAddress() {
+        QFETCH(QString, which);
+        QFETCH(QString, address);
+        QFETCH(QString, command);
+        const Card c = card(which);
+        c.email->setText(address);
+        c.button->click();
+        QCOMPARE(seams->shell.commands, QStringList{command});
+        const QUrl url = TMisc::urlFor(seams->shell.commands.first());
+        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+        QVERIFY(!url.hasQuery());
+        QVERIFY(!url.hasFragment());
+        // The address as stored reaches the mail program whole.
+        QCOMPARE(url.path(QUrl::FullyDecoded), address);
+    }
+};
+
+QTEST_MAIN(TstMailLink)
+#include "tst_maillink.moc"

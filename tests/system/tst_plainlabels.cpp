@@ -1,0 +1,91 @@
+// A label that shows a stored value shows it as typed: a client named
+// "<b>&amp;</b>" reads "<b>&amp;</b>", not a bold "&". One row per screen
+// that puts a record's or a setting's value into a label, and the message box
+// that quotes values in its text.
+#include "TestEnv.h"
+#include "clients/AllegaExcel.h"
+#include "core/Messages.h"
+#include "employees/Lavori_Svolti.h"
+#include "employees/RiepStraordinari.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kMarkup = QStringLiteral("<b>&amp;</b>");
+
+// The labels of a window showing the value, and whether each shows it as plain text.
+QStringList labelsShowing(const QWidget *window, const QString &value, bool *allPlain) {
+    QStringList names;
+    *allPlain = true;
+    for (const QLabel *l : window->findChildren<QLabel *>()) {
+        if (!l->isVisible() || !l->text().contains(value))
+            continue;
+        names << l->objectName();
+        *allPlain = *allPlain && l->textFormat() == Qt::PlainText;
+    }
+    return names;
+}
+
+using Opener = std::function<QWidget *()>;
+
+} // namespace
+
+class TstPlainLabels : public QObject {
+    Q_OBJECT
+    ScreenSeams *seams = nullptr;
+
+private slots:
+    void init() { seams = new ScreenSeams; }
+    void cleanup() { delete seams; }
+
+    void storedValuesShowAsTyped_data() {
+        QTest::addColumn<Opener>("open");
+        QTest::newRow("services list title") << Opener(
+            []() -> QWidget * { return new TfrmAllegaExcel(nullptr, 1, kMarkup + QStringLiteral(" Srl")); });
+        QTest::newRow("work register title") << Opener([]() -> QWidget * {
+            return new TfrmLavori_Svolti(nullptr, kMarkup + QStringLiteral(" Mario"),
+                                         QStringLiteral("RSSMRA80A01H501U"));
+        });
+        QTest::newRow("hours summary tax code") << Opener([]() -> QWidget * {
+            return new TfrmRiepStraordinari(nullptr, kMarkup, QStringLiteral("01/01/2024"),
+                                            QStringLiteral("31/01/2024"));
+        });
+    }
+    void storedValuesShowAsTyped() {
+        QFETCH(Opener, open);
+        std::unique_ptr<QWidget> screen(open());
+        screen->show();
+        bool plain = false;
+        const QStringList labels = labelsShowing(screen.get(), kMarkup, &plain);
+        QVERIFY2(!labels.isEmpty(), "no label shows the value");
+        QVERIFY2(plain, qPrintable(labels.join(QLatin1Char(' '))));
+    }
+
+    // The real message box (not the test's scripted messages).
+    void aMessageQuotingAValueShowsItAsTyped() {
+        delete seams;
+        seams = nullptr;
+        Qt::TextFormat format = Qt::RichText;
+        QString shown;
+        whenModal([&](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w)) {
+                format = box->textFormat();
+                shown = box->text();
+            }
+            w->close();
+        });
+        Messages::warning(nullptr, QStringLiteral("Attenzione: il codice fiscale \"") + kMarkup +
+                                       QStringLiteral("\" non può essere usato."));
+        QVERIFY(shown.contains(kMarkup));
+        QCOMPARE(format, Qt::PlainText);
+        seams = new ScreenSeams;
+    }
+};
+
+QTEST_MAIN(TstPlainLabels)
+#include "tst_plainlabels.moc"
