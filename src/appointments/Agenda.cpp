@@ -74,7 +74,6 @@ QLabel *holder(QWidget *parent, const char *name) {
 TfrmAgenda::TfrmAgenda(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmAgenda"));
     setWindowTitle(QStringLiteral(" Tersalia - Agenda Interventi Programmati"));
-    setMinimumSize(1240, 700);
     buildScreen();
 }
 

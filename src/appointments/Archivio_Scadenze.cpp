@@ -16,6 +16,7 @@
 #include "ui/Calendario.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
+#include "ui/BandRows.h"
 #include "ui/CardScreen.h"
 #include "ui/KeyFilters.h"
 #include "core/Messages.h"
@@ -68,30 +69,11 @@ QPixmap reminderPicture() {
     return pm;
 }
 
-QLineEdit *edit(QWidget *parent, const char *name) {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    return e;
-}
-
-QComboBox *timeList(QWidget *parent, const char *name, int count) {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMaxVisibleItems(12);
-    for (int i = 0; i < count; ++i)
-        c->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
-    c->setFixedWidth(72);
-    return c;
-}
-
 } // namespace
 
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmArchivio_Scadenze"));
     setWindowTitle(QStringLiteral(" Tersalia - Schedario Appuntamenti"));
-    setMinimumSize(1240, 700);
     buildScreen();
     buildCard();
 }
@@ -106,111 +88,71 @@ void TfrmArchivio_Scadenze::buildScreen() {
                       CardIcons::pixmap(Symbol::Calendar, 64, QColor(230, 120, 60)), kBand, background);
     title->setObjectName(QStringLiteral("imgTitolo"));
 
+    using BandRows::Rows;
+    const auto hours = [](int count) {
+        QStringList items;
+        for (int i = 0; i < count; ++i)
+            items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        return items;
+    };
+
     // Date, time and notice.
     auto *when = new CardBand(QString(), kBand, background);
     when->setObjectName(QStringLiteral("panData"));
-    txtData = edit(when, "txtData");
-    txtData->setReadOnly(true);
-    txtData->setFixedWidth(120);
-    txtData->setAlignment(Qt::AlignCenter);
-    impData = CardParts::iconButton(when, "impData", CardIcons::icon(Symbol::Calendar));
-    txtOreApp = timeList(when, "txtOreApp", 24);
-    txtMinutiApp = timeList(when, "txtMinutiApp", 60);
     auto *alarm = new QLabel(when);
     alarm->setObjectName(QStringLiteral("imgSveglia"));
     alarm->setPixmap(CardIcons::pixmap(Symbol::AlarmClock, 34, CardIcons::defaultColor(Symbol::AlarmClock)));
-    txtAvviso = edit(when, "txtAvviso");
-    txtAvviso->setFixedWidth(64);
-    txtAvviso->setAlignment(Qt::AlignCenter);
-    {
-        auto *row = new QHBoxLayout;
-        row->setSpacing(10);
-        row->addWidget(CardParts::caption(QStringLiteral("Data appuntamento:"), when));
-        row->addWidget(txtData);
-        row->addWidget(impData);
-        row->addSpacing(24);
-        row->addWidget(alarm);
-        row->addWidget(CardParts::caption(QStringLiteral("Ore:"), when));
-        row->addWidget(txtOreApp);
-        row->addWidget(CardParts::caption(QStringLiteral("Minuti:"), when));
-        row->addWidget(txtMinutiApp);
-        row->addSpacing(24);
-        row->addWidget(CardParts::caption(QStringLiteral("Giorni di preavviso:"), when));
-        row->addWidget(txtAvviso);
-        row->addStretch();
-        when->grid()->addLayout(row, 0, 0);
-    }
+    Rows w(when, {.spacing = 10, .gap = 0});
+    w.row({{"Data appuntamento:",
+            w.edit(txtData, "txtData", {.width = 120, .centred = true, .readOnly = true})},
+           {nullptr, w.button(impData, "impData", CardIcons::icon(Symbol::Calendar))},
+           {.control = alarm, .gap = 24},
+           {"Ore:", w.list(txtOreApp, "txtOreApp", hours(24), {.width = 72})},
+           {"Minuti:", w.list(txtMinutiApp, "txtMinutiApp", hours(60), {.width = 72})},
+           {.caption = "Giorni di preavviso:",
+            .control = w.edit(txtAvviso, "txtAvviso", {.width = 64, .centred = true}),
+            .gap = 24},
+           {}});
 
-    // DESCRIZIONE SERVIZI.
     auto *services = new CardBand(QStringLiteral("DESCRIZIONE SERVIZI"), kBand, background);
     services->setObjectName(QStringLiteral("panServizi"));
-    txtTipologia = edit(services, "txtTipologia");
-    txtCausale = edit(services, "txtCausale");
-    txtDettagli = edit(services, "txtDettagli");
-    {
-        QGridLayout *g = services->grid();
-        g->addWidget(CardParts::caption(QStringLiteral("Operatore:"), services), 0, 0);
-        g->addWidget(txtTipologia, 0, 1);
-        g->addWidget(CardParts::caption(QStringLiteral("Servizi richiesti dal cliente:"), services), 1, 0);
-        g->addWidget(txtCausale, 1, 1);
-        g->addWidget(CardParts::caption(QStringLiteral("Dettagli:"), services), 2, 0);
-        g->addWidget(txtDettagli, 2, 1);
-        g->setColumnStretch(1, 1);
-    }
+    Rows s(services, {.columns = true});
+    s.row({{"Operatore:", s.edit(txtTipologia, "txtTipologia")}});
+    s.row({{"Servizi richiesti dal cliente:", s.edit(txtCausale, "txtCausale")}});
+    s.row({{"Dettagli:", s.edit(txtDettagli, "txtDettagli")}});
+    services->grid()->setColumnStretch(1, 1);
 
-    // DATI CLIENTE.
     auto *client = new CardBand(QStringLiteral("DATI CLIENTE"), kBand, background);
     client->setObjectName(QStringLiteral("panCliente"));
-    txtContatto = edit(client, "txtContatto");
-    impContatto = CardParts::iconButton(client, "impContatto", CardIcons::icon(Symbol::Import));
-    txtTel = edit(client, "txtTel");
-    txtCel = edit(client, "txtCel");
-    btnWhatsApp = CardParts::iconButton(client, "btnWhatsApp", CardIcons::icon(Symbol::WhatsApp));
-    txtEmail = edit(client, "txtEmail");
-    btnEmail = CardParts::iconButton(client, "btnEmail", CardIcons::icon(Symbol::Mail));
-    txtLuogo = edit(client, "txtLuogo");
-    txtImporto = edit(client, "txtImporto");
-    txtImporto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtImporto->setFixedWidth(140);
-    txtTel->setMinimumWidth(130);
-    txtCel->setMinimumWidth(130);
-    txtEmail->setMinimumWidth(190);
-    {
-        QGridLayout *g = client->grid();
-        auto *name = new QHBoxLayout;
-        name->addWidget(txtContatto, 1);
-        name->addWidget(impContatto);
-        g->addWidget(CardParts::caption(QStringLiteral("Cognome e nome (o Ragione sociale):"), client), 0, 0);
-        g->addLayout(name, 0, 1);
-        auto *phones = new QHBoxLayout;
-        phones->setSpacing(10);
-        phones->addWidget(txtTel, 2);
-        phones->addSpacing(16);
-        phones->addWidget(CardParts::caption(QStringLiteral("Cellulare:"), client));
-        phones->addWidget(txtCel, 2);
-        phones->addWidget(btnWhatsApp);
-        phones->addSpacing(16);
-        phones->addWidget(CardParts::caption(QStringLiteral("E-mail:"), client));
-        phones->addWidget(txtEmail, 3);
-        phones->addWidget(btnEmail);
-        g->addWidget(CardParts::caption(QStringLiteral("Telefono:"), client), 1, 0);
-        g->addLayout(phones, 1, 1);
-        auto *payment = new QHBoxLayout;
-        payment->setSpacing(10);
-        payment->addWidget(txtLuogo, 1);
-        payment->addSpacing(16);
-        payment->addWidget(CardParts::caption(QStringLiteral("Importo:"), client));
-        payment->addWidget(txtImporto);
-        g->addWidget(CardParts::caption(QStringLiteral("Modalità di pagamento:"), client), 2, 0);
-        g->addLayout(payment, 2, 1);
-        g->setColumnStretch(1, 1);
-    }
+    Rows c(client, {.columns = true});
+    c.row({{"Cognome e nome (o Ragione sociale):",
+            c.beside({{nullptr, c.edit(txtContatto, "txtContatto")},
+                      {nullptr, c.button(impContatto, "impContatto", CardIcons::icon(Symbol::Import))}})}});
+    c.row({{"Telefono:",
+            c.beside({{nullptr, c.edit(txtTel, "txtTel", {.minWidth = 130}), 2},
+                      {.caption = "Cellulare:",
+                       .control = c.edit(txtCel, "txtCel", {.minWidth = 130}),
+                       .stretch = 2,
+                       .gap = 16},
+                      {nullptr, c.button(btnWhatsApp, "btnWhatsApp", CardIcons::icon(Symbol::WhatsApp))},
+                      {.caption = "E-mail:",
+                       .control = c.edit(txtEmail, "txtEmail", {.minWidth = 190}),
+                       .stretch = 3,
+                       .gap = 16},
+                      {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}},
+                     10)}});
+    c.row({{"Modalità di pagamento:",
+            c.beside({{nullptr, c.edit(txtLuogo, "txtLuogo")},
+                      {.caption = "Importo:",
+                       .control = c.edit(txtImporto, "txtImporto", {.width = 140, .right = true}),
+                       .gap = 16}},
+                     10)}});
+    client->grid()->setColumnStretch(1, 1);
 
-    // NOTE.
     auto *notes = new CardBand(QStringLiteral("NOTE"), kBand, background);
     notes->setObjectName(QStringLiteral("panNote"));
-    txtNote = edit(notes, "txtNote");
-    notes->grid()->addWidget(txtNote, 0, 0);
+    Rows n(notes);
+    n.row({{nullptr, n.edit(txtNote, "txtNote")}});
 
     // Fulfilled flag and the reminder picture.
     chkOttemperata = new QCheckBox(QStringLiteral("Impegno assolto"), background);
@@ -243,8 +185,12 @@ void TfrmArchivio_Scadenze::buildScreen() {
     };
     CardParts::cardFrame(
         background, card,
-        {kBand, 210, 6, 10, 16, QMargins(18, 14, 18, 12), 12,
-         QStringLiteral("Pronto per archiviare una nuova scheda...")},
+        {.band = kBand,
+         .commandSpacing = 6,
+         .groupGap = 10,
+         .margins = QMargins(18, 14, 18, 12),
+         .rowSpacing = 12,
+         .hint = QStringLiteral("Pronto per archiviare una nuova scheda...")},
         {{command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Symbol::New),
           command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate),
           command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Symbol::Save),

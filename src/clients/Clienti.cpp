@@ -9,23 +9,23 @@
 #include "core/Archives.h"
 #include "core/Messages.h"
 #include "core/OpenURL.h"
-#include "core/Provinces.h"
 #include "core/TextRules.h"
 #include "ui/AllegaCartella.h"
+#include "ui/BandRows.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "ui/CardScreen.h"
 #include "ui/Guida.h"
 #include "ui/Satellite.h"
+#include "ui/ScrollingForm.h"
 #include "privacy/PrivacyForm.h"
 #include "validators/Checks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,62 +36,11 @@ namespace {
 
 const QColor kBand(176, 104, 40);
 
-QLineEdit *edit(QWidget *parent, const char *name, int minWidth = 0) {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    if (minWidth > 0)
-        e->setMinimumWidth(minWidth);
-    return e;
-}
-
-QComboBox *provinceList(QWidget *parent, const char *name) {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMaxVisibleItems(14);
-    c->addItems(Provinces::codes());
-    c->setFixedWidth(72);
-    return c;
-}
-
-QLabel *hiddenLabel(QWidget *parent, const char *name) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->hide();
-    return l;
-}
-
-// A row of captions and fields: {caption, widget, stretch}; a null caption adds the widget alone.
-struct Cell {
-    const char *caption;
-    QWidget *widget;
-    int stretch = 0;
-};
-QHBoxLayout *row(QWidget *band, std::initializer_list<Cell> cells) {
-    auto *r = new QHBoxLayout;
-    r->setSpacing(8);
-    bool first = true;
-    for (const Cell &c : cells) {
-        if (c.caption) {
-            if (!first)
-                r->addSpacing(10);
-            QLabel *caption = CardParts::caption(QString::fromUtf8(c.caption), band);
-            caption->setMinimumWidth(caption->sizeHint().width()); // the fields give way, never the caption
-            r->addWidget(caption);
-        }
-        r->addWidget(c.widget, c.stretch);
-        first = false;
-    }
-    return r;
-}
-
 } // namespace
 
 TfrmClienti::TfrmClienti(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmClienti"));
     setWindowTitle(QStringLiteral(" Tersalia - Clienti e Servizi"));
-    setMinimumSize(1240, 760);
     buildScreen();
     buildCard();
 }
@@ -105,138 +54,79 @@ void TfrmClienti::buildScreen() {
                       CardIcons::pixmap(Symbol::Services, 64, QColor(230, 140, 50)), kBand, background);
     title->setObjectName(QStringLiteral("imgTitolo"));
 
-    // Personal data and residence.
+    using BandRows::Rows;
+    const QIcon check = CardIcons::icon(Symbol::Check);
+
     auto *personal = new CardBand(QStringLiteral("DATI ANAGRAFICI E RESIDENZA"), kBand, background);
     personal->setObjectName(QStringLiteral("panAnagrafica"));
-    txtCliente = edit(personal, "txtCliente", 300);
-    txtRecapito = edit(personal, "txtRecapito", 150);
-    txtDataNasc = edit(personal, "txtDataNasc", 110);
-    txtDataNasc->setAlignment(Qt::AlignCenter);
-    txtComuneNasc = edit(personal, "txtComuneNasc", 180);
-    txtProvNasc = provinceList(personal, "txtProvNasc");
-    txtSesso = edit(personal, "txtSesso");
-    txtSesso->setAlignment(Qt::AlignCenter);
-    txtSesso->setFixedWidth(44);
-    txtIndirizzoRes = edit(personal, "txtIndirizzoRes", 160);
-    txtProvRes = provinceList(personal, "txtProvRes");
-    txtComuneRes = edit(personal, "txtComuneRes", 140);
-    txtCapRes = edit(personal, "txtCapRes");
-    txtCapRes->setFixedWidth(70);
-    {
-        QGridLayout *g = personal->grid();
-        g->addLayout(row(personal, {{"Cognome e nome (o Ragione sociale):", txtCliente, 3},
-                                    {"Tel. preferenziale:", txtRecapito, 1}}),
-                     0, 0);
-        g->addLayout(row(personal, {{"Data di nascita:", txtDataNasc, 1},
-                                    {"Comune di nascita:", txtComuneNasc, 3},
-                                    {"Prov.", txtProvNasc},
-                                    {"Sesso:", txtSesso}}),
-                     1, 0);
-        g->addLayout(row(personal, {{"Residente in Via / Piazza e numero civico:", txtIndirizzoRes, 3},
-                                    {"Prov.", txtProvRes},
-                                    {"Comune di residenza:", txtComuneRes, 2},
-                                    {"CAP:", txtCapRes}}),
-                     2, 0);
-    }
+    Rows p(personal);
+    p.row({{"Cognome e nome (o Ragione sociale):", p.edit(txtCliente, "txtCliente", {.minWidth = 280}), 3},
+           {"Tel. preferenziale:", p.edit(txtRecapito, "txtRecapito", {.minWidth = 150}), 1}});
+    p.row({{"Data di nascita:", p.edit(txtDataNasc, "txtDataNasc", {.minWidth = 110, .centred = true}), 1},
+           {"Comune di nascita:", p.edit(txtComuneNasc, "txtComuneNasc", {.minWidth = 180}), 3},
+           {"Prov.", p.provinces(txtProvNasc, "txtProvNasc")},
+           {"Sesso:", p.edit(txtSesso, "txtSesso", {.width = 44, .centred = true})}});
+    p.row({{"Residente in Via / Piazza e numero civico:",
+            p.edit(txtIndirizzoRes, "txtIndirizzoRes", {.minWidth = 160}), 3},
+           {"Prov.", p.provinces(txtProvRes, "txtProvRes")},
+           {"Comune di residenza:", p.edit(txtComuneRes, "txtComuneRes", {.minWidth = 140}), 2},
+           {"CAP:", p.edit(txtCapRes, "txtCapRes", {.width = 70})}});
 
-    // Telephones and e-mail.
     auto *contacts = new CardBand(QStringLiteral("TELEFONI E POSTA ELETTRONICA"), kBand, background);
     contacts->setObjectName(QStringLiteral("panRecapiti"));
-    txtTelCasa = edit(contacts, "txtTelCasa", 120);
-    txtTelUff = edit(contacts, "txtTelUff", 120);
-    txtTelCel = edit(contacts, "txtTelCel", 120);
-    txtFax = edit(contacts, "txtFax", 200);
-    txtEmail = edit(contacts, "txtEmail", 200);
-    btnEmail = CardParts::iconButton(contacts, "btnEmail", CardIcons::icon(Symbol::Mail));
-    {
-        QGridLayout *g = contacts->grid();
-        g->addLayout(row(contacts, {{"Tel. casa:", txtTelCasa, 1},
-                                    {"Tel. ufficio:", txtTelUff, 1},
-                                    {"Tel. cellulare:", txtTelCel, 1}}),
-                     0, 0);
-        g->addLayout(row(contacts, {{"PEC:", txtFax, 1}, {"E-mail:", txtEmail, 1}, {nullptr, btnEmail}}), 1,
-                     0);
-    }
+    Rows c(contacts);
+    c.row({{"Tel. casa:", c.edit(txtTelCasa, "txtTelCasa", {.minWidth = 120}), 1},
+           {"Tel. ufficio:", c.edit(txtTelUff, "txtTelUff", {.minWidth = 120}), 1},
+           {"Tel. cellulare:", c.edit(txtTelCel, "txtTelCel", {.minWidth = 120}), 1}});
+    c.row({{"PEC:", c.edit(txtFax, "txtFax", {.minWidth = 200}), 1},
+           {"E-mail:", c.edit(txtEmail, "txtEmail", {.minWidth = 200}), 1},
+           {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}});
 
-    // Fiscal and payment data.
     auto *fiscal = new CardBand(QStringLiteral("DATI FISCALI E DI PAGAMENTO"), kBand, background);
     fiscal->setObjectName(QStringLiteral("panFiscali"));
-    const QIcon check = CardIcons::icon(Symbol::Check);
-    txtCodFisc = edit(fiscal, "txtCodFisc", 170);
-    btnCodFisc = CardParts::iconButton(fiscal, "btnCodFisc", check);
-    txtPartitaIva = edit(fiscal, "txtPartitaIva", 120);
-    btnPartitaIva = CardParts::iconButton(fiscal, "btnPartitaIva", check);
-    txtIban = edit(fiscal, "txtIban", 250);
-    btnIban = CardParts::iconButton(fiscal, "btnIban", check);
-    txtCarta = edit(fiscal, "txtCarta", 200);
-    btnCarta = CardParts::iconButton(fiscal, "btnCarta", check);
-    txtScadeCarta = edit(fiscal, "txtScadeCarta", 100);
-    txtEstremi = edit(fiscal, "txtEstremi", 300);
-    {
-        QGridLayout *g = fiscal->grid();
-        g->addLayout(row(fiscal, {{"Codice fiscale:", txtCodFisc, 1},
-                                  {nullptr, btnCodFisc},
-                                  {"Partita IVA:", txtPartitaIva, 1},
-                                  {nullptr, btnPartitaIva},
-                                  {"IBAN:", txtIban, 2},
-                                  {nullptr, btnIban}}),
-                     0, 0);
-        g->addLayout(row(fiscal, {{"Carta di credito n.", txtCarta, 2},
-                                  {nullptr, btnCarta},
-                                  {"Scadenza:", txtScadeCarta, 1},
-                                  {"Modalità di pagamento:", txtEstremi, 3}}),
-                     1, 0);
-    }
+    Rows f(fiscal);
+    f.row({{"Codice fiscale:", f.edit(txtCodFisc, "txtCodFisc", {.minWidth = 170}), 1},
+           {nullptr, f.button(btnCodFisc, "btnCodFisc", check)},
+           {"Partita IVA:", f.edit(txtPartitaIva, "txtPartitaIva", {.minWidth = 120}), 1},
+           {nullptr, f.button(btnPartitaIva, "btnPartitaIva", check)},
+           {"IBAN:", f.edit(txtIban, "txtIban", {.minWidth = 230}), 2},
+           {nullptr, f.button(btnIban, "btnIban", check)}});
+    f.row({{"Carta di credito n.", f.edit(txtCarta, "txtCarta", {.minWidth = 200}), 2},
+           {nullptr, f.button(btnCarta, "btnCarta", check)},
+           {"Scadenza:", f.edit(txtScadeCarta, "txtScadeCarta", {.minWidth = 100}), 1},
+           {"Modalità di pagamento:", f.edit(txtEstremi, "txtEstremi", {.minWidth = 280}), 3}});
 
-    // Document, occupation and interests.
     auto *profile = new CardBand(QStringLiteral("DOCUMENTO, OCCUPAZIONE E INTERESSI"), kBand, background);
     profile->setObjectName(QStringLiteral("panProfilo"));
-    txtDocumento = edit(profile, "txtDocumento", 300);
-    txtOccupazione = edit(profile, "txtOccupazione", 160);
-    txtCivile = edit(profile, "txtCivile", 120);
-    txtTitoli = edit(profile, "txtTitoli", 200);
-    txtProdotti = edit(profile, "txtProdotti", 300);
-    txtZona = edit(profile, "txtZona", 140);
-    {
-        QGridLayout *g = profile->grid();
-        g->addLayout(row(profile, {{"Estremi documento:", txtDocumento, 3},
-                                   {"Occupazione:", txtOccupazione, 2},
-                                   {"Stato civile:", txtCivile, 1}}),
-                     0, 0);
-        g->addLayout(row(profile, {{"Titoli e qualifiche:", txtTitoli, 2},
-                                   {"Prodotti o servizi di interesse:", txtProdotti, 3},
-                                   {"Zona:", txtZona, 1}}),
-                     1, 0);
-    }
+    Rows d(profile);
+    d.row({{"Estremi documento:", d.edit(txtDocumento, "txtDocumento", {.minWidth = 280}), 3},
+           {"Occupazione:", d.edit(txtOccupazione, "txtOccupazione", {.minWidth = 160}), 2},
+           {"Stato civile:", d.edit(txtCivile, "txtCivile", {.minWidth = 120}), 1}});
+    d.row({{"Titoli e qualifiche:", d.edit(txtTitoli, "txtTitoli", {.minWidth = 200}), 2},
+           {"Prodotti o servizi di interesse:", d.edit(txtProdotti, "txtProdotti", {.minWidth = 280}), 3},
+           {"Zona:", d.edit(txtZona, "txtZona", {.minWidth = 140}), 1}});
 
-    // Pending issues and notes.
     auto *notes = new CardBand(QStringLiteral("QUESTIONI IN SOSPESO E NOTE"), kBand, background);
     notes->setObjectName(QStringLiteral("panNote"));
-    txtQuestioni = edit(notes, "txtQuestioni", 300);
-    chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), notes);
-    chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
-    txtNote = edit(notes, "txtNote", 300);
-    btnPrivacy = CardParts::iconButton(notes, "btnPrivacy", CardIcons::icon(Symbol::Privacy));
-    {
-        QGridLayout *g = notes->grid();
-        g->addLayout(row(notes, {{"Questioni in sospeso:", txtQuestioni, 1}, {nullptr, chkRicontatta}}), 0,
-                     0);
-        g->addLayout(row(notes, {{"Note:", txtNote, 1}, {nullptr, btnPrivacy}}), 1, 0);
-    }
+    Rows n(notes);
+    n.row({{"Questioni in sospeso:", n.edit(txtQuestioni, "txtQuestioni", {.minWidth = 300}), 1},
+           {nullptr, n.check(chkRicontatta, "chkRicontatta", QStringLiteral("Da ricontattare"))}});
+    n.row({{"Note:", n.edit(txtNote, "txtNote", {.minWidth = 300}), 1},
+           {nullptr, n.button(btnPrivacy, "btnPrivacy", CardIcons::icon(Symbol::Privacy))}});
 
-    lblFile01 = hiddenLabel(background, "lblFile01");
-    lblFile02 = hiddenLabel(background, "lblFile02");
-    lblFile03 = hiddenLabel(background, "lblFile03");
-    lblDesc01 = hiddenLabel(background, "lblDesc01");
-    lblDesc02 = hiddenLabel(background, "lblDesc02");
-    lblDesc03 = hiddenLabel(background, "lblDesc03");
-
+    std::tie(lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03) =
+        BandRows::attachmentLabels(background);
+    // The sections scroll under the title where the screen is too low for them all.
+    auto *sections = new QVBoxLayout;
+    sections->setContentsMargins(0, 0, 0, 0);
+    sections->setSpacing(10);
+    for (CardBand *band : {personal, contacts, fiscal, profile, notes})
+        sections->addWidget(band);
+    sections->addStretch();
     auto *card = new QVBoxLayout;
     card->setSpacing(10);
     card->addWidget(title);
-    for (CardBand *band : {personal, contacts, fiscal, profile, notes})
-        card->addWidget(band);
-    card->addStretch();
+    card->addWidget(ScrollingForm::wrap(sections, background), 1);
 
     // Command column, hint panel and navigation row.
     const auto command = [](QToolButton *&button, const char *name, const QString &label, Symbol s) {
@@ -244,8 +134,14 @@ void TfrmClienti::buildScreen() {
     };
     CardParts::cardFrame(
         background, card,
-        {kBand, 210, 5, 8, 16, QMargins(18, 12, 18, 10), 10,
-         QStringLiteral("Pronto per archiviare una nuova scheda...")},
+        {.band = kBand,
+         .columnWidth = 210,
+         .commandSpacing = 5,
+         .groupGap = 8,
+         .spacing = 16,
+         .margins = QMargins(18, 12, 18, 10),
+         .rowSpacing = 10,
+         .hint = QStringLiteral("Pronto per archiviare una nuova scheda...")},
         {{command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Symbol::New),
           command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate),
           command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Symbol::Save),
@@ -258,17 +154,6 @@ void TfrmClienti::buildScreen() {
           command(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), Symbol::Recontact),
           command(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), Symbol::Export)}})
         .handTo(*this);
-
-    // The tab order follows the Enter order, with the check box between the
-    // pending issues and the notes.
-    QWidget *tabOrder[] = {txtCliente,  txtDataNasc,     txtComuneNasc,  txtProvNasc,   txtSesso,
-                           txtRecapito, txtIndirizzoRes, txtProvRes,     txtComuneRes,  txtCapRes,
-                           txtEstremi,  txtTelCasa,      txtTelUff,      txtTelCel,     txtFax,
-                           txtEmail,    txtCodFisc,      txtCarta,       txtScadeCarta, txtPartitaIva,
-                           txtIban,     txtDocumento,    txtOccupazione, txtCivile,     txtTitoli,
-                           txtProdotti, txtZona,         txtQuestioni,   chkRicontatta, txtNote};
-    for (size_t i = 1; i < std::size(tabOrder); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmClienti::cmdTrovaClick);
     connect(cmdFile, &QToolButton::clicked, this, &TfrmClienti::cmdFileClick);
@@ -384,6 +269,10 @@ void TfrmClienti::buildCard() {
         {"chkRicontatta",
          QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso.")},
     };
+    // Tab follows the Enter order, with the check box between the pending issues and the notes.
+    QList<const char *> tabOrder = d.enterOrder;
+    tabOrder.insert(tabOrder.indexOf("txtNote"), "chkRicontatta");
+    BandRows::tabOrder(this, tabOrder);
     d.firstField = "txtCliente";
     // Salva reads every control as it is at the click, the edited one included.
     d.saveLeavesField = false;

@@ -18,9 +18,9 @@
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "ui/AllegaCartella.h"
+#include "ui/BandRows.h"
 #include "ui/CardScreen.h"
 #include "ui/Guida.h"
-#include "core/Provinces.h"
 #include "ui/Satellite.h"
 #include "ui/ScrollingForm.h"
 #include "validators/Checks.h"
@@ -43,29 +43,6 @@ using Symbol = CardIcons::Symbol;
 namespace {
 
 const QColor kBand(96, 70, 150);
-
-QLineEdit *edit(QWidget *parent, const char *name) {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    return e;
-}
-
-QComboBox *combo(QWidget *parent, const char *name, const QStringList &items) {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(items);
-    c->setCurrentIndex(-1);
-    return c;
-}
-
-QLabel *hidden(QWidget *parent, const QString &name, const QString &text) {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->hide();
-    return l;
-}
 
 // A command picture of the contract screen that the shared icons lack: a
 // short text on the command's tile ("N." for the numbering, the euro sign for
@@ -91,51 +68,6 @@ QIcon textIcon(const QString &text, const QColor &color) {
     return icon;
 }
 
-// A caption of the second column pair keeps a clear gap from the field
-// before it.
-QLabel *captionAt(int col, const QString &caption, QWidget *parent) {
-    QLabel *c = CardParts::caption(caption, parent);
-    if (col > 0)
-        c->setIndent(14);
-    return c;
-}
-
-// Caption and field into a band's grid, at a row and a column pair.
-void put(QGridLayout *g, int row, int col, const QString &caption, QWidget *field, int span = 1) {
-    g->addWidget(captionAt(col, caption, field->parentWidget()), row, col);
-    g->addWidget(field, row, col + 1, 1, span);
-}
-
-void put(QGridLayout *g, int row, int col, const QString &caption, QLayout *fields, QWidget *parent,
-         int span = 1) {
-    g->addWidget(captionAt(col, caption, parent), row, col);
-    g->addLayout(fields, row, col + 1, 1, span);
-}
-
-// The caption column col of every band as wide as its widest caption, so the
-// fields of the bands under each other start at the same place.
-void alignCaptions(std::initializer_list<CardBand *> bands, int col) {
-    int widest = 0;
-    for (CardBand *band : bands) {
-        QGridLayout *g = band->grid();
-        for (int r = 0; r < g->rowCount(); ++r)
-            if (QLayoutItem *item = g->itemAtPosition(r, col); item && item->widget()) {
-                item->widget()->ensurePolished();
-                widest = qMax(widest, item->widget()->sizeHint().width());
-            }
-    }
-    for (CardBand *band : bands)
-        band->grid()->setColumnMinimumWidth(col, widest);
-}
-
-QHBoxLayout *row(std::initializer_list<QWidget *> widgets) {
-    auto *r = new QHBoxLayout;
-    r->setSpacing(6);
-    for (QWidget *w : widgets)
-        r->addWidget(w, qobject_cast<QLineEdit *>(w) ? 1 : 0);
-    return r;
-}
-
 } // namespace
 
 TfrmContratto::TfrmContratto(QWidget *parent)
@@ -143,7 +75,6 @@ TfrmContratto::TfrmContratto(QWidget *parent)
                                       ContractSettings::companyKeys()) {
     setObjectName(QStringLiteral("frmContratto"));
     setWindowTitle(QStringLiteral("  Tersalia - Stesura Contratti"));
-    setMinimumSize(1240, 760);
     buildScreen();
     buildCard();
 }
@@ -165,174 +96,121 @@ void TfrmContratto::buildScreen() {
                       CardIcons::pixmap(Symbol::Print, 56, QColor(150, 110, 200)), kBand, background);
     title->setObjectName(QStringLiteral("imgTitolo"));
 
-    // IMPRESA DI PULIZIE.
+    // Captions and fields in two column pairs, the captions of the bands under each other;
+    // a caption of the second pair keeps a clear gap from the field before it.
+    using BandRows::Rows;
+    const BandRows::RowLook look{.columns = true, .indent = 14};
+    const QIcon done = CardIcons::icon(Symbol::Done);
+
     auto *company = new CardBand(QStringLiteral("IMPRESA DI PULIZIE"), kBand, background);
     company->setObjectName(QStringLiteral("panDitta"));
-    txtDitta = edit(company, "txtDitta");
-    txtPartitaIva = edit(company, "txtPartitaIva");
-    btnPartitaIva = CardParts::iconButton(company, "btnPartitaIva", CardIcons::icon(Symbol::Done), 26);
-    txtCodFisc = edit(company, "txtCodFisc");
-    btnCodFisc = CardParts::iconButton(company, "btnCodFisc", CardIcons::icon(Symbol::Done), 26);
-    txtSede = edit(company, "txtSede");
-    txtProvRes = combo(company, "txtProvRes", Provinces::codes());
-    txtProvRes->setFixedWidth(70);
-    txtCapRes = edit(company, "txtCapRes");
-    txtCapRes->setFixedWidth(70);
-    txtVia = edit(company, "txtVia");
-    txtTelUff = edit(company, "txtTelUff");
-    txtTelCel = edit(company, "txtTelCel");
-    txtFax = edit(company, "txtFax");
-    {
-        QGridLayout *g = company->grid();
-        put(g, 0, 0, QStringLiteral("Impresa di Pulizie:"), txtDitta, 3);
-        put(g, 1, 0, QStringLiteral("Partita IVA:"), row({txtPartitaIva, btnPartitaIva}), company);
-        put(g, 1, 2, QStringLiteral("Codice fiscale:"), row({txtCodFisc, btnCodFisc}), company);
-        auto *office = row({txtSede, CardParts::caption(QStringLiteral("Prov."), company), txtProvRes,
-                            CardParts::caption(QStringLiteral("CAP:"), company), txtCapRes});
-        put(g, 2, 0, QStringLiteral("Città sede legale:"), office, company, 3);
-        put(g, 3, 0, QStringLiteral("Via e numero civico:"), txtVia, 3);
-        put(g, 4, 0, QStringLiteral("Telefono:"), txtTelUff);
-        put(g, 4, 2, QStringLiteral("PEC:"), txtTelCel);
-        put(g, 5, 0, QStringLiteral("Responsabile legale:"), txtFax, 3);
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(3, 1);
-    }
+    Rows co(company, look);
+    co.row({{"Impresa di Pulizie:", co.edit(txtDitta, "txtDitta"), -1, 3}});
+    co.row({{"Partita IVA:", co.beside({{nullptr, co.edit(txtPartitaIva, "txtPartitaIva")},
+                                        {nullptr, co.button(btnPartitaIva, "btnPartitaIva", done, 26)}})},
+            {"Codice fiscale:", co.beside({{nullptr, co.edit(txtCodFisc, "txtCodFisc")},
+                                           {nullptr, co.button(btnCodFisc, "btnCodFisc", done, 26)}})}});
+    co.row({{"Città sede legale:",
+             co.beside({{nullptr, co.edit(txtSede, "txtSede")},
+                        {"Prov.", co.provinces(txtProvRes, "txtProvRes")},
+                        {"CAP:", co.edit(txtCapRes, "txtCapRes", {.width = 70})}}),
+             -1, 3}});
+    co.row({{"Via e numero civico:", co.edit(txtVia, "txtVia"), -1, 3}});
+    co.row({{"Telefono:", co.edit(txtTelUff, "txtTelUff")}, {"PEC:", co.edit(txtTelCel, "txtTelCel")}});
+    co.row({{"Responsabile legale:", co.edit(txtFax, "txtFax"), -1, 3}});
 
-    // CONTRATTO: number, date, place.
     auto *contract = new CardBand(QStringLiteral("CONTRATTO"), kBand, background);
     contract->setObjectName(QStringLiteral("panContratto"));
-    txtNumContratto = edit(contract, "txtNumContratto");
-    txtNumContratto->setAlignment(Qt::AlignCenter);
-    txtData = edit(contract, "txtData");
-    txtData->setAlignment(Qt::AlignCenter);
-    btnData = CardParts::iconButton(contract, "btnData", CardIcons::icon(Symbol::Calendar), 26);
-    txtLuogo = edit(contract, "txtLuogo");
-    {
-        QGridLayout *g = contract->grid();
-        put(g, 0, 0, QStringLiteral("CONTRATTO N."), txtNumContratto);
-        put(g, 1, 0, QStringLiteral("Data stipula:"), row({txtData, btnData}), contract);
-        put(g, 2, 0, QStringLiteral("Luogo stipula:"), txtLuogo);
-        g->setColumnStretch(1, 1);
-        g->setRowStretch(3, 1);
-    }
+    Rows ct(contract, look);
+    ct.row({{"CONTRATTO N.", ct.edit(txtNumContratto, "txtNumContratto", {.centred = true})}});
+    ct.row({{"Data stipula:",
+             ct.beside({{nullptr, ct.edit(txtData, "txtData", {.centred = true})},
+                        {nullptr, ct.button(btnData, "btnData", CardIcons::icon(Symbol::Calendar), 26)}})}});
+    ct.row({{"Luogo stipula:", ct.edit(txtLuogo, "txtLuogo")}});
+    contract->grid()->setRowStretch(3, 1);
 
-    // CLIENTE.
     auto *client = new CardBand(QStringLiteral("CLIENTE"), kBand, background);
     client->setObjectName(QStringLiteral("panCliente"));
-    txtCliente = edit(client, "txtCliente");
-    cmdImporta = CardParts::iconButton(client, "cmdImporta", CardIcons::icon(Symbol::Import), 26);
-    txtComuneCli = edit(client, "txtComuneCli");
-    txtProvCli = combo(client, "txtProvCli", Provinces::codes());
-    txtProvCli->setFixedWidth(70);
-    txtCapCli = edit(client, "txtCapCli");
-    txtCapCli->setFixedWidth(70);
-    txtPartitaIvaCli = edit(client, "txtPartitaIvaCli");
-    btnPartitaIvaCli = CardParts::iconButton(client, "btnPartitaIvaCli", CardIcons::icon(Symbol::Done), 26);
-    txtCodFiscCli = edit(client, "txtCodFiscCli");
-    btnCodFiscCli = CardParts::iconButton(client, "btnCodFiscCli", CardIcons::icon(Symbol::Done), 26);
-    txtViaCli = edit(client, "txtViaCli");
-    txtTelCli = edit(client, "txtTelCli");
-    txtQualitaCli = combo(client, "txtQualitaCli",
-                          {QStringLiteral("Giornaliera"), QStringLiteral("Settimanale"),
-                           QStringLiteral("Bisettimanale"), QStringLiteral("Mensile")});
-    {
-        QGridLayout *g = client->grid();
-        put(g, 0, 0, QStringLiteral("Cliente:"), row({txtCliente, cmdImporta}), client, 3);
-        auto *town = row({txtComuneCli, CardParts::caption(QStringLiteral("Prov."), client), txtProvCli,
-                          CardParts::caption(QStringLiteral("CAP:"), client), txtCapCli});
-        put(g, 1, 0, QStringLiteral("Comune di residenza:"), town, client, 3);
-        put(g, 2, 0, QStringLiteral("Partita IVA:"), row({txtPartitaIvaCli, btnPartitaIvaCli}), client);
-        put(g, 2, 2, QStringLiteral("Codice fiscale:"), row({txtCodFiscCli, btnCodFiscCli}), client);
-        put(g, 3, 0, QStringLiteral("Via e numero civico:"), txtViaCli, 3);
-        put(g, 4, 0, QStringLiteral("Telefono:"), txtTelCli);
-        put(g, 4, 2, QStringLiteral("Frequenza servizi:"), txtQualitaCli);
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(3, 1);
-    }
+    Rows cl(client, look);
+    cl.row({{"Cliente:",
+             cl.beside({{nullptr, cl.edit(txtCliente, "txtCliente")},
+                        {nullptr, cl.button(cmdImporta, "cmdImporta", CardIcons::icon(Symbol::Import), 26)}}),
+             -1, 3}});
+    cl.row({{"Comune di residenza:",
+             cl.beside({{nullptr, cl.edit(txtComuneCli, "txtComuneCli")},
+                        {"Prov.", cl.provinces(txtProvCli, "txtProvCli")},
+                        {"CAP:", cl.edit(txtCapCli, "txtCapCli", {.width = 70})}}),
+             -1, 3}});
+    cl.row(
+        {{"Partita IVA:", cl.beside({{nullptr, cl.edit(txtPartitaIvaCli, "txtPartitaIvaCli")},
+                                     {nullptr, cl.button(btnPartitaIvaCli, "btnPartitaIvaCli", done, 26)}})},
+         {"Codice fiscale:", cl.beside({{nullptr, cl.edit(txtCodFiscCli, "txtCodFiscCli")},
+                                        {nullptr, cl.button(btnCodFiscCli, "btnCodFiscCli", done, 26)}})}});
+    cl.row({{"Via e numero civico:", cl.edit(txtViaCli, "txtViaCli"), -1, 3}});
+    cl.row({{"Telefono:", cl.edit(txtTelCli, "txtTelCli")},
+            {"Frequenza servizi:", cl.list(txtQualitaCli, "txtQualitaCli",
+                                           {QStringLiteral("Giornaliera"), QStringLiteral("Settimanale"),
+                                            QStringLiteral("Bisettimanale"), QStringLiteral("Mensile")})}});
 
-    // IMMOBILE E CONDIZIONI DEL SERVIZIO.
     auto *terms = new CardBand(QStringLiteral("IMMOBILE E CONDIZIONI DEL SERVIZIO"), kBand, background);
     terms->setObjectName(QStringLiteral("panCondizioni"));
-    txtTipoImpianto = edit(terms, "txtTipoImpianto");
-    txtMarca = edit(terms, "txtMarca");
-    txtMatricola = edit(terms, "txtMatricola");
-    txtAlimentazione = edit(terms, "txtAlimentazione");
-    txtAnnoCostruz = edit(terms, "txtAnnoCostruz");
-    txtCaratteristiche = edit(terms, "txtCaratteristiche");
-    txtUbicazione = edit(terms, "txtUbicazione");
-    txtDurata = edit(terms, "txtDurata");
-    txtTotale = edit(terms, "txtTotale");
-    txtPeriodicita =
-        combo(terms, "txtPeriodicita",
-              {QStringLiteral("Mensile"), QStringLiteral("Bimestrale"), QStringLiteral("Trimestrale"),
-               QStringLiteral("Semestrale"), QStringLiteral("Annuale"), QStringLiteral("Tarriffa oraria"),
-               QStringLiteral("Tariffa per intervento")});
-    txtImpCanone = edit(terms, "txtImpCanone");
-    txtImpCanone->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtPagamento = edit(terms, "txtPagamento");
-    {
-        QGridLayout *g = terms->grid();
-        put(g, 0, 0, QStringLiteral("Tipo immobile:"), txtTipoImpianto);
-        put(g, 0, 2, QStringLiteral("Ubicazione immobile:"), txtMarca);
-        put(g, 1, 0, QStringLiteral("Durata contratto:"), txtMatricola);
-        put(g, 1, 2, QStringLiteral("Fornitore dei materiali:"), txtAlimentazione);
-        put(g, 2, 0, QStringLiteral("Foro competente:"), txtAnnoCostruz);
-        put(g, 2, 2, QStringLiteral("Condizioni per recesso:"), txtCaratteristiche);
-        put(g, 3, 0, QStringLiteral("Polizza assicurativa:"), txtUbicazione);
-        put(g, 3, 2, QStringLiteral("Orari intervento:"), txtDurata);
-        put(g, 4, 0, QStringLiteral("Durata intervento:"), txtTotale);
-        put(g, 4, 2, QStringLiteral("Periodicità canone:"), txtPeriodicita);
-        put(g, 5, 0, QStringLiteral("Importo canone:"), txtImpCanone);
-        put(g, 5, 2, QStringLiteral("Modalità di pagamento:"), txtPagamento);
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(3, 1);
-    }
+    Rows t(terms, look);
+    t.row({{"Tipo immobile:", t.edit(txtTipoImpianto, "txtTipoImpianto")},
+           {"Ubicazione immobile:", t.edit(txtMarca, "txtMarca")}});
+    t.row({{"Durata contratto:", t.edit(txtMatricola, "txtMatricola")},
+           {"Fornitore dei materiali:", t.edit(txtAlimentazione, "txtAlimentazione")}});
+    t.row({{"Foro competente:", t.edit(txtAnnoCostruz, "txtAnnoCostruz")},
+           {"Condizioni per recesso:", t.edit(txtCaratteristiche, "txtCaratteristiche")}});
+    t.row({{"Polizza assicurativa:", t.edit(txtUbicazione, "txtUbicazione")},
+           {"Orari intervento:", t.edit(txtDurata, "txtDurata")}});
+    t.row({{"Durata intervento:", t.edit(txtTotale, "txtTotale")},
+           {"Periodicità canone:",
+            t.list(txtPeriodicita, "txtPeriodicita",
+                   {QStringLiteral("Mensile"), QStringLiteral("Bimestrale"), QStringLiteral("Trimestrale"),
+                    QStringLiteral("Semestrale"), QStringLiteral("Annuale"),
+                    QStringLiteral("Tarriffa oraria"), QStringLiteral("Tariffa per intervento")})}});
+    t.row({{"Importo canone:", t.edit(txtImpCanone, "txtImpCanone", {.right = true})},
+           {"Modalità di pagamento:", t.edit(txtPagamento, "txtPagamento")}});
 
-    // The activities included and excluded.
+    // The activities included and excluded. The fields are made column by column, so Tab
+    // walks the included activities, then the excluded ones, as Enter does.
     auto *activities = new CardBand(QStringLiteral("ATTIVITA'"), kBand, background);
     activities->setObjectName(QStringLiteral("panAttivita"));
     {
-        QGridLayout *g = activities->grid();
-        auto *inc = new QLabel(QStringLiteral("ATTIVITA' COMPRESE NEL CONTRATTO (es. pulizia pavimenti; "
-                                              "svuotamento cestini; pulizia servizi igienici):"),
-                               activities);
-        auto *exc = new QLabel(QStringLiteral("ATTIVITA' ESCLUSE DAL CONTRATTO (es. spolveratura superfici; "
-                                              "pulizia vetri; lavaggio moquette):"),
-                               activities);
-        for (QLabel *l : {inc, exc}) {
-            l->setProperty("role", QStringLiteral("caption"));
+        Rows a(activities, look);
+        const auto column = [&](QLineEdit **edits, const char *name) {
+            for (int i = 0; i < 4; ++i)
+                a.edit(edits[i], (name + QByteArray::number(i + 1).rightJustified(2, '0')).constData());
+        };
+        column(txtOpInc, "txtOpInc");
+        column(txtOpEsc, "txtOpEsc");
+        const auto heading = [activities](const QString &text) {
+            QLabel *l = CardParts::caption(text, activities);
             l->setWordWrap(true);
-        }
-        g->addWidget(inc, 0, 0, 1, 2);
-        g->addWidget(exc, 0, 2, 1, 2);
-        // Created column by column: Tab walks the included activities, then
-        // the excluded ones, as Enter does.
-        const struct {
-            QLineEdit **edits;
-            const char *name;
-            int col;
-        } columns[] = {{txtOpInc, "txtOpInc", 0}, {txtOpEsc, "txtOpEsc", 2}};
-        for (const auto &c : columns)
-            for (int i = 0; i < 4; ++i) {
-                const QByteArray n = QByteArray::number(i + 1).rightJustified(2, '0');
-                c.edits[i] = edit(activities, (c.name + n).constData());
-                put(g, i + 1, c.col, QStringLiteral("%1.").arg(i + 1), c.edits[i]);
-            }
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(3, 1);
+            return l;
+        };
+        a.row(
+            {{nullptr, heading(QStringLiteral("ATTIVITA' COMPRESE NEL CONTRATTO (es. pulizia pavimenti; "
+                                              "svuotamento cestini; pulizia servizi igienici):"))},
+             {nullptr, heading(QStringLiteral("ATTIVITA' ESCLUSE DAL CONTRATTO (es. spolveratura superfici; "
+                                              "pulizia vetri; lavaggio moquette):"))}});
+        static const char *const numbers[] = {"1.", "2.", "3.", "4."};
+        for (int i = 0; i < 4; ++i)
+            a.row({{numbers[i], txtOpInc[i]}, {numbers[i], txtOpEsc[i]}});
     }
+    for (CardBand *band : {company, client, terms, activities}) {
+        band->grid()->setColumnStretch(1, 1);
+        band->grid()->setColumnStretch(3, 1);
+    }
+    contract->grid()->setColumnStretch(1, 1);
 
     // Hidden state.
-    for (int i = 0; i < 3; ++i) {
-        lblFile[i] =
-            hidden(background, QStringLiteral("lblFile0%1").arg(i + 1), QStringLiteral("File0%1").arg(i + 1));
-        lblDesc[i] =
-            hidden(background, QStringLiteral("lblDesc0%1").arg(i + 1), QStringLiteral("Desc0%1").arg(i + 1));
-    }
-    lblInizio = hidden(background, QStringLiteral("lblInizio"), QStringLiteral("1"));
+    std::tie(lblFile[0], lblFile[1], lblFile[2], lblDesc[0], lblDesc[1], lblDesc[2]) =
+        BandRows::attachmentLabels(background, true);
+    lblInizio = BandRows::hidden(background, QStringLiteral("lblInizio"), QStringLiteral("1"));
 
-    alignCaptions({company, client, terms}, 0);
-    alignCaptions({client, terms}, 2);
+    BandRows::alignCaptions({&co, &cl, &t}, 0);
+    BandRows::alignCaptions({&cl, &t}, 2);
     // Rows a little closer than on the other cards, so the 24 rows of the
     // sections fit a 1920x1080 screen whole.
     for (CardBand *band : {company, contract, client, terms, activities})
@@ -363,8 +241,12 @@ void TfrmContratto::buildScreen() {
     };
     CardParts::cardFrame(
         background, card,
-        {kBand, 200, 5, 8, 14, QMargins(16, 10, 16, 10), 8,
-         QStringLiteral("Pronto per stampare una nuova tessera...")},
+        {.band = kBand,
+         .columnWidth = 200,
+         .spacing = 14,
+         .margins = QMargins(16, 10, 16, 10),
+         .rowSpacing = 8,
+         .hint = QStringLiteral("Pronto per stampare una nuova tessera...")},
         {{command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), CardIcons::icon(Symbol::New)),
           command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), CardIcons::icon(Symbol::Duplicate)),
           command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), CardIcons::icon(Symbol::Save)),

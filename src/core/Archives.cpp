@@ -5,6 +5,25 @@
 namespace Archives {
 
 // The field tables are laid out as tables on purpose.
+//
+// Several names come from the forms these files were first written by and say something
+// else than what the field holds; the files keep them, and so do the controls:
+// - clients: `Fax` is the "PEC", `Recapito` the "Tel. preferenziale", `Estremi` the
+//   "Modalità di pagamento";
+// - appointments: `Tipologia` is the "Operatore", `Causale` the "Servizi richiesti dal
+//   cliente", `Luogo` the "Modalità di pagamento", `Ottemperata` the "Impegno assolto";
+// - contracts: `txtTelCel` is the company's "PEC", `txtFax` its "Responsabile legale",
+//   `txtQualitaCli` the "Frequenza servizi", and of the building and the service terms
+//   `txtTipoImpianto` = "Tipo immobile", `txtMarca` = "Ubicazione immobile", `txtMatricola` =
+//   "Durata contratto", `txtAlimentazione` = "Fornitore dei materiali", `txtAnnoCostruz` =
+//   "Foro competente", `txtCaratteristiche` = "Condizioni per recesso", `txtUbicazione` =
+//   "Polizza assicurativa", `txtDurata` = "Orari intervento", `txtTotale` = "Durata intervento";
+// - services (`TfrmAllegaExcel`, "Servizi forniti"): the list of the services supplied to one
+//   client, nothing to do with a workbook;
+// - the privacy screen's company (`txtStudioDent`, `txtCittaDent`, … `txtTelDent`): the
+//   cleaning company, `txtTelDent` its "Rappresentante legale";
+// - the hours summary: `infTotKmPercorsi` is the caption "Totale ore di lavoro:" and
+//   `lblTotCosti` the total of the hours worked.
 // clang-format off
 
 const RecordLayout &clients() {

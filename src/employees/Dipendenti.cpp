@@ -19,9 +19,11 @@
 #include "ui/Artwork.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
+#include "ui/BandRows.h"
 #include "ui/CardScreen.h"
 #include "ui/Guida.h"
 #include "ui/Satellite.h"
+#include "ui/ScrollingForm.h"
 #include "validators/Checks.h"
 
 #include <QDir>
@@ -31,6 +33,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -40,19 +43,6 @@ using Symbol = CardIcons::Symbol;
 namespace {
 
 const QColor kBand(46, 112, 180);
-
-QLineEdit *edit(QWidget *parent, const char *name) {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    return e;
-}
-
-QLabel *hidden(QWidget *parent, const char *name) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->hide();
-    return l;
-}
 
 // A small camera, painted white on a rounded tile like the command icons.
 QIcon cameraIcon() {
@@ -89,7 +79,6 @@ QPixmap framed(const QImage &picture) {
 TfrmDipendenti::TfrmDipendenti(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmDipendenti"));
     setWindowTitle(QStringLiteral(" Tersalia - Archivio Dipendenti e Prestazioni"));
-    setMinimumSize(1240, 760);
     buildScreen();
     buildCard();
 }
@@ -102,32 +91,28 @@ void TfrmDipendenti::buildScreen() {
                                 Artwork::icon(Artwork::Glyph::People, 64, kBand), kBand, background);
     title->setObjectName(QStringLiteral("imgTitolo"));
 
-    // Command bar along the top, with the arrows and the position label.
+    // Command bar along the top; the arrows and the position label sit beside the hint panel.
     auto *commands = new CardBand(QString(), kBand, background);
     commands->setObjectName(QStringLiteral("panComandi"));
-    auto command = [commands](const char *name, const QString &label, const QIcon &icon) {
-        return CardParts::command(commands, name, label, icon);
+    auto command = [commands](QToolButton *&button, const char *name, const QString &label, Symbol s) {
+        button = CardParts::command(commands, name, label, CardIcons::icon(s));
+        return button;
     };
-    cmdNuovo = command("cmdNuovo", QStringLiteral("Nuovo"), CardIcons::icon(Symbol::New));
-    cmdSalva = command("cmdSalva", QStringLiteral("Salva"), CardIcons::icon(Symbol::Save));
-    cmdDuplica = command("cmdDuplica", QStringLiteral("Duplica"), CardIcons::icon(Symbol::Duplicate));
-    cmdTrova = command("cmdTrova", QStringLiteral("Trova"), CardIcons::icon(Symbol::Find));
-    cmdFile = command("cmdFile", QStringLiteral("Allega file"), CardIcons::icon(Symbol::Attach));
-    cmdStampa = command("cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print));
-    cmdAnteprima = command("cmdAnteprima", QStringLiteral("Anteprima"), CardIcons::icon(Symbol::Preview));
-    cmdSlideshow = command("cmdSlideshow", QStringLiteral("Slide Show"), CardIcons::icon(Symbol::Preview));
-    cmdGuida = command("cmdGuida", QStringLiteral("Guida"), CardIcons::icon(Symbol::Help));
-    cmdEsci = command("cmdEsci", QStringLiteral("Esci"), CardIcons::icon(Symbol::Exit));
-    const CardParts::Navigation navigation = CardParts::navigationRow(commands);
-    navigation.handTo(*this);
     {
         auto *row = new QHBoxLayout;
         row->setSpacing(6);
-        for (QToolButton *b : {cmdNuovo, cmdSalva, cmdDuplica, cmdTrova, cmdFile, cmdStampa, cmdAnteprima,
-                               cmdSlideshow, cmdGuida, cmdEsci})
+        for (QToolButton *b :
+             {command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Symbol::New),
+              command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Symbol::Save),
+              command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate),
+              command(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Symbol::Find),
+              command(cmdFile, "cmdFile", QStringLiteral("Allega file"), Symbol::Attach),
+              command(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), Symbol::Print),
+              command(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Symbol::Preview),
+              command(cmdSlideshow, "cmdSlideshow", QStringLiteral("Slide Show"), Symbol::Preview),
+              command(cmdGuida, "cmdGuida", QStringLiteral("Guida"), Symbol::Help),
+              command(cmdEsci, "cmdEsci", QStringLiteral("Esci"), Symbol::Exit)})
             row->addWidget(b);
-        row->addSpacing(12);
-        row->addWidget(navigation.row);
         commands->grid()->addLayout(row, 0, 0);
     }
 
@@ -141,18 +126,19 @@ void TfrmDipendenti::buildScreen() {
     imgBianco->setObjectName(QStringLiteral("imgBianco"));
     imgBianco->setPixmap(QPixmap::fromImage(EmployeePhoto::placeholder()));
     imgBianco->hide();
-    btnWebcam = CardParts::iconButton(photoBand, "btnWebcam", cameraIcon(), 36);
-    btnCaricaFoto = CardParts::iconButton(photoBand, "btnCaricaFoto", CardIcons::icon(Symbol::Import), 36);
-    btnSalvaFoto = CardParts::iconButton(photoBand, "btnSalvaFoto", CardIcons::icon(Symbol::Save), 36);
-    btnCancFoto = CardParts::iconButton(photoBand, "btnCancFoto", CardIcons::icon(Symbol::New), 36);
-    btnZoomFoto = CardParts::iconButton(photoBand, "btnZoomFoto",
-                                        QIcon(Artwork::icon(Artwork::Glyph::Magnifier, 32, kBand)), 36);
     {
+        BandRows::Rows photo(photoBand);
         QGridLayout *g = photoBand->grid();
         g->addWidget(imgFoto, 0, 0, Qt::AlignHCenter);
         auto *row = new QHBoxLayout;
         row->addStretch();
-        for (QToolButton *b : {btnWebcam, btnCaricaFoto, btnSalvaFoto, btnCancFoto, btnZoomFoto})
+        for (QToolButton *b :
+             {photo.button(btnWebcam, "btnWebcam", cameraIcon(), 36),
+              photo.button(btnCaricaFoto, "btnCaricaFoto", CardIcons::icon(Symbol::Import), 36),
+              photo.button(btnSalvaFoto, "btnSalvaFoto", CardIcons::icon(Symbol::Save), 36),
+              photo.button(btnCancFoto, "btnCancFoto", CardIcons::icon(Symbol::New), 36),
+              photo.button(btnZoomFoto, "btnZoomFoto",
+                           QIcon(Artwork::icon(Artwork::Glyph::Magnifier, 32, kBand)), 36)})
             row->addWidget(b);
         row->addStretch();
         g->addLayout(row, 1, 0);
@@ -163,112 +149,66 @@ void TfrmDipendenti::buildScreen() {
     photoBand->grid()->addWidget(btnLavori, 3, 0);
 
     // The fields, in three bands.
+    using BandRows::Rows;
+    const BandRows::RowLook look{.gap = 14};
+    const QIcon done = CardIcons::icon(Symbol::Done);
+
     auto *personal = new CardBand(QStringLiteral("DATI ANAGRAFICI"), kBand, background);
     personal->setObjectName(QStringLiteral("panAnagrafica"));
-    txtDipendente = edit(personal, "txtDipendente");
-    txtSesso = edit(personal, "txtSesso");
-    txtSesso->setAlignment(Qt::AlignCenter);
-    txtSesso->setFixedWidth(44);
-    txtDataNasc = edit(personal, "txtDataNasc");
-    txtDataNasc->setFixedWidth(120);
-    txtCittadinanza = edit(personal, "txtCittadinanza");
-    txtLuogoNasc = edit(personal, "txtLuogoNasc");
-    txtIndirizzo = edit(personal, "txtIndirizzo");
-    txtCitta = edit(personal, "txtCitta");
-    txtCap = edit(personal, "txtCap");
-    txtCap->setFixedWidth(100);
-    txtNazione = edit(personal, "txtNazione");
-    txtCodFisc = edit(personal, "txtCodFisc");
-    btnCodFisc = CardParts::iconButton(personal, "btnCodFisc", CardIcons::icon(Symbol::Done));
-    txtCivile = edit(personal, "txtCivile");
-    txtPartitaIva = edit(personal, "txtPartitaIva");
-    btnPartitaIva = CardParts::iconButton(personal, "btnPartitaIva", CardIcons::icon(Symbol::Done));
-    txtStudio = edit(personal, "txtStudio");
-    txtLingue = edit(personal, "txtLingue");
-    auto caption = [](const char *text, QWidget *parent) {
-        return CardParts::caption(QString::fromUtf8(text), parent);
-    };
-    // One row of the band: pairs of caption and field (or layout).
-    auto row = [&](QGridLayout *g, int r, std::initializer_list<std::pair<const char *, QObject *>> items) {
-        auto *h = new QHBoxLayout;
-        h->setSpacing(8);
-        bool first = true;
-        for (const auto &[text, item] : items) {
-            if (!first)
-                h->addSpacing(14);
-            first = false;
-            if (text)
-                h->addWidget(caption(text, g->parentWidget()));
-            if (auto *w = qobject_cast<QWidget *>(item))
-                h->addWidget(w, qobject_cast<QToolButton *>(w) ? 0 : 1);
-            else if (auto *l = qobject_cast<QLayout *>(item))
-                h->addLayout(l, 1);
-        }
-        g->addLayout(h, r, 0);
-    };
-    auto withButton = [](QLineEdit *e, QToolButton *b) {
-        auto *h = new QHBoxLayout;
-        h->setSpacing(4);
-        h->addWidget(e, 1);
-        h->addWidget(b);
-        return h;
-    };
-    {
-        QGridLayout *g = personal->grid();
-        row(g, 0, {{"Cognome e nome:", txtDipendente}, {"Sesso:", txtSesso}, {"Data nascita:", txtDataNasc}});
-        row(g, 1, {{"Cittadinanza:", txtCittadinanza}, {"Luogo nascita:", txtLuogoNasc}});
-        row(g, 2, {{"Indirizzo residenza:", txtIndirizzo}});
-        row(g, 3, {{"Città:", txtCitta}, {"CAP:", txtCap}, {"Nazione:", txtNazione}});
-        row(g, 4,
-            {{"Codice fiscale:", withButton(txtCodFisc, btnCodFisc)},
-             {"Stato civile:", txtCivile},
-             {"Partita IVA:", withButton(txtPartitaIva, btnPartitaIva)}});
-        row(g, 5, {{"Titolo di studio:", txtStudio}, {"Lingue conosciute:", txtLingue}});
-    }
+    Rows p(personal, look);
+    p.row({{"Cognome e nome:", p.edit(txtDipendente, "txtDipendente")},
+           {"Sesso:", p.edit(txtSesso, "txtSesso", {.width = 44, .centred = true})},
+           {"Data nascita:", p.edit(txtDataNasc, "txtDataNasc", {.width = 120})}});
+    p.row({{"Cittadinanza:", p.edit(txtCittadinanza, "txtCittadinanza")},
+           {"Luogo nascita:", p.edit(txtLuogoNasc, "txtLuogoNasc")}});
+    p.row({{"Indirizzo residenza:", p.edit(txtIndirizzo, "txtIndirizzo")}});
+    p.row({{"Città:", p.edit(txtCitta, "txtCitta")},
+           {"CAP:", p.edit(txtCap, "txtCap", {.width = 100})},
+           {"Nazione:", p.edit(txtNazione, "txtNazione")}});
+    p.row({{"Codice fiscale:", p.beside({{nullptr, p.edit(txtCodFisc, "txtCodFisc")},
+                                         {nullptr, p.button(btnCodFisc, "btnCodFisc", done)}},
+                                        4)},
+           {"Stato civile:", p.edit(txtCivile, "txtCivile")},
+           {"Partita IVA:", p.beside({{nullptr, p.edit(txtPartitaIva, "txtPartitaIva")},
+                                      {nullptr, p.button(btnPartitaIva, "btnPartitaIva", done)}},
+                                     4)}});
+    p.row({{"Titolo di studio:", p.edit(txtStudio, "txtStudio")},
+           {"Lingue conosciute:", p.edit(txtLingue, "txtLingue")}});
 
     auto *contacts = new CardBand(QStringLiteral("RECAPITI"), kBand, background);
     contacts->setObjectName(QStringLiteral("panRecapiti"));
-    txtEmail = edit(contacts, "txtEmail");
-    btnEmail = CardParts::iconButton(contacts, "btnEmail", CardIcons::icon(Symbol::Mail));
-    txtTel = edit(contacts, "txtTel");
-    txtCel = edit(contacts, "txtCel");
-    row(contacts->grid(), 0,
-        {{"E-mail:", withButton(txtEmail, btnEmail)}, {"Tel. casa:", txtTel}, {"Tel. cellulare:", txtCel}});
+    Rows c(contacts, look);
+    c.row({{"E-mail:", c.beside({{nullptr, c.edit(txtEmail, "txtEmail")},
+                                 {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}},
+                                4)},
+           {"Tel. casa:", c.edit(txtTel, "txtTel")},
+           {"Tel. cellulare:", c.edit(txtCel, "txtCel")}});
 
     auto *job = new CardBand(QStringLiteral("DATI PROFESSIONALI"), kBand, background);
     job->setObjectName(QStringLiteral("panLavoro"));
-    txtQualifica = edit(job, "txtQualifica");
-    txtReparto = edit(job, "txtReparto");
-    txtDisponibilita = edit(job, "txtDisponibilita");
-    txtMansioni = edit(job, "txtMansioni");
-    txtIban = edit(job, "txtIban");
-    btnIban = CardParts::iconButton(job, "btnIban", CardIcons::icon(Symbol::Done));
-    txtDataAss = edit(job, "txtDataAss");
-    txtDataAss->setFixedWidth(120);
-    txtRetribuzione = edit(job, "txtRetribuzione");
-    txtNote = edit(job, "txtNote");
-    {
-        QGridLayout *g = job->grid();
-        row(g, 0, {{"Qualifica:", txtQualifica}, {"Reparto:", txtReparto}});
-        row(g, 1, {{"Disponibilità:", txtDisponibilita}});
-        row(g, 2, {{"Mansioni:", txtMansioni}});
-        row(g, 3, {{"IBAN:", withButton(txtIban, btnIban)}, {"Data assunzione:", txtDataAss}});
-        row(g, 4, {{"Retribuzione:", txtRetribuzione}});
-        row(g, 5, {{"Note:", txtNote}});
-    }
+    Rows j(job, look);
+    j.row({{"Qualifica:", j.edit(txtQualifica, "txtQualifica")},
+           {"Reparto:", j.edit(txtReparto, "txtReparto")}});
+    j.row({{"Disponibilità:", j.edit(txtDisponibilita, "txtDisponibilita")}});
+    j.row({{"Mansioni:", j.edit(txtMansioni, "txtMansioni")}});
+    j.row({{"IBAN:",
+            j.beside({{nullptr, j.edit(txtIban, "txtIban")}, {nullptr, j.button(btnIban, "btnIban", done)}},
+                     4)},
+           {"Data assunzione:", j.edit(txtDataAss, "txtDataAss", {.width = 120})}});
+    j.row({{"Retribuzione:", j.edit(txtRetribuzione, "txtRetribuzione")}});
+    j.row({{"Note:", j.edit(txtNote, "txtNote")}});
 
-    lblFile01 = hidden(background, "lblFile01");
-    lblFile02 = hidden(background, "lblFile02");
-    lblFile03 = hidden(background, "lblFile03");
-    lblDesc01 = hidden(background, "lblDesc01");
-    lblDesc02 = hidden(background, "lblDesc02");
-    lblDesc03 = hidden(background, "lblDesc03");
+    std::tie(lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03) =
+        BandRows::attachmentLabels(background);
     btnFocus = new QPushButton(background);
     btnFocus->setObjectName(QStringLiteral("btnFocus"));
     btnFocus->setFixedSize(0, 0);
 
     panInfo = CardParts::hintPanel(background, QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    const CardParts::Navigation navigation = CardParts::navigationRow(background);
+    navigation.handTo(*this);
 
+    // The photo and the bands scroll under the commands where the screen is too low for them.
     auto *fields = new QVBoxLayout;
     fields->setSpacing(10);
     fields->addWidget(personal);
@@ -276,16 +216,21 @@ void TfrmDipendenti::buildScreen() {
     fields->addWidget(job);
     fields->addStretch();
     auto *main = new QHBoxLayout;
+    main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(14);
     main->addWidget(photoBand);
     main->addLayout(fields, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(14);
+    bottom->addWidget(panInfo, 1);
+    bottom->addWidget(navigation.row);
     auto *layout = new QVBoxLayout(background);
     layout->setContentsMargins(18, 12, 18, 12);
     layout->setSpacing(10);
     layout->addWidget(title);
     layout->addWidget(commands);
-    layout->addLayout(main, 1);
-    layout->addWidget(panInfo);
+    layout->addWidget(ScrollingForm::wrap(main, background), 1);
+    layout->addLayout(bottom);
 
     // The attachments reach the record at the next Salva.
     connect(cmdFile, &QToolButton::clicked, this,

@@ -70,7 +70,6 @@ TfrmMenuRiepStraordinari::TfrmMenuRiepStraordinari(QWidget *parent) : ModuleWind
     Formats::install();
     setObjectName(QStringLiteral("frmMenuRiepStraordinari"));
     setWindowTitle(QStringLiteral(" Tersalia - Riepilogo Ore di Lavoro"));
-    setMinimumSize(1000, 700);
     auto *background = new CardBackground(this);
     setCentralWidget(background);
     const QColor band = EmployeesLook::band();
@@ -96,6 +95,7 @@ TfrmMenuRiepStraordinari::TfrmMenuRiepStraordinari(QWidget *parent) : ModuleWind
     lblCampo02->setObjectName(QStringLiteral("lblCampo02"));
     {
         auto *row = new QHBoxLayout;
+        row->setSpacing(8);
         row->addWidget(lblCampo01);
         row->addWidget(txtCliente);
         row->addWidget(btnCodFisc);

@@ -5,12 +5,12 @@
 #include "core/Messages.h"
 #include "core/OpenURL.h"
 #include "core/ProgramFolder.h"
-#include "core/Provinces.h"
 #include "core/TextRules.h"
 #include "privacy/PrivacyDocument.h"
 #include "privacy/PrivacyForm.h"
 #include "ui/Artwork.h"
 #include "ui/CardIcons.h"
+#include "ui/BandRows.h"
 #include "ui/CardParts.h"
 #include "ui/FocusHighlight.h"
 #include "ui/InputRules.h"
@@ -36,29 +36,6 @@ const QList<SettingsKey> kSettings = {
     {"Partita Iva Impresa", "txtIvaDent"},      {"Rappresentante Legale", "txtTelDent"},
     {"Titolare Privacy", "txtPrivacy"},         {"Luogo", "txtLuogo"}};
 
-QLineEdit *edit(QWidget *parent, const char *name, int maxLength = 0) {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    FocusHighlight::attach(e, QStringLiteral("eff") + QLatin1String(name).mid(3));
-    return e;
-}
-
-QComboBox *province(QWidget *parent, const char *name) {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(Provinces::codes());
-    c->setCurrentIndex(-1); // adding the items chose the first: the field starts empty
-    c->setEditText(QString());
-    c->lineEdit()->setMaxLength(2);
-    c->setFixedWidth(72);
-    FocusHighlight::attach(c, QStringLiteral("eff") + QLatin1String(name).mid(3));
-    return c;
-}
-
 } // namespace
 
 TfrmPrivacy::TfrmPrivacy(QWidget *parent)
@@ -71,109 +48,56 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setStyleSheet(CardParts::styleSheet());
 
-    auto *banner = new QLabel(this);
-    banner->setPixmap(Artwork::banner(
+    // The banner as wide as the bands, as the cards' titles are.
+    auto *banner = new CardBanner(
         Artwork::Glyph::Padlock, QStringLiteral("Modulo privacy"),
         {QStringLiteral("Il consenso al trattamento dei dati personali (Regolamento UE 2016/679), pronto da "
                         "stampare e far firmare al cliente."),
          QStringLiteral("I dati dell'impresa vengono ricordati alla chiusura con il pulsante Chiudi.")},
-        QSize(860, 90)));
+        90, this);
 
-    auto *company = new CardBand(QStringLiteral("DATI DELL'IMPRESA"), QColor(120, 80, 160), this);
-    txtStudioDent = edit(company, "txtStudioDent", 250);
-    txtTelDent = edit(company, "txtTelDent", 250);
-    txtIvaDent = edit(company, "txtIvaDent", 11);
-    txtCodFiscDent = edit(company, "txtCodFiscDent", 16);
-    txtCittaDent = edit(company, "txtCittaDent", 120);
-    txtProvDent = province(company, "txtProvDent");
-    txtIndirizzoDent = edit(company, "txtIndirizzoDent", 250);
-    txtCapDent = edit(company, "txtCapDent", 5);
-    txtCapDent->setFixedWidth(80);
-    {
-        QGridLayout *g = company->grid();
-        g->addWidget(CardParts::caption(QStringLiteral("Impresa:"), company), 0, 0);
-        g->addWidget(txtStudioDent, 0, 1, 1, 3);
-        g->addWidget(CardParts::caption(QStringLiteral("Rappresentante legale:"), company), 1, 0);
-        g->addWidget(txtTelDent, 1, 1, 1, 3);
-        g->addWidget(CardParts::caption(QStringLiteral("Partita IVA:"), company), 2, 0);
-        g->addWidget(txtIvaDent, 2, 1);
-        g->addWidget(CardParts::caption(QStringLiteral("C.F."), company), 2, 2);
-        g->addWidget(txtCodFiscDent, 2, 3);
-        g->addWidget(CardParts::caption(QStringLiteral("Comune sede legale:"), company), 3, 0);
-        auto *town = new QHBoxLayout;
-        town->addWidget(txtCittaDent, 1);
-        town->addWidget(CardParts::caption(QStringLiteral("Prov."), company));
-        town->addWidget(txtProvDent);
-        g->addLayout(town, 3, 1, 1, 3);
-        g->addWidget(CardParts::caption(QStringLiteral("Via e numero civico:"), company), 4, 0);
-        auto *street = new QHBoxLayout;
-        street->addWidget(txtIndirizzoDent, 1);
-        street->addWidget(CardParts::caption(QStringLiteral("CAP:"), company));
-        street->addWidget(txtCapDent);
-        g->addLayout(street, 4, 1, 1, 3);
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(3, 1);
-    }
+    using BandRows::Rows;
+    const QColor band(120, 80, 160);
+    const BandRows::RowLook look{.columns = true};
 
-    auto *client = new CardBand(QStringLiteral("DATI DEL CLIENTE"), QColor(120, 80, 160), this);
-    txtPaziente = edit(client, "txtPaziente");
-    txtComuneNasc = edit(client, "txtComuneNasc");
-    txtProvNasc = province(client, "txtProvNasc");
-    txtDataNasc = edit(client, "txtDataNasc");
-    txtCodFisc = edit(client, "txtCodFisc");
-    txtComuneRes = edit(client, "txtComuneRes");
-    txtProvRes = province(client, "txtProvRes");
-    txtIndirizzo = edit(client, "txtIndirizzo");
-    txtCapRes = edit(client, "txtCapRes");
-    txtCapRes->setFixedWidth(80);
-    txtRecapito = edit(client, "txtRecapito");
-    {
-        QGridLayout *g = client->grid();
-        g->addWidget(CardParts::caption(QStringLiteral("Cliente:"), client), 0, 0);
-        g->addWidget(txtPaziente, 0, 1, 1, 3);
-        g->addWidget(CardParts::caption(QStringLiteral("Comune di nascita:"), client), 1, 0);
-        auto *birth = new QHBoxLayout;
-        birth->addWidget(txtComuneNasc, 1);
-        birth->addWidget(CardParts::caption(QStringLiteral("Prov."), client));
-        birth->addWidget(txtProvNasc);
-        g->addLayout(birth, 1, 1);
-        g->addWidget(CardParts::caption(QStringLiteral("Data di nascita:"), client), 1, 2);
-        g->addWidget(txtDataNasc, 1, 3);
-        g->addWidget(CardParts::caption(QStringLiteral("Comune di residenza:"), client), 2, 0);
-        auto *home = new QHBoxLayout;
-        home->addWidget(txtComuneRes, 1);
-        home->addWidget(CardParts::caption(QStringLiteral("Prov."), client));
-        home->addWidget(txtProvRes);
-        g->addLayout(home, 2, 1);
-        g->addWidget(CardParts::caption(QStringLiteral("C.F."), client), 2, 2);
-        g->addWidget(txtCodFisc, 2, 3);
-        g->addWidget(CardParts::caption(QStringLiteral("Via e numero civico:"), client), 3, 0);
-        auto *street = new QHBoxLayout;
-        street->addWidget(txtIndirizzo, 1);
-        street->addWidget(CardParts::caption(QStringLiteral("CAP:"), client));
-        street->addWidget(txtCapRes);
-        g->addLayout(street, 3, 1);
-        g->addWidget(CardParts::caption(QStringLiteral("Tel."), client), 3, 2);
-        g->addWidget(txtRecapito, 3, 3);
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(3, 1);
-    }
+    auto *company = new CardBand(QStringLiteral("DATI DELL'IMPRESA"), band, this);
+    Rows co(company, look);
+    co.row({{"Impresa:", co.edit(txtStudioDent, "txtStudioDent", {.maxLength = 250}), -1, 3}});
+    co.row({{"Rappresentante legale:", co.edit(txtTelDent, "txtTelDent", {.maxLength = 250}), -1, 3}});
+    co.row({{"Partita IVA:", co.edit(txtIvaDent, "txtIvaDent", {.maxLength = 11})},
+            {"C.F.", co.edit(txtCodFiscDent, "txtCodFiscDent", {.maxLength = 16})}});
+    co.row({{"Comune sede legale:",
+             co.beside({{nullptr, co.edit(txtCittaDent, "txtCittaDent", {.maxLength = 120})},
+                        {"Prov.", co.provinces(txtProvDent, "txtProvDent")}}),
+             -1, 3}});
+    co.row({{"Via e numero civico:",
+             co.beside({{nullptr, co.edit(txtIndirizzoDent, "txtIndirizzoDent", {.maxLength = 250})},
+                        {"CAP:", co.edit(txtCapDent, "txtCapDent", {.width = 80, .maxLength = 5})}}),
+             -1, 3}});
 
-    auto *signing = new CardBand(QString(), QColor(120, 80, 160), this);
-    txtPrivacy = edit(signing, "txtPrivacy");
-    txtData = edit(signing, "txtData", 10);
-    txtData->setFixedWidth(110);
-    txtLuogo = edit(signing, "txtLuogo", 120);
-    {
-        QGridLayout *g = signing->grid();
-        g->addWidget(CardParts::caption(QStringLiteral("Titolare Privacy:"), signing), 0, 0);
-        g->addWidget(txtPrivacy, 0, 1, 1, 5);
-        g->addWidget(CardParts::caption(QStringLiteral("Data:"), signing), 1, 0);
-        g->addWidget(txtData, 1, 1);
-        g->addWidget(CardParts::caption(QStringLiteral("Luogo:"), signing), 1, 2);
-        g->addWidget(txtLuogo, 1, 3, 1, 3);
-        g->setColumnStretch(3, 1);
+    auto *client = new CardBand(QStringLiteral("DATI DEL CLIENTE"), band, this);
+    Rows cl(client, look);
+    cl.row({{"Cliente:", cl.edit(txtPaziente, "txtPaziente"), -1, 3}});
+    cl.row({{"Comune di nascita:", cl.beside({{nullptr, cl.edit(txtComuneNasc, "txtComuneNasc")},
+                                              {"Prov.", cl.provinces(txtProvNasc, "txtProvNasc")}})},
+            {"Data di nascita:", cl.edit(txtDataNasc, "txtDataNasc")}});
+    cl.row({{"Comune di residenza:", cl.beside({{nullptr, cl.edit(txtComuneRes, "txtComuneRes")},
+                                                {"Prov.", cl.provinces(txtProvRes, "txtProvRes")}})},
+            {"C.F.", cl.edit(txtCodFisc, "txtCodFisc")}});
+    cl.row({{"Via e numero civico:", cl.beside({{nullptr, cl.edit(txtIndirizzo, "txtIndirizzo")},
+                                                {"CAP:", cl.edit(txtCapRes, "txtCapRes", {.width = 80})}})},
+            {"Tel.", cl.edit(txtRecapito, "txtRecapito")}});
+
+    auto *signing = new CardBand(QString(), band, this);
+    Rows si(signing, look);
+    si.row({{"Titolare Privacy:", si.edit(txtPrivacy, "txtPrivacy"), -1, 5}});
+    si.row({{"Data:", si.edit(txtData, "txtData", {.width = 110, .maxLength = 10})},
+            {"Luogo:", si.edit(txtLuogo, "txtLuogo", {.maxLength = 120}), -1, 3}});
+    for (CardBand *b : {company, client}) {
+        b->grid()->setColumnStretch(1, 1);
+        b->grid()->setColumnStretch(3, 1);
     }
+    signing->grid()->setColumnStretch(3, 1);
 
     btnRTF =
         new QPushButton(CardIcons::icon(CardIcons::Symbol::Export), QStringLiteral("Crea file RTF"), this);
@@ -196,7 +120,7 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
     layout->addWidget(signing);
     layout->addStretch();
     layout->addLayout(buttons);
-    resize(900, 720);
+    resize(900, 680);
 
     m_order = {txtStudioDent,    txtTelDent,   txtIvaDent,  txtCodFiscDent, txtCittaDent, txtProvDent,
                txtIndirizzoDent, txtCapDent,   txtPaziente, txtComuneNasc,  txtProvNasc,  txtDataNasc,
@@ -204,6 +128,8 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
                txtPrivacy,       txtData,      txtLuogo};
     for (int i = 1; i < m_order.size(); ++i)
         QWidget::setTabOrder(m_order[i - 1], m_order[i]);
+    for (QWidget *w : std::as_const(m_order))
+        FocusHighlight::attach(w, QStringLiteral("eff") + w->objectName().mid(3));
     // Tax codes and provinces are trimmed and upper-cased while typing, the
     // provinces again on leaving; the VAT number takes digits only.
     auto *rules = new InputRules(this);

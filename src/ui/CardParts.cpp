@@ -24,6 +24,10 @@ QString styleSheet() {
         "QLineEdit, QComboBox { background: #f4f9ff; border: 1px solid #8fb8d8; border-radius: 3px;"
         "  padding: 3px 5px; min-height: 20px; color: #10243c; }"
         "QLineEdit:focus, QComboBox:focus { background: #fffbe0; border-color: #d9a400; }"
+        // The list button drawn inside the field's own frame, never a frame of its own.
+        "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right;"
+        "  width: 18px; border: none; border-left: 1px solid #c5d9ea; }"
+        "QComboBox::down-arrow { image: url(:/resources/images/listarrow.png); width: 10px; height: 6px; }"
         "QLineEdit[readOnly=\"true\"] { background: #eef3f8; }"
         "QLabel[role=\"caption\"] { color: #1d3e63; font-weight: 600; }"
         "QLabel#panInfo { background: #fdfdf6; border: 1px solid #b9c6d3; border-radius: 3px;"
@@ -248,4 +252,17 @@ void CardTitle::paintEvent(QPaintEvent *) {
     p.drawText(QRectF(x + 2, 2, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, m_title);
     p.setPen(Qt::white);
     p.drawText(QRectF(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, m_title);
+}
+
+CardBanner::CardBanner(Artwork::Glyph glyph, const QString &title, const QStringList &lines, int height,
+                       QWidget *parent)
+    : QWidget(parent), m_glyph(glyph), m_title(title), m_lines(lines), m_height(height) {
+    setFixedHeight(height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void CardBanner::paintEvent(QPaintEvent *) {
+    if (m_drawn.size() != size())
+        m_drawn = Artwork::banner(m_glyph, m_title, m_lines, size());
+    QPainter(this).drawPixmap(0, 0, m_drawn);
 }

@@ -2,12 +2,16 @@
 // The look shared by the card screens: the gradient background, the section
 // bands, the title band, the command column's buttons, the navigation row
 // with the position label and the hint panel.
+#include "ui/Artwork.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QIcon>
 #include <QMargins>
 #include <QPixmap>
 #include <QString>
+
+#include <QStringList>
 
 #include <vector>
 
@@ -54,16 +58,16 @@ struct Command {
 };
 using CommandGroup = std::vector<Command>;
 
-// The measures of a card's frame.
+// The measures of a card's frame, given by name: {.band = …, .columnWidth = 210, …}.
 struct FrameLook {
-    QColor band;        // colour of the command column's band
-    int columnWidth;    // width of the command column
-    int commandSpacing; // between two commands of a group
-    int groupGap;       // between two groups
-    int spacing;        // between card and column, hint panel and arrows
-    QMargins margins;   // around the whole card
-    int rowSpacing;     // between the card and the bottom row
-    QString hint;       // design text of the hint panel
+    QColor band;            // colour of the command column's band
+    int columnWidth = 210;  // width of the command column
+    int commandSpacing = 5; // between two commands of a group
+    int groupGap = 8;       // between two groups
+    int spacing = 16;       // between card and column, hint panel and arrows
+    QMargins margins;       // around the whole card
+    int rowSpacing = 10;    // between the card and the bottom row
+    QString hint;           // design text of the hint panel
 };
 
 // What the frame made besides the card's own commands.
@@ -131,4 +135,24 @@ private:
     QString m_title;
     QPixmap m_symbol;
     QColor m_color;
+};
+
+// A banner with a large symbol, a title and a few lines of text as wide as the bands under it
+// (the banner is drawn again at each width).
+class CardBanner : public QWidget {
+    Q_OBJECT
+public:
+    CardBanner(Artwork::Glyph glyph, const QString &title, const QStringList &lines, int height,
+               QWidget *parent = nullptr);
+    QSize sizeHint() const override { return {600, m_height}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    Artwork::Glyph m_glyph;
+    QString m_title;
+    QStringList m_lines;
+    int m_height;
+    QPixmap m_drawn;
 };

@@ -10,6 +10,7 @@
 #include "privacy/Privacy.h"
 #include "privacy/PrivacyDocument.h"
 #include "shell/Application.h"
+#include "ui/CardParts.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -76,6 +77,24 @@ private slots:
     void cleanup() {
         Clock::setFixed(QDateTime());
         delete seams;
+    }
+
+    // The banner over the bands is drawn as wide as they are, as a card's title is, at any width.
+    void bannerAsWideAsTheBands() {
+        withScreen([](TfrmPrivacy *s) {
+            for (int width : {900, 1200}) {
+                s->resize(width, s->height());
+                QCoreApplication::processEvents();
+                const QList<CardBand *> bands = s->findChildren<CardBand *>();
+                QVERIFY(!bands.isEmpty());
+                const QRect band = bands.first()->geometry();
+                const QImage shot = s->grab().toImage();
+                const QColor background = s->palette().window().color();
+                const int y = band.top() - 45; // through the banner above the first band
+                for (int x : {band.left() + 3, band.right() - 3})
+                    QVERIFY2(shot.pixelColor(x, y) != background, qPrintable(QStringLiteral("x %1").arg(x)));
+            }
+        });
     }
 
     void documentPieceByPiece() {

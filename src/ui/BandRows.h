@@ -1,0 +1,123 @@
+#pragma once
+// The rows of a card's band, written as a table: each row a list of cells
+// {caption, control, stretch}. The controls are made here with their names, in
+// the band, in the order of the rows (so Tab walks them as they read), and the
+// card keeps them in its members of the same names.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <tuple>
+
+class CardBand;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QIcon;
+class QLabel;
+class QLineEdit;
+class QObject;
+class QToolButton;
+class QWidget;
+
+namespace BandRows {
+
+// The shape of a control; 0 and empty leave the layout's choice.
+struct Shape {
+    int minWidth = 0;
+    int width = 0; // fixed
+    int maxLength = 0;
+    bool centred = false;
+    bool right = false; // amounts
+    bool readOnly = false;
+};
+
+// One cell of a row: its caption (none when null), then its control (a widget or a
+// group made by beside()), with its stretch; -1 lets a field or a group stretch and
+// keeps a button or a check box at its own width. A cell with neither caption nor
+// control is a stretch. On a band laid out in columns a cell takes a caption column
+// and `span` control columns (a control without a caption spreads over both).
+struct Cell {
+    const char *caption = nullptr;
+    QObject *control = nullptr;
+    int stretch = -1;
+    int span = 1;
+    int gap = -1; // before the cell in a flowing row; -1: the look's gap before a caption
+};
+
+// How a band's rows are laid out.
+struct RowLook {
+    // Columns: the captions of every row under each other in the band's grid (caption,
+    // control, caption, control…). Otherwise each row flows on its own.
+    bool columns = false;
+    int spacing = 8;     // between a caption and its control, a control and the next
+    int gap = 10;        // more before each further caption of a flowing row
+    int indent = 0;      // of a caption after a row's first (columns)
+    int rowSpacing = -1; // between two rows; -1 keeps the band's
+};
+
+class Rows {
+public:
+    explicit Rows(CardBand *band, RowLook look = {});
+    ~Rows() { finish(); }
+    Rows(const Rows &) = delete;
+    Rows &operator=(const Rows &) = delete;
+
+    // The controls, made in the band with their names.
+    QLineEdit *edit(QLineEdit *&member, const char *name, Shape shape = {});
+    // An editable list taking only its own entries, empty at the start.
+    QComboBox *list(QComboBox *&member, const char *name, const QStringList &items, Shape shape = {});
+    // The province codes.
+    QComboBox *provinces(QComboBox *&member, const char *name);
+    QToolButton *button(QToolButton *&member, const char *name, const QIcon &icon, int size = 30);
+    QCheckBox *check(QCheckBox *&member, const char *name, const QString &text);
+
+    // Cells side by side in one cell of a row (a field with its button, a town with its
+    // province and postcode).
+    QHBoxLayout *beside(std::initializer_list<Cell> cells, int spacing = 6);
+    // The next row of the band.
+    void row(std::initializer_list<Cell> cells);
+
+    // Makes the captions. They come after the band's controls, so the focus chain runs from
+    // field to field; done when the rows go out of scope, or earlier when the captions must be
+    // measured.
+    void finish();
+
+    CardBand *band() const { return m_band; }
+
+private:
+    // A caption waiting to be made: where it goes in a flowing row or in the grid.
+    struct Caption {
+        const char *text;
+        QHBoxLayout *flow; // null: in the grid at row, col
+        int index, row, col;
+        int indent;
+    };
+    void flow(QHBoxLayout *into, std::initializer_list<Cell> cells, int gap);
+
+    CardBand *m_band;
+    RowLook m_look;
+    int m_row = 0;
+    QList<Caption> m_captions;
+};
+
+// Hidden labels holding part of the record (attachment names, a start number): made
+// in `parent` with their names.
+QLabel *hidden(QWidget *parent, const QString &name, const QString &text = QString());
+
+// The six hidden labels of the attachment block, lblFile01–lblFile03 then lblDesc01–lblDesc03
+// (read and written by name by the attachments screen); with design texts they start as
+// "File01"… and "Desc01"….
+using AttachmentLabels = std::tuple<QLabel *, QLabel *, QLabel *, QLabel *, QLabel *, QLabel *>;
+AttachmentLabels attachmentLabels(QWidget *parent, bool designTexts = false);
+
+// The caption column `col` of every band as wide as its widest caption, so the fields
+// of bands under each other start at the same place.
+void alignCaptions(std::initializer_list<Rows *> bands, int col);
+
+// The tab order along the named controls of `form`.
+void tabOrder(QWidget *form, const QList<const char *> &names);
+
+} // namespace BandRows

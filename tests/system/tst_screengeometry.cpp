@@ -1,0 +1,444 @@
+// Every module window and dialog whole on a laptop's work area and on a large screen:
+// it fits the work area, and every control is whole — inside its band and its window,
+// clear of its neighbours, its caption not cut and not touching the field beside it —
+// judged from the widgets' geometry and the fonts' metrics. One row per screen: a new
+// screen adds its row to the table.
+#include "TestEnv.h"
+#include "appointments/Agenda.h"
+#include "appointments/Archivio_Scadenze.h"
+#include "appointments/Assolti.h"
+#include "appointments/Confermati.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "appointments/Scaduti.h"
+#include "appointments/StampaScadenza.h"
+#include "appointments/Startup.h"
+#include "appointments/TrovaScadenze.h"
+#include "appointments/WhatsApp_Message.h"
+#include "clients/AllegaExcel.h"
+#include "clients/Clienti.h"
+#include "clients/ExpClienti.h"
+#include "clients/Ricontatta.h"
+#include "clients/TrovaClienti.h"
+#include "contracts/AnteprimaCon.h"
+#include "contracts/Contratto.h"
+#include "contracts/ExpContratti.h"
+#include "contracts/Logo.h"
+#include "contracts/Numerazione.h"
+#include "contracts/StampaCon.h"
+#include "contracts/TrovaContratti.h"
+#include "core/Archives.h"
+#include "core/Camera.h"
+#include "core/Clock.h"
+#include "employees/AnteprimaDipendenti.h"
+#include "employees/Dipendenti.h"
+#include "employees/Lavori_Svolti.h"
+#include "employees/MenuRiepStraordinari.h"
+#include "employees/RiepStraordinari.h"
+#include "employees/Slideshow_Dipendenti.h"
+#include "employees/StampaDipendenti.h"
+#include "employees/TrovaDipendenti.h"
+#include "employees/WebCam.h"
+#include "employees/Zoom.h"
+#include "privacy/Privacy.h"
+#include "shell/Avvio.h"
+#include "shell/CambiaPassword.h"
+#include "shell/Info.h"
+#include "shell/Password.h"
+#include "shell/Splash.h"
+#include "ui/AllegaCartella.h"
+#include "ui/Calendario.h"
+#include "ui/CardParts.h"
+#include "ui/Guida.h"
+#include "ui/ModuleWindow.h"
+#include "validators/Carta.h"
+#include "validators/CodFisc.h"
+#include "validators/Iban.h"
+#include "validators/PartitaIVA.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace {
+
+// A title bar a window manager adds above a window (Windows draws about 30 pixels).
+constexpr int kTitleBar = 30;
+// The least room between a caption and the control beside it.
+constexpr int kCaptionGap = 3;
+// A band's title strip (ui/CardParts).
+constexpr int kBandStrip = 30;
+
+struct WorkArea {
+    const char *name;
+    QSize size;
+};
+// A laptop's 1366×768 less a taskbar, and a large screen; each less a title bar.
+const WorkArea kAreas[] = {{"1366x728", {1366, 728 - kTitleBar}}, {"1920x1080", {1920, 1080 - kTitleBar}}};
+
+// No camera: the webcam screen shows with its camera off.
+class NoCamera : public CameraDevice {
+public:
+    bool exists() const override { return false; }
+    void start() override {}
+    void stop() override {}
+    bool isActive() const override { return false; }
+};
+
+using Make = std::function<QWidget *()>;
+
+// A screen brought to a second state before it is judged: a list with its entry panel forward.
+template <typename Screen> Make withEntryPanel(std::function<Screen *()> make) {
+    return [make]() {
+        Screen *screen = make();
+        auto *add = screen->template findChild<QAbstractButton *>(QStringLiteral("btnAggiungi"));
+        Q_ASSERT(add);
+        QTimer::singleShot(0, add, &QAbstractButton::click);
+        return screen;
+    };
+}
+
+// Every screen of the program as its opener makes it.
+const std::map<QString, Make> &screens() {
+    static const std::map<QString, Make> table = {
+        // Module windows.
+        {"Clienti", [] { return new TfrmClienti; }},
+        {"Dipendenti", [] { return new TfrmDipendenti; }},
+        {"Contratto", [] { return new TfrmContratto; }},
+        {"Archivio_Scadenze", [] { return new TfrmArchivio_Scadenze; }},
+        {"Agenda", [] { return new TfrmAgenda; }},
+        {"MenuRiepStraordinari", [] { return new TfrmMenuRiepStraordinari; }},
+        // Start-up, menu and passwords.
+        {"Password", [] { return new TfrmPassword; }},
+        {"CambiaPassword", [] { return new TfrmCambiaPassword(nullptr); }},
+        {"Avvio", [] { return new TfrmAvvio; }},
+        {"Info", [] { return new TfrmInfo; }},
+        {"Splash", [] { return new TfrmSplash; }},
+        // Searches, summaries, lists.
+        {"TrovaClienti", [] { return new TfrmTrovaClienti; }},
+        {"TrovaDipendenti", [] { return new TfrmTrovaDipendenti; }},
+        {"TrovaContratti", [] { return new TfrmTrovaContratti; }},
+        {"TrovaScadenze", [] { return new TfrmTrovaScadenze; }},
+        {"Ricontatta", [] { return new TfrmRicontatta; }},
+        {"Assolti", [] { return new TfrmAssolti; }},
+        {"Confermati", [] { return new TfrmConfermati; }},
+        {"Scaduti", [] { return new TfrmScaduti; }},
+        {"AllegaExcel", [] { return new TfrmAllegaExcel(nullptr, 1, QStringLiteral("Rossi Mario")); }},
+        {"AllegaExcel entry panel", withEntryPanel<TfrmAllegaExcel>([] {
+             return new TfrmAllegaExcel(nullptr, 1, QStringLiteral("Rossi Mario"));
+         })},
+        {"Lavori_Svolti entry panel", withEntryPanel<TfrmLavori_Svolti>([] {
+             return new TfrmLavori_Svolti(nullptr, QStringLiteral("Rossi Mario"),
+                                          QStringLiteral("RSSMRA80A01H501U"));
+         })},
+        {"Lavori_Svolti",
+         [] {
+             return new TfrmLavori_Svolti(nullptr, QStringLiteral("Rossi Mario"),
+                                          QStringLiteral("RSSMRA80A01H501U"));
+         }},
+        {"RiepStraordinari",
+         [] {
+             return new TfrmRiepStraordinari(nullptr, QStringLiteral("RSSMRA80A01H501U"),
+                                             QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
+         }},
+        // Export grids.
+        {"ExpClienti", [] { return new TfrmExpClienti; }},
+        {"ExpContratti", [] { return new TfrmExpContratti; }},
+        {"ExpScadenzario", [] { return new TfrmExpScadenzario; }},
+        {"ExpImminenti", [] { return new TfrmExpImminenti; }},
+        {"ExpGiornaliere", [] { return new TfrmExpGiornaliere(QDate(2024, 3, 15)); }},
+        {"ExpMensili", [] { return new TfrmExpMensili(QDate(2024, 3, 15)); }},
+        // The launch dialogs of the printed documents and previews.
+        {"StampaCon", [] { return new TfrmStampaCon(nullptr, Record(Archives::contracts())); }},
+        {"AnteprimaCon", [] { return new TfrmAnteprimaCon(nullptr, Record(Archives::contracts())); }},
+        {"StampaScadenza", [] { return new TfrmStampaScadenza(nullptr, Record(Archives::appointments())); }},
+        {"Startup", [] { return new TfrmStartup(nullptr, Record(Archives::appointments())); }},
+        {"StampaDipendenti",
+         [] { return new TfrmStampaDipendenti(nullptr, Record(Archives::employees()), QImage()); }},
+        {"AnteprimaDipendenti",
+         [] { return new TfrmAnteprimaDipendenti(nullptr, Record(Archives::employees()), QImage()); }},
+        // Satellite dialogs.
+        {"Privacy", [] { return new TfrmPrivacy; }},
+        {"AllegaCartella", [] { return new TfrmAllegaCartella; }},
+        {"Calendario", [] { return new TfrmCalendario; }},
+        {"Guida", [] { return new TfrmGuida; }},
+        {"Numerazione", [] { return new TfrmNumerazione; }},
+        {"Logo", [] { return new TfrmLogo; }},
+        {"WhatsApp_Message", [] { return new TfrmWhatsApp_Message; }},
+        {"WebCam", [] { return new TfrmWebCam; }},
+        {"Slideshow_Dipendenti", [] { return new TfrmSlideshow_Dipendenti; }},
+        {"Zoom", [] { return new TfrmZoom; }},
+        // Check tools.
+        {"CodFisc", [] { return new TfrmCodFisc; }},
+        {"PartitaIva", [] { return new TfrmPartitaIva; }},
+        {"Iban", [] { return new TfrmIban; }},
+        {"Carta", [] { return new TfrmCarta; }},
+    };
+    return table;
+}
+
+QString nameOf(const QWidget *w) {
+    const QString name =
+        w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    if (auto *l = qobject_cast<const QLabel *>(w); l && !l->text().isEmpty())
+        return name + QStringLiteral(" \"") + l->text().left(40) + QLatin1Char('"');
+    if (auto *b = qobject_cast<const QAbstractButton *>(w); b && !b->text().isEmpty())
+        return name + QStringLiteral(" \"") + b->text() + QLatin1Char('"');
+    return name;
+}
+
+QString rectText(const QRect &r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// A control is judged whole as it is; a container's children are judged one by one.
+bool isControl(const QWidget *w) {
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
+           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
+           qobject_cast<const QAbstractSlider *>(w) || qobject_cast<const QProgressBar *>(w) ||
+           qobject_cast<const QTabBar *>(w) || qobject_cast<const QCalendarWidget *>(w) ||
+           qobject_cast<const QLabel *>(w) ||
+           (qobject_cast<const QAbstractScrollArea *>(w) && !qobject_cast<const QScrollArea *>(w));
+}
+
+// The focus frames drawn around a field and widgets of no size are not laid out.
+bool isLaidOut(const QWidget *w) {
+    return w->isVisible() && !w->size().isEmpty() && !w->objectName().startsWith(QLatin1String("eff")) &&
+           !w->isWindow();
+}
+
+bool isPlainText(const QLabel *l) {
+    return !l->text().isEmpty() && l->pixmap().isNull() &&
+           (l->textFormat() == Qt::PlainText ||
+            (l->textFormat() == Qt::AutoText && !Qt::mightBeRichText(l->text())));
+}
+
+// A label shows its whole text: every line as wide as the font draws it, and as many lines
+// as it needs.
+void checkLabel(const QLabel *l, QStringList &faults) {
+    if (!isPlainText(l))
+        return;
+    const QFontMetrics fm = l->fontMetrics();
+    const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+    if (l->wordWrap()) {
+        if (l->height() < l->heightForWidth(l->width()))
+            faults << QStringLiteral("%1 is cut: %2 pixels high of the %3 its lines need")
+                          .arg(nameOf(l))
+                          .arg(l->height())
+                          .arg(l->heightForWidth(l->width()));
+        return;
+    }
+    int widest = 0;
+    const QStringList lines = l->text().split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    const int indent = std::max(l->indent(), 0);
+    if (room.width() - indent < widest)
+        faults << QStringLiteral("%1 is cut: %2 pixels wide for a text of %3")
+                      .arg(nameOf(l))
+                      .arg(room.width() - indent)
+                      .arg(widest);
+    if (room.height() < fm.height() * int(lines.size()))
+        faults << QStringLiteral("%1 is cut: %2 pixels high for text of %3")
+                      .arg(nameOf(l))
+                      .arg(room.height())
+                      .arg(fm.height() * lines.size());
+}
+
+void checkControl(const QWidget *w, QStringList &faults) {
+    if (auto *l = qobject_cast<const QLabel *>(w)) {
+        checkLabel(l, faults);
+        return;
+    }
+    if (qobject_cast<const QAbstractScrollArea *>(w))
+        return; // a list or text area scrolls what it holds
+    const QSize need = w->minimumSizeHint();
+    if (need.isValid() && (w->width() < need.width() || w->height() < need.height()))
+        faults << QStringLiteral("%1 is cut: %2x%3, it needs %4x%5")
+                      .arg(nameOf(w))
+                      .arg(w->width())
+                      .arg(w->height())
+                      .arg(need.width())
+                      .arg(need.height());
+}
+
+// The room a container gives its children: a band's body below its title strip.
+QRect roomOf(const QWidget *container) {
+    if (auto *band = qobject_cast<const CardBand *>(container))
+        return container->rect().adjusted(1, band->title().isEmpty() ? 1 : kBandStrip, -1, -1);
+    return container->rect();
+}
+
+void checkContainer(const QWidget *container, QStringList &faults) {
+    QList<const QWidget *> children;
+    for (const QObject *o : container->children())
+        if (auto *w = qobject_cast<const QWidget *>(o); w && isLaidOut(w))
+            children << w;
+    const QRect room = roomOf(container);
+    for (const QWidget *w : children) {
+        if (!room.contains(w->geometry()))
+            faults << QStringLiteral("%1 (%2) is outside %3 (%4)")
+                          .arg(nameOf(w), rectText(w->geometry()), nameOf(container), rectText(room));
+        isControl(w) ? checkControl(w, faults) : void();
+    }
+    for (int i = 0; i < children.size(); ++i)
+        for (int j = i + 1; j < children.size(); ++j) {
+            const QRect a = children[i]->geometry(), b = children[j]->geometry();
+            if (a.intersects(b))
+                faults << QStringLiteral("%1 (%2) overlaps %3 (%4)")
+                              .arg(nameOf(children[i]), rectText(a), nameOf(children[j]), rectText(b));
+        }
+    // A caption keeps clear of the control to its right on the same line.
+    for (const QWidget *w : children) {
+        auto *caption = qobject_cast<const QLabel *>(w);
+        if (!caption || !isPlainText(caption))
+            continue;
+        const QRect c = caption->geometry();
+        for (const QWidget *next : children) {
+            const QRect n = next->geometry();
+            const int shared = std::min(c.bottom(), n.bottom()) - std::max(c.top(), n.top());
+            if (next == w || n.left() <= c.left() || shared < std::min(c.height(), n.height()) / 2)
+                continue;
+            const int gap = n.left() - c.right() - 1;
+            if (gap >= 0 && gap < kCaptionGap)
+                faults << QStringLiteral("%1 touches %2 (%3 pixels apart)")
+                              .arg(nameOf(caption), nameOf(next))
+                              .arg(gap);
+        }
+    }
+    for (const QWidget *w : children) {
+        if (auto *area = qobject_cast<const QScrollArea *>(w)) {
+            // Sections may scroll down on a low screen, never sideways.
+            if (QWidget *sheet = area->widget()) {
+                if (sheet->width() > area->viewport()->width())
+                    faults << QStringLiteral("%1 scrolls sideways: %2 pixels wide in %3")
+                                  .arg(nameOf(area))
+                                  .arg(sheet->width())
+                                  .arg(area->viewport()->width());
+                checkContainer(sheet, faults);
+            }
+        } else if (!isControl(w)) {
+            checkContainer(w, faults);
+        }
+    }
+}
+
+} // namespace
+
+class TstScreenGeometry : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<ScriptedFileDialogs> m_dialogs;
+    std::unique_ptr<RecordingShell> m_shell;
+
+    QScreen *screenFor(const QSize &area) {
+        for (QScreen *s : QGuiApplication::screens())
+            if (s->availableGeometry().size() == area)
+                return s;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() {
+        m_folder = std::make_unique<TempProgramFolder>();
+        m_messages = std::make_unique<ScriptedMessages>();
+        m_dialogs = std::make_unique<ScriptedFileDialogs>();
+        m_shell = std::make_unique<RecordingShell>();
+        Clock::setFixed(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
+        Camera::setFactory([] { return std::make_unique<NoCamera>(); });
+    }
+    void cleanupTestCase() { Camera::setFactory({}); }
+
+    void everyScreenIsWhole_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QSize>("area");
+        for (const auto &[name, make] : screens())
+            for (const WorkArea &a : kAreas)
+                QTest::newRow(qPrintable(name + QLatin1Char(' ') + QLatin1String(a.name))) << name << a.size;
+    }
+    void everyScreenIsWhole() {
+        QFETCH(QString, screen);
+        QFETCH(QSize, area);
+        QScreen *target = screenFor(area);
+        QVERIFY2(target, "the test's screens are missing");
+        std::unique_ptr<QWidget> w(screens().at(screen)());
+        w->winId();
+        w->windowHandle()->setScreen(target);
+        w->move(target->availableGeometry().topLeft());
+        if (auto *module = qobject_cast<ModuleWindow *>(w.get()))
+            module->openModule();
+        else if (qobject_cast<TfrmAvvio *>(w.get()))
+            showFullScreenArea(w.get()); // the main menu fills the screen as the modules do
+        else
+            w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTest::qWait(20);
+
+        QStringList faults;
+        const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+        if (least.width() > area.width() || least.height() > area.height())
+            faults << QStringLiteral("the window needs %1x%2").arg(least.width()).arg(least.height());
+        if (!target->availableGeometry().contains(w->geometry()))
+            faults
+                << QStringLiteral("the window (%1) is not inside the work area").arg(rectText(w->geometry()));
+        checkContainer(w.get(), faults);
+        w->close();
+        QVERIFY2(faults.isEmpty(), qPrintable(QLatin1Char('\n') + faults.join(QLatin1Char('\n'))));
+    }
+};
+
+// Two screens side by side, each the size of one work area, so a window opens on either
+// as on a screen of that size.
+int main(int argc, char *argv[]) {
+    QJsonArray list;
+    int x = 0;
+    for (const WorkArea &a : kAreas) {
+        list.append(QJsonObject{{"name", QLatin1String(a.name)},
+                                {"x", x},
+                                {"y", 0},
+                                {"width", a.size.width()},
+                                {"height", a.size.height()},
+                                {"logicalDpi", 96},
+                                {"logicalBaseDpi", 96},
+                                {"dpr", 1}});
+        x += a.size.width();
+    }
+    QTemporaryFile config(QDir::tempPath() + QStringLiteral("/screens-XXXXXX.json"));
+    if (!config.open())
+        return 1;
+    config.write(QJsonDocument(QJsonObject{{"screens", list}}).toJson());
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    TstScreenGeometry test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_screengeometry.moc"
