@@ -17,6 +17,7 @@
 #include "appointments/Startup.h"
 #include "appointments/TrovaScadenze.h"
 #include "appointments/WhatsApp_Message.h"
+#include "backup/Salvataggio.h"
 #include "clients/AllegaExcel.h"
 #include "clients/Clienti.h"
 #include "clients/ExpClienti.h"
@@ -194,6 +195,7 @@ const std::map<QString, Make> &screens() {
         {"WebCam", [] { return new TfrmWebCam; }},
         {"Slideshow_Dipendenti", [] { return new TfrmSlideshow_Dipendenti; }},
         {"Zoom", [] { return new TfrmZoom; }},
+        {"Salvataggio", [] { return new TfrmSalvataggio; }},
         // Check tools.
         {"CodFisc", [] { return new TfrmCodFisc; }},
         {"PartitaIva", [] { return new TfrmPartitaIva; }},
