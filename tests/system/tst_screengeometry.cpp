@@ -411,6 +411,10 @@ private slots:
             faults
                 << QStringLiteral("the window (%1) is not inside the work area").arg(rectText(w->geometry()));
         checkContainer(w.get(), faults);
+        // TERSALIA_SHOTS=<folder> keeps a picture of every screen at both sizes, to look at.
+        if (const QString shots = qEnvironmentVariable("TERSALIA_SHOTS"); !shots.isEmpty())
+            w->grab().save(QDir(shots).filePath(QString(QTest::currentDataTag()).replace(' ', '_') +
+                                                QStringLiteral(".png")));
         w->close();
         QVERIFY2(faults.isEmpty(), qPrintable(QLatin1Char('\n') + faults.join(QLatin1Char('\n'))));
     }
