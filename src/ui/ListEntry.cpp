@@ -45,20 +45,20 @@ const QString kTitleStyle = QStringLiteral("font-size: 18px; font-weight: bold; 
 
 } // namespace
 
-ListEntry::ListEntry(QWidget *parent, EntrySpec spec)
+ListEntry::ListEntry(QWidget *parent, EntrySpec setup)
     : ListDialog(parent, QStringLiteral("Per modificare una scheda in elenco, selezionarla con un clic e "
                                         "premere il pulsante ") +
-                             spec.changeText + QLatin1Char('.')),
-      m_spec(std::move(spec)), m_rules(new InputRules(this)) {
-    setObjectName(QLatin1String(m_spec.objectName));
-    setWindowTitle(m_spec.caption);
+                             setup.changeText + QLatin1Char('.')),
+      m_setup(std::move(setup)), m_rules(new InputRules(this)) {
+    setObjectName(QLatin1String(m_setup.objectName));
+    setWindowTitle(m_setup.caption);
     setWindowFlags(WindowPlacement::dialogFlags);
     setStyleSheet(CardParts::styleSheet());
     resize(1100, 640);
 
     auto *banner = new QLabel(this);
     banner->setPixmap(
-        Artwork::banner(m_spec.glyph, m_spec.bannerTitle, {m_spec.bannerLine}, QSize(1060, 80)));
+        Artwork::banner(m_setup.glyph, m_setup.bannerTitle, {m_setup.bannerLine}, QSize(1060, 80)));
 
     // List panel.
     panContainer = new QWidget(this);
@@ -73,9 +73,9 @@ ListEntry::ListEntry(QWidget *parent, EntrySpec spec)
                    panContainer);
     lblRigo01->setObjectName(QStringLiteral("lblRigo01"));
     list->btnStampa->setText(QStringLiteral("Stampa riepilogo"));
-    btnAggiungi = commandButton(panContainer, "btnAggiungi", m_spec.addText, Symbol::New);
-    btnModifica = commandButton(panContainer, "btnModifica", m_spec.changeText, Symbol::Duplicate);
-    auto *totalCaption = CardParts::caption(m_spec.totalCaption, panContainer);
+    btnAggiungi = commandButton(panContainer, "btnAggiungi", m_setup.addText, Symbol::New);
+    btnModifica = commandButton(panContainer, "btnModifica", m_setup.changeText, Symbol::Duplicate);
+    auto *totalCaption = CardParts::caption(m_setup.totalCaption, panContainer);
     lblTotale = new QLabel(panContainer);
     lblTotale->setObjectName(QStringLiteral("lblTotale"));
     lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -110,7 +110,7 @@ ListEntry::ListEntry(QWidget *parent, EntrySpec spec)
     grid->setColumnStretch(1, 1);
     QHBoxLayout *row = nullptr;
     QList<QWidget *> order;
-    for (const EntryField &f : m_spec.fields) {
+    for (const EntryField &f : m_setup.fields) {
         auto *e = new QLineEdit(panCosti);
         e->setObjectName(QLatin1String(f.control));
         e->setMaxLength(f.maxLength);
@@ -133,7 +133,7 @@ ListEntry::ListEntry(QWidget *parent, EntrySpec spec)
         if (f.width > 0)
             e->setFixedWidth(f.width);
         row->addWidget(e, f.width > 0 ? 0 : 1);
-        for (const EntryButton &b : m_spec.buttons) {
+        for (const EntryButton &b : m_setup.buttons) {
             if (qstrcmp(b.beside, f.control) != 0)
                 continue;
             QToolButton *tool = CardParts::iconButton(panCosti, b.control, CardIcons::icon(b.symbol));
@@ -141,7 +141,7 @@ ListEntry::ListEntry(QWidget *parent, EntrySpec spec)
             connect(tool, &QToolButton::clicked, this, [e, value = b.value]() { e->setText(value()); });
             row->addWidget(tool);
         }
-        if (f.width > 0 && (&f == &m_spec.fields.back() || !(&f + 1)->besidePrevious))
+        if (f.width > 0 && (&f == &m_setup.fields.back() || !(&f + 1)->besidePrevious))
             row->addStretch();
     }
     m_rules->setEnterOrder(order);
@@ -186,7 +186,7 @@ QToolButton *ListEntry::button(const char *control) const {
 
 void ListEntry::setFile(const QString &path) {
     lblFile->setText(path);
-    setSource(m_spec.layout, path);
+    setSource(m_setup.layout, path);
 }
 
 void ListEntry::showEvent(QShowEvent *e) {
@@ -202,7 +202,7 @@ void ListEntry::showEntry() {
 
 void ListEntry::add() {
     for (size_t i = 0; i < m_edits.size(); ++i)
-        m_edits[i]->setText(m_spec.fields[i].initial);
+        m_edits[i]->setText(m_setup.fields[i].initial);
     lblPosizione->clear();
     showEntry();
 }
@@ -223,13 +223,13 @@ void ListEntry::change() {
     }
     // The line keeps its record number: the very record selected is edited,
     // even when another one shows the same line.
-    Record record(*m_spec.layout);
+    Record record(*m_setup.layout);
     if (!readLine(row, record)) {
         close();
         return;
     }
     for (size_t i = 0; i < m_edits.size(); ++i)
-        InputRules::setShown(m_edits[i], record.get(m_spec.fields[i].field));
+        InputRules::setShown(m_edits[i], record.get(m_setup.fields[i].field));
     lblPosizione->setText(QString::number(model->recordNumber(row)));
     showEntry();
 }
@@ -238,21 +238,21 @@ bool ListEntry::save() {
     // What is stored is what leaving each field makes of it (an amount in its normal form).
     for (QLineEdit *e : m_edits)
         m_rules->leave(e);
-    if (m_spec.check && !m_spec.check())
+    if (m_setup.check && !m_setup.check())
         return false;
     for (size_t i = 0; i < m_edits.size(); ++i) {
-        if (!m_spec.fields[i].whenEmpty.isEmpty() && Text::trim(m_edits[i]->text()).isEmpty()) {
-            Messages::warning(this, m_spec.fields[i].whenEmpty);
+        if (!m_setup.fields[i].whenEmpty.isEmpty() && Text::trim(m_edits[i]->text()).isEmpty()) {
+            Messages::warning(this, m_setup.fields[i].whenEmpty);
             m_edits[i]->setFocus();
             return false;
         }
     }
-    Record record(*m_spec.layout);
+    Record record(*m_setup.layout);
     for (size_t i = 0; i < m_edits.size(); ++i)
-        record.set(m_spec.fields[i].field, m_edits[i]->text());
+        record.set(m_setup.fields[i].field, m_edits[i]->text());
     const QString path = lblFile->text();
     const qint64 n = Text::trim(lblPosizione->text()).toLongLong();
-    RecordFile file(path, m_spec.layout->size());
+    RecordFile file(path, m_setup.layout->size());
     bool written = !path.isEmpty() && file.open();
     if (written)
         written = n > 0 ? file.overwriteAt(n - 1, record.bytes()) : file.append(record.bytes());

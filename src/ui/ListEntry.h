@@ -7,7 +7,7 @@
 // selected, since every line keeps its record number; Salva runs the fields'
 // exit rules and checks the required ones, then overwrites that record or
 // appends a new one. Both panels have the cards' look, and the fields the
-// cards' input rules. A screen is its spec plus its list and total.
+// cards' input rules. A screen is its field table plus its list and total.
 #include "ui/Artwork.h"
 #include "ui/CardIcons.h"
 #include "ui/InputRules.h"
@@ -63,7 +63,7 @@ struct EntrySpec {
 class ListEntry : public ListDialog {
     Q_OBJECT
 public:
-    ListEntry(QWidget *parent, EntrySpec spec);
+    ListEntry(QWidget *parent, EntrySpec setup);
 
     // List panel (with list: txtTrova, btnTrova, lstRecords, lblRigo03, btnStampa, btnChiudi).
     QWidget *panContainer;
@@ -94,8 +94,8 @@ protected:
 private:
     void showEntry();
 
-    EntrySpec m_spec;
-    std::vector<QLineEdit *> m_edits; // as the spec's fields
+    EntrySpec m_setup;
+    std::vector<QLineEdit *> m_edits; // in the order of the table's fields
     InputRules *m_rules;
     QStackedWidget *m_stack;
 };
