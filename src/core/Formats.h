@@ -32,5 +32,8 @@ double parseDecimal(const QString &text, bool *ok);
 // decimals, or else in its shortest form to 15 significant digits, so a sum
 // reads as it was meant (0,1 + 0,2 gives "0,3", 37 gives "37").
 QString decimalText(double value, int decimals = -1);
+// An amount as a report shows it: rounded half up to cents, a dot between
+// thousands and two decimals after the comma ("1.250,00", "-3,50").
+QString groupedAmountText(double value);
 
 } // namespace Formats

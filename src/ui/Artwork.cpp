@@ -138,6 +138,20 @@ void drawGlyph(QPainter &p, Glyph g, const QRectF &r) {
         p.drawPolyline(QPolygonF({QPointF(c.x() - 1.5 * u, c.y() - 2.1 * u), QPointF(c.x(), c.y() - 0.6 * u),
                                   QPointF(c.x() + 1.5 * u, c.y() - 2.1 * u)}));
         break;
+    case Glyph::Chart: {
+        // Three bars rising from a base line, and the line of their trend.
+        p.drawLine(QPointF(c.x() - 3.6 * u, c.y() + 3 * u), QPointF(c.x() + 3.6 * u, c.y() + 3 * u));
+        p.setBrush(Qt::white);
+        const qreal heights[3] = {2.2, 3.6, 5.0};
+        for (int i = 0; i < 3; ++i)
+            p.drawRect(
+                QRectF(c.x() - 3 * u + i * 2.2 * u, c.y() + 3 * u - heights[i] * u, 1.5 * u, heights[i] * u));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF(
+            {QPointF(c.x() - 3.4 * u, c.y() - 0.4 * u), QPointF(c.x() - 0.8 * u, c.y() - 1.6 * u),
+             QPointF(c.x() + 1.2 * u, c.y() - 2.2 * u), QPointF(c.x() + 3.4 * u, c.y() - 3.6 * u)}));
+        break;
+    }
     case Glyph::Logo:
         drawFramedPicture(p, c, u);
         break;
