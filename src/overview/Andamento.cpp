@@ -115,6 +115,9 @@ TfrmAndamento::TfrmAndamento(QWidget *parent) : ModuleWindow(parent) {
     grdMesi->setFixedHeight(grdMesi->horizontalHeader()->sizeHint().height() +
                             13 * grdMesi->verticalHeader()->defaultSectionSize() + 2 * grdMesi->frameWidth());
     fillTable(YearFigures());
+    // Nothing to print or export before the archives are read.
+    cmdStampa->setEnabled(false);
+    cmdEsporta->setEnabled(false);
 
     auto *top = new QHBoxLayout;
     top->setSpacing(10);

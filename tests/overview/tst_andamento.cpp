@@ -10,6 +10,9 @@
 #include "overview/MonthTable.h"
 #include "overview/OverviewCharts.h"
 #include "reports/ReportPreview.h"
+#include "shell/Application.h"
+#include "shell/Avvio.h"
+#include "ui/LinkLabel.h"
 #include "ui/ExportGrid.h"
 
 #include <QBarSeries>
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QStackedBarSeries>
@@ -151,6 +155,28 @@ private slots:
         QCOMPARE(screen->tableRows().at(row), cells);
         QVERIFY(!screen->lblEscluse->isHidden());
         QCOMPARE(screen->lblEscluse->text(), leftOut);
+    }
+
+    // The main menu's imgAndamento opens the screen maximised in the menu's
+    // place; it is read once on screen, and closing it brings the menu back.
+    void openedFromTheMainMenu() {
+        OverviewFixture::write(seams->folder);
+        Tersalia::Screens s = Tersalia::createScreens();
+        s.avvio->show();
+        QVERIFY(s.avvio->imgAndamento->isEnabled());
+        QVERIFY(!s.avvio->imgAndamento->toolTip().isEmpty());
+        QTest::mouseClick(s.avvio->imgAndamento, Qt::LeftButton);
+        QVERIFY(s.andamento->isVisible());
+        QVERIFY(s.andamento->windowState() & Qt::WindowMaximized);
+        QVERIFY(!s.avvio->isVisible());
+        QVERIFY(!s.andamento->cmdEsporta->isEnabled()); // until the archives are read
+        QTRY_COMPARE(s.andamento->shownYear(), 2024);
+        QVERIFY(s.andamento->cmdEsporta->isEnabled());
+        QVERIFY(s.andamento->prgLettura->isHidden());
+        QCOMPARE(s.andamento->tableRows().last().at(MonthTable::Servizi), QStringLiteral("5"));
+        s.andamento->close();
+        QVERIFY(s.avvio->isVisible());
+        Tersalia::destroyScreens();
     }
 
     void yearsOffered() {

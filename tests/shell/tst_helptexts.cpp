@@ -9,6 +9,7 @@
 #include "contracts/ContrattoHelp.h"
 #include "core/TextRules.h"
 #include "employees/EmployeesHelp.h"
+#include "overview/AndamentoHelp.h"
 #include "shell/HelpTexts.h"
 #include "shell/PasswordStore.h"
 
@@ -36,7 +37,7 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::addColumn<HelpText>("help");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("paragraphs");
-    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 65;
+    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 66;
     QTest::newRow("appointment card")
         << appointmentCardHelp() << QStringLiteral("App Schedario Appuntamenti") << 11;
     QTest::newRow("agenda") << agendaHelp() << QStringLiteral("App Agenda Interventi Programmati") << 7;
@@ -50,6 +51,7 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::newRow("working hours") << workingHoursHelp() << QStringLiteral("App Riepilogo Ore di Lavoro")
                                    << 4;
     QTest::newRow("backup") << backupHelp() << QStringLiteral("Copia di sicurezza degli archivi") << 6;
+    QTest::newRow("year at a glance") << andamentoHelp() << QStringLiteral("Andamento dell'anno") << 5;
 }
 
 void TstHelpTexts::titlesAndParagraphCounts() {
@@ -63,7 +65,7 @@ void TstHelpTexts::titlesAndParagraphCounts() {
 void TstHelpTexts::mainHelpReusesTheAppointmentChapter() {
     const QStringList main = HelpTexts::mainHelp().paragraphs;
     const QStringList card = appointmentCardHelp().paragraphs;
-    QCOMPARE(main.size(), 65);
+    QCOMPARE(main.size(), 66);
     // Paragraphs 51-61 (1-based) are the card's eleven, in order; the agenda comes
     // just before them and the portable-use paragraph just after.
     QCOMPARE(main.mid(50, 11), card);
@@ -82,7 +84,7 @@ void TstHelpTexts::manualListsTheHelpTextsInOrder() {
     const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
                                       appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
                                       employeeCardHelp(),    workingHoursHelp(),  contractHelp(),
-                                      contractExportHelp(),  backupHelp()};
+                                      contractExportHelp(),  backupHelp(),         andamentoHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {
@@ -129,9 +131,9 @@ void TstHelpTexts::joinedSeparatesParagraphsWithBlankLines() {
 }
 
 void TstHelpTexts::firstAccessPasswordOpensTheShippedStore() {
-    // Paragraph 64 quotes the password of a fresh installation: it must be the
+    // Paragraph 65 quotes the password of a fresh installation: it must be the
     // one the installed password store holds.
-    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(63);
+    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(64);
     const QRegularExpressionMatch quoted =
         QRegularExpression(QStringLiteral("\"([^\"]+)\"")).match(paragraph);
     QVERIFY2(quoted.hasMatch(), qPrintable(paragraph));

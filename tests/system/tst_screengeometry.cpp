@@ -37,6 +37,7 @@
 #include "employees/Dipendenti.h"
 #include "employees/Lavori_Svolti.h"
 #include "employees/MenuRiepStraordinari.h"
+#include "overview/Andamento.h"
 #include "employees/RiepStraordinari.h"
 #include "employees/Slideshow_Dipendenti.h"
 #include "employees/StampaDipendenti.h"
@@ -135,6 +136,7 @@ const std::map<QString, Make> &screens() {
         {"Archivio_Scadenze", [] { return new TfrmArchivio_Scadenze; }},
         {"Agenda", [] { return new TfrmAgenda; }},
         {"MenuRiepStraordinari", [] { return new TfrmMenuRiepStraordinari; }},
+        {"Andamento", [] { return new TfrmAndamento; }},
         // Start-up, menu and passwords.
         {"Password", [] { return new TfrmPassword; }},
         {"CambiaPassword", [] { return new TfrmCambiaPassword(nullptr); }},
