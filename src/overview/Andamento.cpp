@@ -262,7 +262,7 @@ void TfrmAndamento::cmdStampaClick() {
         m_year, tableRows(), lblEscluse->isHidden() ? QString() : lblEscluse->text(), {}};
     // Drawn afresh about the size of their boxes on the sheet (90 x 64 mm).
     for (QChart *chart : makeCharts())
-        page.charts.append(OverviewCharts::picture(chart, QSize(420, 300)));
+        page.charts.append(OverviewCharts::picture(chart, QSize(560, 400)));
     if (!OverviewPrint::preview(this, page))
         Messages::warning(this, OverviewPrint::failureText());
 }

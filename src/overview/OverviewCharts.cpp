@@ -6,7 +6,9 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QChartView>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPainter>
 #include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QValueAxis>
@@ -124,16 +126,19 @@ QChart *hours(const YearFigures &year) {
 }
 
 QImage picture(QChart *chart, QSize size) {
-    QChartView view(chart); // owns and deletes the chart
-    view.setRenderHint(QPainter::Antialiasing);
-    view.setFrameShape(QFrame::NoFrame);
-    view.resize(size);
+    // A scene of its own owns and deletes the chart; the chart lays itself out
+    // at the size asked before it is drawn, as it would once shown.
+    QGraphicsScene scene;
+    scene.addItem(chart);
+    chart->setGeometry(QRectF(QPointF(0, 0), size));
+    chart->layout()->activate();
     // Three pixels a point, so the print stays sharp at the chart's own lettering.
     QImage image(size * 3, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(3);
     image.fill(Qt::white);
     QPainter painter(&image);
-    view.render(&painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
     return image;
 }
 

@@ -179,6 +179,25 @@ private slots:
         Tersalia::destroyScreens();
     }
 
+    // The printed charts are drawn, not blank boxes: each picture holds the
+    // chart's colours.
+    void printedChartsAreDrawn() {
+        open();
+        YearFigures year = CompanyFigures::read(OverviewFixture::today()).year(2024);
+        const QList<QImage> pictures = {
+            OverviewCharts::picture(OverviewCharts::amounts({2024, &year}, {2023, nullptr}), QSize(420, 300)),
+            OverviewCharts::picture(OverviewCharts::visits(year), QSize(420, 300)),
+            OverviewCharts::picture(OverviewCharts::hours(year), QSize(420, 300))};
+        for (const QImage &picture : pictures) {
+            QVERIFY(!picture.isNull());
+            QSet<QRgb> colours;
+            for (int y = 0; y < picture.height(); y += 3)
+                for (int x = 0; x < picture.width(); x += 3)
+                    colours.insert(picture.pixel(x, y));
+            QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+        }
+    }
+
     void yearsOffered() {
         open();
         QStringList items;
