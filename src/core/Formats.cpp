@@ -77,10 +77,25 @@ int parseInt(QByteArrayView trimmed, bool *ok) {
     return negative ? -value : value;
 }
 
+bool isDecimalShape(QStringView t, bool pointToo) {
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    const auto digit = [&t](qsizetype at) { return t[at] >= u'0' && t[at] <= u'9'; };
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    qsizetype whole = 0, decimals = 0;
+    for (; i < n && digit(i); ++i)
+        ++whole;
+    const bool separator = i < n && (t[i] == u',' || (pointToo && t[i] == u'.'));
+    if (separator)
+        for (++i; i < n && digit(i); ++i)
+            ++decimals;
+    return i == n && (whole > 0 || decimals > 0);
+}
+
 double parseDecimal(const QString &text, bool *ok) {
-    static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
     const QString t = Text::trim(text);
-    if (!re.match(t).hasMatch()) {
+    if (!isDecimalShape(t, true)) {
         if (ok)
             *ok = false;
         return 0.0;

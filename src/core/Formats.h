@@ -25,6 +25,13 @@ QDate parseDate(QByteArrayView trimmed);
 // making a string; ok is false for anything else).
 int parseInt(QByteArrayView trimmed, bool *ok);
 
+// Whether trimmed text is a plain decimal number: an optional sign, digits,
+// and at most one separator (the comma, or also the point when pointToo)
+// with digits on at least one side of it. The one shape behind parseDecimal
+// and the stored amounts' reading; checked by hand, as lists ask it of every
+// record.
+bool isDecimalShape(QStringView trimmed, bool pointToo);
+
 // Decimal numbers with the comma: parse accepts "," (and "." as the same), no
 // thousands separators; ok is false for anything else.
 double parseDecimal(const QString &text, bool *ok);

@@ -26,11 +26,6 @@ MonthFigures YearFigures::total() const {
     return sum;
 }
 
-bool YearFigures::hasData() const {
-    const MonthFigures t = total();
-    return t.services > 0 || t.appointments() > 0 || t.hours != 0 || unreadable > 0;
-}
-
 MonthFigures &CompanyFigures::month(const QDate &d) { return m_years[d.year()].months[d.month() - 1]; }
 
 QList<int> CompanyFigures::years(int current) const {

@@ -28,7 +28,6 @@ struct YearFigures {
     int unreadable = 0;
 
     MonthFigures total() const;
-    bool hasData() const;
 };
 
 class CompanyFigures {
