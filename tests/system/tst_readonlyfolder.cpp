@@ -1,6 +1,7 @@
 // Every screen that writes, on a program folder the user cannot write to: it
 // shows its own message, keeps what the user typed and leaves every file as it
 // was. One row per writing action; a new screen adds its rows to the table.
+#include "FullDisk.h"
 #include "ReadOnly.h"
 #include "TestEnv.h"
 #include "appointments/Agenda.h"
@@ -628,7 +629,8 @@ const std::map<QString, WritingAction> &writingActions() {
           [](QWidget *w) {
               auto *screen = static_cast<TfrmSalvataggio *>(w);
               QVERIFY(screen->isVisible());
-              QCOMPARE(screen->lblData->text(), QStringLiteral("Non è ancora stata creata una copia di sicurezza."));
+              QCOMPARE(screen->lblData->text(),
+                       QStringLiteral("Non è ancora stata creata una copia di sicurezza."));
           }}},
         {QStringLiteral("attachments: copy a chosen file"), attachmentRow(false)},
         {QStringLiteral("attachments: copy over a file of the same name"), attachmentRow(true)},
@@ -663,40 +665,6 @@ const std::map<QString, QString> &wholeFiles() {
     };
     return files;
 }
-
-// A full disk over a folder for the life of the object: a small memory file
-// system mounted on it (root only), filled up once the caller has written
-// what should stand there.
-class FullDisk {
-public:
-    explicit FullDisk(QString path) : m_path(std::move(path)) {
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                       QStringLiteral("size=64k"), QStringLiteral("tmpfs"), m_path}) == 0;
-    }
-    ~FullDisk() {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {m_path});
-    }
-    FullDisk(const FullDisk &) = delete;
-    FullDisk &operator=(const FullDisk &) = delete;
-    bool mounted() const { return m_mounted; }
-    // Fills what is left; true once a write has found no room.
-    bool fill() const {
-        QFile filler(m_path + QStringLiteral("/riempitivo.bin"));
-        if (!filler.open(QIODevice::WriteOnly))
-            return false;
-        const QByteArray block(512, 'x');
-        for (int i = 0; i < 1024; ++i)
-            if (filler.write(block) != block.size() || !filler.flush())
-                return true;
-        return false;
-    }
-
-private:
-    QString m_path;
-    bool m_mounted = false;
-};
 
 } // namespace
 
