@@ -53,12 +53,18 @@ TfrmRipetizione::TfrmRipetizione(QWidget *parent, const Record &appointment, boo
     setRule({.first = m_first, .every = 1, .unit = Unit::Weeks, .count = 10});
 }
 
+void TfrmRipetizione::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    txtOgni->setFocus(Qt::OtherFocusReason);
+}
+
 void TfrmRipetizione::buildScreen() {
     auto *background = new CardBackground(this);
     background->setStyleSheet(CardParts::styleSheet());
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(background);
+    outer->setSizeConstraint(QLayout::SetFixedSize); // a dialog of its own size, as the others
 
     lblAppuntamento = new QLabel(background);
     lblAppuntamento->setObjectName(QStringLiteral("lblAppuntamento"));
@@ -160,6 +166,10 @@ void TfrmRipetizione::buildScreen() {
     // The end date comes from the calendar: Backspace and Delete empty it, any
     // other key opens the calendar, as in the card's date.
     rules->keyHook = [this](QWidget *w, QKeyEvent *e) {
+        if (e->key() == Qt::Key_Escape) { // leaves the screen, as Chiudi does
+            reject();
+            return true;
+        }
         if (w != txtFino || KeyFilters::isWindowKey(e))
             return false;
         if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)

@@ -50,6 +50,9 @@ public:
 
     void cmdCreaClick();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildScreen();
     QCheckBox *weekday(int dayOfWeek) const;

@@ -244,7 +244,7 @@ void TfrmContratto::buildScreen() {
     CardParts::cardFrame(
         background, card,
         {.band = kBand,
-         .columnWidth = 200,
+         .columnWidth = 220,
          .spacing = 14,
          .margins = QMargins(16, 10, 16, 10),
          .rowSpacing = 8,

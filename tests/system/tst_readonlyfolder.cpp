@@ -39,6 +39,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
@@ -129,6 +130,17 @@ void cardKeepsTheNote(QWidget *w, const QString &position) {
     QCOMPARE(card->txtNote->text(), QStringLiteral("da non perdere"));
     QCOMPARE(card->txtContatto->text(), QStringLiteral("Rossi Mario"));
     QCOMPARE(card->lblPosizione->text(), position);
+}
+
+// Opens the repetition screen with its command, clicks Crea appuntamenti and
+// leaves the screen.
+void repeatAndCreate(QToolButton *command) {
+    whenModal([](QWidget *screen) {
+        screen->findChild<QPushButton *>(QStringLiteral("cmdCrea"))->click();
+        if (screen->isVisible())
+            static_cast<QDialog *>(screen)->reject();
+    });
+    command->click();
 }
 
 // An export grid over two appointments, both imminent, on today's day and month.
@@ -530,6 +542,16 @@ const std::map<QString, WritingAction> &writingActions() {
           [](QWidget *w) { static_cast<TfrmArchivio_Scadenze *>(w)->cmdDuplica->click(); },
           MessageKind::Error, CardScreen::archiveFailureText(),
           [](QWidget *w) { cardKeepsTheNote(w, QString()); }}},
+        {QStringLiteral("appointment card: repeat a new card"),
+         {newAppointmentCard,
+          [](QWidget *w) { repeatAndCreate(static_cast<TfrmArchivio_Scadenze *>(w)->cmdRipeti); },
+          MessageKind::Error, CardScreen::archiveFailureText(),
+          [](QWidget *w) { cardKeepsTheNote(w, QString()); }}},
+        {QStringLiteral("contract screen: plan the visits"),
+         {[](ScreenSeams &s) { return contractCard(s, false); },
+          [](QWidget *w) { repeatAndCreate(static_cast<TfrmContratto *>(w)->cmdPianifica); },
+          MessageKind::Error, CardScreen::archiveFailureText(),
+          [](QWidget *w) { contractKept(w, QString()); }}},
         {QStringLiteral("appointment archive export"), exportRow<TfrmExpScadenzario>()},
         {QStringLiteral("imminent appointments export"), exportRow<TfrmExpImminenti>()},
         {QStringLiteral("day's appointments export"), exportRow<TfrmExpGiornaliere>(kToday)},
