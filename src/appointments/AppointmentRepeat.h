@@ -2,8 +2,9 @@
 // What other modules use of the appointments: the repetition screen opened on
 // an appointment made elsewhere (the visits of a contract), a record of
 // Archivio_Appuntamenti.pro not yet in the archive, with the repetition
-// proposed. The user may change the repetition; "Crea appuntamenti" writes
-// the appointment and its repetitions.
+// proposed. The user may change the first date, the time, the operator, the
+// services, the mobile and the repetition; "Crea appuntamenti" writes the
+// appointment and its repetitions.
 #include "appointments/Recurrence.h"
 
 class QWidget;

@@ -70,13 +70,11 @@ void TfrmRipetizione::buildScreen() {
     lblAppuntamento->setObjectName(QStringLiteral("lblAppuntamento"));
     lblAppuntamento->setTextFormat(Qt::PlainText);
     lblAppuntamento->setWordWrap(true);
+    lblAppuntamento->setMaximumWidth(600);
     QFont bold = lblAppuntamento->font();
     bold.setBold(true);
     lblAppuntamento->setFont(bold);
-    lblAppuntamento->setText(QStringLiteral("Appuntamento di partenza: ") + Recurrence::weekdayName(m_first) +
-                             QLatin1Char(' ') + m_appointment.get("Data") + QLatin1Char(' ') + m_time +
-                             QStringLiteral(" - ") + m_appointment.get("Contatto") + QStringLiteral(" - ") +
-                             m_appointment.get("Causale"));
+    describe();
 
     using BandRows::Rows;
     auto *repeat = new CardBand(QStringLiteral("RIPETIZIONE"), kBand, background);
@@ -123,7 +121,7 @@ void TfrmRipetizione::buildScreen() {
     list->setObjectName(QStringLiteral("panDate"));
     lstDate = new QListWidget(list);
     lstDate->setObjectName(QStringLiteral("lstDate"));
-    lstDate->setMinimumSize(560, 240);
+    lstDate->setMinimumSize(470, 300);
     lstDate->setSelectionMode(QAbstractItemView::NoSelection);
     lblTotale = new QLabel(list);
     lblTotale->setObjectName(QStringLiteral("lblTotale"));
@@ -142,16 +140,24 @@ void TfrmRipetizione::buildScreen() {
     buttons->addStretch();
     buttons->addWidget(cmdCrea);
     buttons->addWidget(cmdChiudi);
+    // The settings on the left, the visits they give beside them.
+    auto *settings = m_layout = new QVBoxLayout;
+    settings->setSpacing(10);
+    settings->addWidget(lblAppuntamento);
+    settings->addWidget(repeat);
+    settings->addWidget(end);
+    settings->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    columns->addLayout(settings);
+    columns->addWidget(list, 1);
     auto *layout = new QVBoxLayout(background);
     layout->setContentsMargins(16, 14, 16, 12);
     layout->setSpacing(10);
-    layout->addWidget(lblAppuntamento);
-    layout->addWidget(repeat);
-    layout->addWidget(end);
-    layout->addWidget(list, 1);
+    layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 
-    auto *rules = new InputRules(this);
+    auto *rules = m_rules = new InputRules(this);
     rules->add(txtOgni, {FieldInput::Digits, 0, QStringLiteral("1")});
     rules->add(txtVolte, {FieldInput::Digits, 0, QStringLiteral("1")});
     rules->add(txtFino);
@@ -170,12 +176,15 @@ void TfrmRipetizione::buildScreen() {
             reject();
             return true;
         }
-        if (w != txtFino || KeyFilters::isWindowKey(e))
+        QLineEdit *date = w == txtFino ? txtFino : w == txtData && txtData ? txtData : nullptr;
+        if (!date || KeyFilters::isWindowKey(e))
             return false;
         if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)
-            txtFino->clear();
-        else
+            date->clear();
+        else if (date == txtFino)
             impFinoClick();
+        else
+            impData->click();
         return true;
     };
 
@@ -194,6 +203,98 @@ void TfrmRipetizione::buildScreen() {
     connect(impFino, &QToolButton::clicked, this, &TfrmRipetizione::impFinoClick);
     connect(cmdCrea, &QPushButton::clicked, this, &TfrmRipetizione::cmdCreaClick);
     connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmRipetizione::describe() {
+    lblAppuntamento->setText(QStringLiteral("Appuntamento di partenza: ") + Recurrence::weekdayName(m_first) +
+                             QLatin1Char(' ') + m_appointment.get("Data") + QLatin1Char(' ') + m_time +
+                             QStringLiteral(" - ") + m_appointment.get("Contatto") + QStringLiteral(" - ") +
+                             m_appointment.get("Causale"));
+}
+
+void TfrmRipetizione::allowChanges() {
+    if (txtData)
+        return;
+    const auto items = [](int count) {
+        QStringList list;
+        for (int i = 0; i < count; ++i)
+            list << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        return list;
+    };
+    auto *band = new CardBand(QStringLiteral("APPUNTAMENTO"), kBand, lblAppuntamento->parentWidget());
+    band->setObjectName(QStringLiteral("panAppuntamento"));
+    {
+        using BandRows::Rows;
+        Rows r(band, {.columns = true});
+        r.row({{"Primo appuntamento:",
+                r.beside(
+                    {{nullptr, r.edit(txtData, "txtData", {.width = 120, .centred = true, .readOnly = true})},
+                     {nullptr, r.button(impData, "impData", CardIcons::icon(CardIcons::Symbol::Calendar))},
+                     {.caption = "Ore:",
+                      .control = r.list(txtOreApp, "txtOreApp", items(24), {.width = 72}),
+                      .gap = 24},
+                     {"Minuti:", r.list(txtMinutiApp, "txtMinutiApp", items(60), {.width = 72})},
+                     {}})}});
+        r.row({{"Servizi richiesti:", r.edit(txtCausale, "txtCausale", {.maxLength = 250})}});
+        r.row({{"Operatore:", r.beside({{nullptr, r.edit(txtTipologia, "txtTipologia", {.maxLength = 50}), 1},
+                                        {.caption = "Cellulare:",
+                                         .control = r.edit(txtCel, "txtCel", {.width = 150, .maxLength = 30}),
+                                         .gap = 16}})}});
+    }
+    band->grid()->setColumnStretch(1, 1);
+    m_layout->insertWidget(1, band);
+
+    txtData->setText(m_appointment.get("Data"));
+    txtOreApp->setCurrentText(m_appointment.get("Ore"));
+    txtMinutiApp->setCurrentText(m_appointment.get("Minuti"));
+    InputRules::setShown(txtTipologia, m_appointment.get("Tipologia"));
+    InputRules::setShown(txtCausale, m_appointment.get("Causale"));
+    txtCel->setText(m_appointment.get("Cel"));
+    m_rules->add(txtData);
+    m_rules->add(txtOreApp, {FieldInput::ListOnly});
+    m_rules->add(txtMinutiApp, {FieldInput::ListOnly});
+    m_rules->add(txtTipologia);
+    m_rules->add(txtCausale);
+    m_rules->add(txtCel, {FieldInput::Digits});
+    m_rules->setEnterOrder({txtOreApp, txtMinutiApp, txtTipologia, txtCausale, txtCel, txtOgni, txtVolte},
+                           true);
+
+    for (QLineEdit *e : {txtData, txtTipologia, txtCausale, txtCel})
+        connect(e, &QLineEdit::textChanged, this, &TfrmRipetizione::takeChanges);
+    for (QComboBox *c : {txtOreApp, txtMinutiApp})
+        connect(c, &QComboBox::currentTextChanged, this, &TfrmRipetizione::takeChanges);
+    connect(impData, &QToolButton::clicked, this, [this]() {
+        TfrmCalendario calendar(this);
+        calendar.markForAppointmentDate(txtData);
+        calendar.exec();
+    });
+}
+
+void TfrmRipetizione::takeChanges() {
+    const QDate first = Formats::parseDate(Text::trim(txtData->text()));
+    // One day of the week ticked, the old first date's: it follows the new one.
+    if (first.isValid() && m_first.isValid() && first.dayOfWeek() != m_first.dayOfWeek()) {
+        unsigned ticked = 0;
+        for (int d = 1; d <= 7; ++d)
+            if (weekday(d)->isChecked())
+                ticked |= Recurrence::weekdayBit(d);
+        if (ticked == Recurrence::weekdayBit(m_first.dayOfWeek())) {
+            weekday(m_first.dayOfWeek())->setChecked(false);
+            weekday(first.dayOfWeek())->setChecked(true);
+        }
+    }
+    if (first.isValid())
+        m_first = first;
+    m_appointment.set("Data", Formats::dateText(m_first));
+    m_appointment.set("Ore", txtOreApp->currentText());
+    m_appointment.set("Minuti", txtMinutiApp->currentText());
+    m_time = m_appointment.get("Ore") + QLatin1Char(':') + m_appointment.get("Minuti");
+    m_appointment.set("Ora", m_time);
+    m_appointment.set("Tipologia", txtTipologia->text());
+    m_appointment.set("Causale", txtCausale->text());
+    m_appointment.set("Cel", txtCel->text());
+    describe();
+    refresh();
 }
 
 QCheckBox *TfrmRipetizione::weekday(int dayOfWeek) const {
@@ -274,6 +375,11 @@ QString TfrmRipetizione::tooManyText() {
         .arg(Recurrence::kMostVisits);
 }
 
+QString TfrmRipetizione::noFirstDateText() {
+    return QStringLiteral(
+        "Attenzione: per salvare la scheda è necessario indicare la data dell'appuntamento.");
+}
+
 QString TfrmRipetizione::noEndDateText() {
     return QStringLiteral("Attenzione: indicare il giorno in cui termina la ripetizione.");
 }
@@ -293,6 +399,11 @@ QList<QByteArray> TfrmRipetizione::records(const QList<Recurrence::Visit> &visit
 }
 
 void TfrmRipetizione::cmdCreaClick() {
+    if (txtData && Text::trim(txtData->text()).isEmpty()) {
+        Messages::warning(this, noFirstDateText());
+        txtData->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const Recurrence::Rule r = rule();
     if (optFino->isChecked() && !r.until.isValid()) {
         Messages::warning(this, noEndDateText());

@@ -27,6 +27,11 @@ public:
     // ownIsNew: it is not in the archive yet, so Crea appends it too.
     TfrmRipetizione(QWidget *parent, const Record &appointment, bool ownIsNew);
 
+    // For an appointment made elsewhere (a contract's visits): its date, time,
+    // operator, services and mobile shown in fields of their own, to be
+    // changed before Crea.
+    void allowChanges();
+
     // The repetition shown (weekdays 0: the first visit's weekday).
     void setRule(const Recurrence::Rule &rule);
     Recurrence::Rule rule() const;
@@ -38,6 +43,7 @@ public:
     static QString nothingToInsertText();
     static QString tooManyText();
     static QString noEndDateText();
+    static QString noFirstDateText(); // the appointment card's
 
     QLabel *lblAppuntamento, *lblTotale;
     QLineEdit *txtOgni, *txtFino, *txtVolte;
@@ -47,6 +53,10 @@ public:
     QToolButton *impFino;
     QListWidget *lstDate;
     QPushButton *cmdCrea, *cmdChiudi;
+    // Made by allowChanges() only.
+    QLineEdit *txtData = nullptr, *txtTipologia = nullptr, *txtCausale = nullptr, *txtCel = nullptr;
+    QComboBox *txtOreApp = nullptr, *txtMinutiApp = nullptr;
+    QToolButton *impData = nullptr;
 
     void cmdCreaClick();
 
@@ -57,6 +67,9 @@ private:
     void buildScreen();
     QCheckBox *weekday(int dayOfWeek) const;
     void refresh();
+    void describe();
+    // The fields of allowChanges() into the appointment.
+    void takeChanges();
     void impFinoClick();
     // The records Crea appends, in order.
     QList<QByteArray> records(const QList<Recurrence::Visit> &visits) const;
@@ -65,4 +78,6 @@ private:
     bool m_ownIsNew;
     QDate m_first;
     QString m_time;
+    class QVBoxLayout *m_layout = nullptr;
+    class InputRules *m_rules = nullptr;
 };

@@ -167,6 +167,54 @@ private slots:
         QVERIFY(seams->folder.read(QStringLiteral("Contratti.pro")).isEmpty());
     }
 
+    // The appointment made from the contract can be changed before Crea: the
+    // records take the changes, the weekly day follows the new first date,
+    // and the contract stays as it was.
+    void theAppointmentCanBeChanged() {
+        fillContract(QStringLiteral("07/01/2026"), QStringLiteral("8:00"), QStringLiteral("Settimanale"));
+        QStringList lines;
+        whenModal([&](QWidget *w) {
+            auto *r = static_cast<TfrmRipetizione *>(w);
+            QVERIFY(r->txtData);
+            QCOMPARE(r->txtOreApp->currentText(), QStringLiteral("08"));
+            QCOMPARE(r->txtCausale->text(),
+                     QStringLiteral("Contratto N. 12: pulizia pavimenti; svuotamento cestini"));
+            r->txtData->setText(QStringLiteral("12/01/2026")); // a Monday
+            r->txtOreApp->setCurrentText(QStringLiteral("10"));
+            r->txtMinutiApp->setCurrentText(QStringLiteral("15"));
+            r->txtTipologia->setText(QStringLiteral("Luca"));
+            r->txtCausale->setText(QStringLiteral("Scale e androne"));
+            r->txtCel->setText(QStringLiteral("3339998888"));
+            r->txtFino->setText(QStringLiteral("26/01/2026"));
+            for (int i = 0; i < r->lstDate->count(); ++i)
+                lines << r->lstDate->item(i)->text();
+            r->cmdCrea->click();
+        });
+        screen->cmdPianifica->click();
+        QCOMPARE(lines, (QStringList{"lun 19/01/2026 10:15", "lun 26/01/2026 10:15"}));
+        const QByteArray file = seams->folder.read(kAppointments);
+        QCOMPARE(file.size(), 3 * kSize);
+        const auto record = [](const QByteArray &date, const QByteArray &flag) {
+            return appointment({{0, date},
+                                {11, "10"},
+                                {14, "15"},
+                                {17, "10:15"},
+                                {23, "0"},
+                                {27, "Luca"},
+                                {78, "Scale e androne"},
+                                {580, "Condominio Aurora"},
+                                {631, "0547 123456"},
+                                {662, "3339998888"},
+                                {995, "0,00"},
+                                {1262, flag}});
+        };
+        QCOMPARE(file.left(kSize), record("12/01/2026", "No"));
+        QCOMPARE(file.mid(2 * kSize), record("26/01/2026", "No"));
+        QCOMPARE(screen->txtData->text(), QStringLiteral("07/01/2026"));
+        QCOMPARE(screen->txtDurata->text(), QStringLiteral("8:00"));
+        QCOMPARE(screen->txtOpInc[0]->text(), QStringLiteral(" pulizia pavimenti "));
+    }
+
     // Long activities are cut to the services field.
     void theServicesAreCutToTheirField() {
         fillContract(QStringLiteral("05/01/2026"), QString(), QStringLiteral("Mensile"));

@@ -192,6 +192,12 @@ const std::map<QString, Make> &screens() {
         {"Guida", [] { return new TfrmGuida; }},
         {"Numerazione", [] { return new TfrmNumerazione; }},
         {"Ripetizione", [] { return repetitionSample(); }},
+        {"Ripetizione for a contract",
+         [] {
+             TfrmRipetizione *screen = repetitionSample();
+             screen->allowChanges();
+             return screen;
+         }},
         {"Logo", [] { return new TfrmLogo; }},
         {"WhatsApp_Message", [] { return new TfrmWhatsApp_Message; }},
         {"WebCam", [] { return new TfrmWebCam; }},
