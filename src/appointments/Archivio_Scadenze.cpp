@@ -90,12 +90,7 @@ void TfrmArchivio_Scadenze::buildScreen() {
     title->setObjectName(QStringLiteral("imgTitolo"));
 
     using BandRows::Rows;
-    const auto hours = [](int count) {
-        QStringList items;
-        for (int i = 0; i < count; ++i)
-            items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-        return items;
-    };
+    const auto hours = BandRows::twoDigitItems;
 
     // Date, time and notice.
     auto *when = new CardBand(QString(), kBand, background);

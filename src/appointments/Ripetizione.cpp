@@ -215,12 +215,7 @@ void TfrmRipetizione::describe() {
 void TfrmRipetizione::allowChanges() {
     if (txtData)
         return;
-    const auto items = [](int count) {
-        QStringList list;
-        for (int i = 0; i < count; ++i)
-            list << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-        return list;
-    };
+    const auto items = BandRows::twoDigitItems;
     auto *band = new CardBand(QStringLiteral("APPUNTAMENTO"), kBand, lblAppuntamento->parentWidget());
     band->setObjectName(QStringLiteral("panAppuntamento"));
     {
