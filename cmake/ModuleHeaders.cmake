@@ -1,8 +1,11 @@
 # The headers one module offers to the others (client data imported into
 # appointments and contracts, the check tools and the privacy consent opened
-# from the cards).
+# from the cards; the repetition of an appointment, for the visits of a
+# contract).
 set(MODULE_PUBLIC_HEADERS
   clients/ClientSearch.h
   validators/Checks.h
   privacy/PrivacyForm.h
+  appointments/AppointmentRepeat.h
+  appointments/Recurrence.h
 )

@@ -3,6 +3,7 @@
 
 #include "appointments/Assolti.h"
 #include "appointments/Confermati.h"
+#include "appointments/Ripetizione.h"
 #include "appointments/Scaduti.h"
 #include "appointments/StampaScadenza.h"
 #include "appointments/Startup.h"
@@ -89,12 +90,7 @@ void TfrmArchivio_Scadenze::buildScreen() {
     title->setObjectName(QStringLiteral("imgTitolo"));
 
     using BandRows::Rows;
-    const auto hours = [](int count) {
-        QStringList items;
-        for (int i = 0; i < count; ++i)
-            items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-        return items;
-    };
+    const auto hours = BandRows::twoDigitItems;
 
     // Date, time and notice.
     auto *when = new CardBand(QString(), kBand, background);
@@ -193,6 +189,7 @@ void TfrmArchivio_Scadenze::buildScreen() {
          .hint = QStringLiteral("Pronto per archiviare una nuova scheda...")},
         {{command(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Symbol::New),
           command(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Symbol::Duplicate),
+          command(cmdRipeti, "cmdRipeti", QStringLiteral("Ripeti"), Symbol::Repeat),
           command(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Symbol::Save),
           command(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Symbol::Find)},
          {command(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Symbol::Preview),
@@ -243,6 +240,7 @@ void TfrmArchivio_Scadenze::buildScreen() {
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::btnWhatsAppClick);
     connect(cmdEsporta, &QToolButton::clicked, this, [this]() { openSatellite<TfrmExpScadenzario>(this); });
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
+    connect(cmdRipeti, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::cmdRipetiClick);
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
 }
 
@@ -299,6 +297,8 @@ void TfrmArchivio_Scadenze::buildCard() {
         {"cmdDuplica",
          QStringLiteral(
              "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")},
+        {"cmdRipeti", QStringLiteral("Ripete l'appuntamento corrente ogni tanti giorni, settimane o mesi, "
+                                     "inserendo in archivio tutti gli appuntamenti in una volta.")},
         {"cmdSalva", QStringLiteral("Salva la scheda corrente in archivio.")},
         {"cmdTrova", QStringLiteral("Trova una scheda in archivio.")},
         {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")},
@@ -378,6 +378,22 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick() {
     TMisc::Open(WhatsApp::sendLink(mobile, WhatsApp::confirmationText(Text::trim(txtOreApp->currentText()),
                                                                       Text::trim(txtMinutiApp->currentText()),
                                                                       date)));
+}
+
+// The card as Salva would store it repeated: the required fields first; a new
+// card is written with its repetitions and then shows its record number.
+void TfrmArchivio_Scadenze::cmdRipetiClick() {
+    if (!m_card->readyToStore())
+        return;
+    Record appointment(Archives::appointments());
+    m_card->collect(appointment);
+    const bool isNew = m_card->position() == 0;
+    TfrmRipetizione screen(this, appointment, isNew);
+    screen.afterWrite = [this, isNew](qint64 first) {
+        if (isNew)
+            m_card->showStored(first);
+    };
+    screen.exec();
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { TfrmGuida::showHelp(this, appointmentCardHelp()); }

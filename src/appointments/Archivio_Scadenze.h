@@ -29,8 +29,8 @@ public:
     QLabel *lblOra; // hidden holder of the derived time text
     QLabel *lblPosizione, *panInfo;
 
-    QToolButton *cmdNuovo, *cmdDuplica, *cmdSalva, *cmdTrova, *cmdAnteprima, *cmdStampa, *cmdAssolti,
-        *cmdDaAssolvere, *cmdScaduti, *cmdEsporta, *cmdGuida, *cmdEsci;
+    QToolButton *cmdNuovo, *cmdDuplica, *cmdRipeti, *cmdSalva, *cmdTrova, *cmdAnteprima, *cmdStampa,
+        *cmdAssolti, *cmdDaAssolvere, *cmdScaduti, *cmdEsporta, *cmdGuida, *cmdEsci;
     QToolButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo;
     QToolButton *impData, *impContatto, *btnWhatsApp, *btnEmail;
 
@@ -45,6 +45,7 @@ private:
     void btnEmailClick();
     void btnWhatsAppClick();
     void cmdGuidaClick();
+    void cmdRipetiClick();
 
     CardScreen *m_card = nullptr;
 };

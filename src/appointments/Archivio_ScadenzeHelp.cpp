@@ -35,7 +35,16 @@ HelpText appointmentCardHelp() {
                 "preme Salva. La copia conserva tutti i dati della scheda di partenza tranne la data e "
                 "l'ora, che vanno indicate di nuovo; viene copiata anche la casella Impegno assolto, quindi "
                 "se la scheda di partenza era già segnata come assolta occorre togliere la spunta prima di "
-                "salvare."),
+                "salvare. Per un appuntamento che si ripete a intervalli regolari si usa invece il pulsante "
+                "Ripeti: si indica ogni quanti giorni, settimane o mesi si ripete (per le settimane, anche "
+                "in "
+                "quali giorni, ad esempio il martedì e il venerdì) e fino a quale giorno oppure quante volte "
+                "in tutto. L'elenco mostra ogni appuntamento che sarà inserito, con i giorni festivi "
+                "segnalati; spuntando Salta i giorni festivi, un appuntamento che cade in un giorno festivo "
+                "è "
+                "spostato al primo giorno feriale successivo, senza spostare quelli che seguono. Il pulsante "
+                "Crea appuntamenti li inserisce tutti in archivio in una volta sola, insieme alla scheda "
+                "corrente se non era ancora stata salvata."),
             QStringLiteral(
                 "Dopo aver salvato la scheda, si può inviare al cliente la conferma dell'appuntamento "
                 "tramite WhatsApp facendo clic sull'icona accanto al campo del cellulare: si apre WhatsApp "

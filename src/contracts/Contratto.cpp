@@ -1,9 +1,11 @@
 #include "contracts/Contratto.h"
 
+#include "appointments/AppointmentRepeat.h"
 #include "clients/ClientSearch.h"
 #include "contracts/AnteprimaCon.h"
 #include "contracts/ContractNumber.h"
 #include "contracts/ContractSettings.h"
+#include "contracts/ContractVisits.h"
 #include "contracts/ContrattoHelp.h"
 #include "contracts/ExpContratti.h"
 #include "contracts/Logo.h"
@@ -242,7 +244,7 @@ void TfrmContratto::buildScreen() {
     CardParts::cardFrame(
         background, card,
         {.band = kBand,
-         .columnWidth = 200,
+         .columnWidth = 220,
          .spacing = 14,
          .margins = QMargins(16, 10, 16, 10),
          .rowSpacing = 8,
@@ -254,7 +256,9 @@ void TfrmContratto::buildScreen() {
           command(cmdAllega, "cmdAllega", QStringLiteral("Allega file"), CardIcons::icon(Symbol::Attach))},
          {command(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"),
                   CardIcons::icon(Symbol::Preview)),
-          command(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print))},
+          command(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), CardIcons::icon(Symbol::Print)),
+          command(cmdPianifica, "cmdPianifica", QStringLiteral("Pianifica interventi"),
+                  CardIcons::icon(Symbol::Repeat))},
          {command(cmdNumerazione, "cmdNumerazione", QStringLiteral("N. iniziale"),
                   textIcon(QStringLiteral("N."), QColor(96, 70, 150))),
           command(cmdLogo, "cmdLogo", QStringLiteral("Logo"), CardIcons::icon(Symbol::Logo)),
@@ -292,6 +296,7 @@ void TfrmContratto::buildScreen() {
         });
     });
     connect(cmdLogo, &QToolButton::clicked, this, [this]() { openSatellite<TfrmLogo>(this); });
+    connect(cmdPianifica, &QToolButton::clicked, this, &TfrmContratto::cmdPianificaClick);
     connect(cmdEsporta, &QToolButton::clicked, this, [this]() { openSatellite<TfrmExpContratti>(this); });
     connect(cmdGuida, &QToolButton::clicked, this, [this]() { TfrmGuida::showHelp(this, contractHelp()); });
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
@@ -396,6 +401,8 @@ void TfrmContratto::buildCard() {
         {"cmdImporta", QStringLiteral("Importa i dati del cliente dall'archivio anagrafico.")},
         {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa del contratto corrente.")},
         {"cmdStampa", QStringLiteral("Stampa il contratto corrente.")},
+        {"cmdPianifica", QStringLiteral("Pianifica gli interventi del contratto corrente nello schedario "
+                                        "appuntamenti, per un anno.")},
         {"cmdPrimo", QStringLiteral("Visualizza il primo contratto in archivio.")},
         {"cmdIndietro", QStringLiteral("Visualizza il contratto precedente in archivio.")},
         {"cmdAvanti", QStringLiteral("Visualizza il contratto successivo in archivio.")},
@@ -493,6 +500,31 @@ void TfrmContratto::importClient(const Record &client) {
     for (const auto &c : copies)
         c.to->setText(Text::trim(client.get(c.from)));
     txtProvCli->setEditText(Text::trim(client.get("ProvRes")));
+}
+
+QString TfrmContratto::noClientToPlanText() {
+    return QStringLiteral("Attenzione: per pianificare gli interventi è necessario indicare il nome o la "
+                          "ragione sociale del cliente.");
+}
+
+void TfrmContratto::cmdPianificaClick() {
+    if (Text::trim(txtCliente->text()).isEmpty()) {
+        Messages::warning(this, noClientToPlanText());
+        txtCliente->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    ContractVisits::Contract contract{.number = txtNumContratto->text(),
+                                      .date = txtData->text(),
+                                      .client = txtCliente->text(),
+                                      .phone = txtTelCli->text(),
+                                      .hours = txtDurata->text(),
+                                      .frequency = txtQualitaCli->currentText()};
+    for (QLineEdit *activity : txtOpInc)
+        contract.included << activity->text();
+    const Record appointment = ContractVisits::appointment(contract, Clock::today());
+    AppointmentRepeat::open(
+        this, appointment,
+        ContractVisits::repetition(contract.frequency, Formats::parseDate(appointment.get("Data"))));
 }
 
 void TfrmContratto::showEvent(QShowEvent *event) {

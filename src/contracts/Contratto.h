@@ -38,7 +38,7 @@ public:
     QLabel *lblPosizione, *panInfo;
 
     QToolButton *cmdNuovo, *cmdDuplica, *cmdSalva, *cmdTrova, *cmdAllega, *cmdAnteprima, *cmdStampa,
-        *cmdNumerazione, *cmdLogo, *cmdEsporta, *cmdGuida, *cmdEsci;
+        *cmdPianifica, *cmdNumerazione, *cmdLogo, *cmdEsporta, *cmdGuida, *cmdEsci;
     QToolButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo;
     QToolButton *cmdImporta, *btnData, *btnPartitaIva, *btnCodFisc, *btnPartitaIvaCli, *btnCodFiscCli;
 
@@ -51,6 +51,9 @@ public:
     static QString renumberedText(qint64 proposed, qint64 saved);
     // Copies the nine client fields of a client record (Contatti.pro).
     void importClient(const class Record &client);
+    // The contract's visits planned as repeated appointments; the contract is not changed.
+    void cmdPianificaClick();
+    static QString noClientToPlanText();
 
 protected:
     void showEvent(QShowEvent *event) override;

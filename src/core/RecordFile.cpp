@@ -101,9 +101,50 @@ bool RecordFile::append(QByteArray &record, const std::function<void(qint64 coun
         if (record.size() != m_size)
             return false;
     }
-    // A trailing partial record is written over.
-    if (!m_file.seek(pos * m_size) || m_file.write(record) != m_size || !m_file.flush())
+    if (!writeAtEnd(pos, record))
         return false;
     m_pos = pos + 1;
     return true;
+}
+
+bool RecordFile::appendAll(const QList<QByteArray> &records) {
+    if (!m_file.isOpen() || records.isEmpty())
+        return false;
+    QByteArray block;
+    block.reserve(records.size() * qsizetype(m_size));
+    for (const QByteArray &r : records) {
+        if (r.size() != m_size)
+            return false;
+        block += r;
+    }
+    FileLock lock(m_file);
+    if (!lock.isLocked())
+        return false;
+    const qint64 pos = count();
+    if (!writeAtEnd(pos, block))
+        return false;
+    m_pos = pos + records.size();
+    return true;
+}
+
+// A trailing partial record is written over. A disk that fills up halfway
+// would leave some of the records behind, whole ones among them that every
+// list would show: the file gets back its length and the partial record's
+// bytes while the lock is still held, so no other station sees them.
+bool RecordFile::writeAtEnd(qint64 pos, const QByteArray &records) {
+    const qint64 at = pos * m_size;
+    QByteArray partial;
+    if (const qint64 size = m_file.size(); size > at) {
+        if (!m_file.seek(at))
+            return false;
+        partial = m_file.read(size - at);
+        if (partial.size() != size - at)
+            return false;
+    }
+    if (m_file.seek(at) && m_file.write(records) == records.size() && m_file.flush())
+        return true;
+    m_file.resize(at);
+    if (!partial.isEmpty() && m_file.seek(at))
+        m_file.write(partial);
+    return false;
 }

@@ -4,6 +4,7 @@
 // Record number n (1-based, what the user sees) lies at position n - 1.
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -41,11 +42,20 @@ public:
     // chosen from the count (a number after the records stored) is still
     // true when the record lands.
     bool append(QByteArray &record, const std::function<void(qint64 count)> &lastChanges);
+    // Many records at the end in one hold of the lock (a series of
+    // appointments): all of them, or on any failure none, the file put back
+    // as it was before the lock is let go. The first new record's number is
+    // the old count + 1; position() is then the last one's.
+    bool appendAll(const QList<QByteArray> &records);
 
     const QString &path() const { return m_path; }
     int recordSize() const { return m_size; }
 
 private:
+    // Writes whole records from position pos to the end, under the lock the
+    // caller holds; a write that stops halfway is undone.
+    bool writeAtEnd(qint64 pos, const QByteArray &records);
+
     QString m_path;
     bool m_missing = false; // opened for reading, not there and not creatable: no records
     int m_size;

@@ -152,6 +152,13 @@ void Rows::row(std::initializer_list<Cell> cells) {
     ++m_row;
 }
 
+QStringList twoDigitItems(int count) {
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+    return items;
+}
+
 QLabel *hidden(QWidget *parent, const QString &name, const QString &text) {
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);

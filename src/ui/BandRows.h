@@ -103,6 +103,9 @@ private:
     QList<Caption> m_captions;
 };
 
+// The items of an hours or minutes list: "00" up to count - 1, two digits each.
+QStringList twoDigitItems(int count);
+
 // Hidden labels holding part of the record (attachment names, a start number): made
 // in `parent` with their names.
 QLabel *hidden(QWidget *parent, const QString &name, const QString &text = QString());

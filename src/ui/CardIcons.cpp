@@ -202,6 +202,21 @@ void drawSymbol(QPainter &p, Symbol s, const QRectF &r, const QColor &tile) {
     case Symbol::Logo:
         Artwork::drawFramedPicture(p, c, u);
         break;
+    case Symbol::Repeat: {
+        p.setBrush(Qt::NoBrush);
+        const QRectF ring(c.x() - 2.8 * u, c.y() - 2.8 * u, 5.6 * u, 5.6 * u);
+        p.drawArc(ring, 20 * 16, 140 * 16);
+        p.drawArc(ring, 200 * 16, 140 * 16);
+        p.setBrush(Qt::white);
+        p.setPen(Qt::NoPen);
+        // An arrow head at the end of each arc, pointing on round the ring.
+        for (const double sign : {1.0, -1.0}) {
+            const QPointF tip(c.x() - sign * 2.8 * u, c.y() + sign * 0.2 * u);
+            p.drawPolygon(QPolygonF{tip + QPointF(-sign * 1.3 * u, 0), tip + QPointF(sign * 1.3 * u, 0),
+                                    tip + QPointF(0, sign * 1.6 * u)});
+        }
+        break;
+    }
     }
 }
 
@@ -283,6 +298,8 @@ QColor defaultColor(Symbol symbol) {
         return QColor(200, 110, 40);
     case Symbol::Logo:
         return QColor(40, 130, 170);
+    case Symbol::Repeat:
+        return QColor(120, 90, 180);
     }
     return QColor(80, 120, 170);
 }

@@ -32,6 +32,7 @@ enum class Symbol {
     Services,  // the services supplied to a client
     Recontact, // the clients to contact again
     Logo,      // the company's logo: a framed picture
+    Repeat,    // an appointment repeated: two arrows chasing each other round
 };
 
 QPixmap pixmap(Symbol symbol, int size, const QColor &color);

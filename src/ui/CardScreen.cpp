@@ -283,7 +283,7 @@ void CardScreen::previous() {
         load(n == 0 ? 1 : n - 1, CardCommand::Previous);
 }
 
-bool CardScreen::save() {
+bool CardScreen::readyToStore() {
     if (m_def.saveLeavesField) {
         // The field being edited is left first, so its exit rule has run
         // (also when the window is not the active one and no focus event comes).
@@ -303,7 +303,17 @@ bool CardScreen::save() {
     for (const Bound &b : m_fields)
         if (!b.def.whenEmpty.isEmpty() && Text::trim(rawText(b)).isEmpty())
             setRawText(b, b.def.whenEmpty);
-    if (m_def.beforeStore && !m_def.beforeStore())
+    return !m_def.beforeStore || m_def.beforeStore();
+}
+
+void CardScreen::showStored(qint64 n) {
+    setPosition(n);
+    if (m_def.afterSave)
+        m_def.afterSave(n);
+}
+
+bool CardScreen::save() {
+    if (!readyToStore())
         return false;
 
     RecordFile file(archivePath(), m_def.layout->size());
@@ -324,9 +334,7 @@ bool CardScreen::save() {
         showArchiveFailure(CardCommand::Save); // the label keeps its value
         return false;
     }
-    setPosition(shown);
-    if (m_def.afterSave)
-        m_def.afterSave(shown);
+    showStored(shown);
     Messages::information(m_form,
                           n > 0 ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
                                                  "salvate in archivio.")

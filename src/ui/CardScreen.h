@@ -98,6 +98,13 @@ public:
 
     void newCard();
     bool save();
+    // Salva's first steps, for a command that stores the card another way:
+    // the field being edited left, the required fields with their warnings,
+    // the empty-field defaults and the derived values. False: not storable.
+    bool readyToStore();
+    // The card was stored as record n by such a command: the card shows it,
+    // as after Salva (without Salva's message).
+    void showStored(qint64 n);
     void duplicate();
     void first();
     void previous();

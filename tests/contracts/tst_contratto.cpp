@@ -916,7 +916,7 @@ private slots:
         QCOMPARE(value, text);
     }
 
-    void helpShowsTheNineParagraphs() {
+    void helpShowsTheScreensText() {
         QString title, text;
         whenModal([&](QWidget *w) {
             title = w->findChild<QLabel *>(QStringLiteral("lblTitolo"))->text();

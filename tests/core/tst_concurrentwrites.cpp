@@ -76,6 +76,36 @@ private slots:
         QCOMPARE(nextOf.value(QStringLiteral("B")), each);
     }
 
+    // Two stations appending series of 50 records at once: every series lies
+    // whole in the file, never interleaved with the other station's records.
+    void twoStationsAppendingSeriesKeepEachWhole_data() { twoStationsAppendingLoseNoRecord_data(); }
+    void twoStationsAppendingSeriesKeepEachWhole() {
+        TempProgramFolder folder;
+        const QString file = folder.file(QStringLiteral("Archivio_Appuntamenti.pro"));
+        constexpr int each = 40, series = 50;
+        runTwoStations(QStringLiteral("series"), file, each, folder.file(QStringLiteral("via")));
+        if (QTest::currentTestFailed())
+            return;
+        const QByteArray bytes = folder.read(QStringLiteral("Archivio_Appuntamenti.pro"));
+        const int size = Archives::appointments().size();
+        QCOMPARE(bytes.size(), qsizetype(2) * each * series * size);
+        QHash<QString, int> nextOf{{QStringLiteral("A"), 0}, {QStringLiteral("B"), 0}};
+        Record r(Archives::appointments());
+        for (int n = 0; n < 2 * each * series; n += series) {
+            r.bytes() = bytes.mid(qsizetype(n) * size, size);
+            const QString station = r.get("Contatto");
+            QVERIFY2(nextOf.contains(station), qPrintable(station));
+            const int i = nextOf[station]++;
+            for (int j = 0; j < series; ++j) {
+                r.bytes() = bytes.mid(qsizetype(n + j) * size, size);
+                QCOMPARE(r.get("Contatto"), station);
+                QCOMPARE(r.get("Note"), QStringLiteral("%1-%2").arg(i).arg(j));
+            }
+        }
+        QCOMPARE(nextOf.value(QStringLiteral("A")), each);
+        QCOMPARE(nextOf.value(QStringLiteral("B")), each);
+    }
+
     void twoStationsWritingSettingsLoseNoKey() {
         TempProgramFolder folder;
         const QString file = folder.file(QStringLiteral("Contratti.ini"));

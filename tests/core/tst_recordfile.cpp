@@ -1,4 +1,5 @@
 // Record layouts and record files: sizes, offsets, encoding and the file operations.
+#include "FullDisk.h"
 #include "TestEnv.h"
 #include "core/Archives.h"
 #include "core/RecordFile.h"
@@ -29,12 +30,24 @@ QByteArray handMadeAppointment() {
     return r;
 }
 
+QList<QByteArray> samples(const RecordLayout &layout, int n, const QString &tag);
+
 Record sample(const RecordLayout &layout, const QString &tag) {
     Record rec(layout);
     for (int i = 0; i < layout.fieldCount(); ++i)
         rec.set(i, tag + QString::number(i));
     return rec;
 }
+QList<QByteArray> samples(const RecordLayout &layout, int n, const QString &tag) {
+    QList<QByteArray> list;
+    for (int i = 0; i < n; ++i)
+        list << sample(layout, tag + QString::number(i) + QLatin1Char('-')).bytes();
+    return list;
+}
+
+// Appointment records, 1265 bytes: three of them leave 301 bytes of their
+// file's last 4 KB block, room for part of one more.
+const RecordLayout &appointments() { return Archives::appointments(); }
 } // namespace
 
 class TstRecordFile : public QObject {
@@ -177,6 +190,91 @@ private slots:
         QCOMPARE(file.position(), 2);
         file.close();
         QCOMPARE(folder.read(QStringLiteral("s.pro")).size(), 2 * 117);
+    }
+
+    // Many records in one append: after the whole records already there (a
+    // trailing partial one is written over), in the order given.
+    void appendAllAddsEveryRecordInOrder_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("added");
+        const QByteArray three = samples(appointments(), 3, QStringLiteral("old")).join();
+        QTest::newRow("an empty file") << QByteArray() << 5;
+        QTest::newRow("three records") << three << 500;
+        QTest::newRow("a trailing partial record") << three + QByteArray(50, 'x') << 2;
+    }
+    void appendAllAddsEveryRecordInOrder() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, added);
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("a.pro"), before);
+        const int size = appointments().size();
+        const QList<QByteArray> records = samples(appointments(), added, QStringLiteral("new"));
+        RecordFile file(folder.file(QStringLiteral("a.pro")), size);
+        QVERIFY(file.open());
+        const qint64 whole = file.count();
+        QVERIFY(file.appendAll(records));
+        QCOMPARE(file.position(), whole + added); // the last new record's number
+        QCOMPARE(file.count(), whole + added);
+        file.close();
+        QCOMPARE(folder.read(QStringLiteral("a.pro")), before.left(whole * size) + records.join());
+    }
+
+    void appendAllRefusesARecordOfAnotherSize() {
+        TempProgramFolder folder;
+        const QByteArray before = samples(appointments(), 2, QStringLiteral("old")).join();
+        folder.write(QStringLiteral("a.pro"), before);
+        QList<QByteArray> records = samples(appointments(), 3, QStringLiteral("new"));
+        records[2].chop(1);
+        RecordFile file(folder.file(QStringLiteral("a.pro")), appointments().size());
+        QVERIFY(file.open());
+        QVERIFY(!file.appendAll(records));
+        QVERIFY(!file.appendAll({}));
+        file.close();
+        QCOMPARE(folder.read(QStringLiteral("a.pro")), before);
+    }
+
+    // A disk that fills up while the records are written: the append fails
+    // and the file is exactly as before, never with some of the records (or
+    // part of one) at its end. Once there is room again the same append works.
+    void aFullDiskLeavesTheFileAsItWas_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("room"); // bytes given back after filling the disk
+        QTest::addColumn<int>("added");
+        const QByteArray three = samples(appointments(), 3, QStringLiteral("old")).join();
+        QTest::newRow("one record, part of it fits") << three << 0 << 1;
+        QTest::newRow("many records, part of one fits") << three << 0 << 10;
+        QTest::newRow("many records, some of them fit") << three << 8192 << 40;
+        QTest::newRow("over a trailing partial record") << three + QByteArray(50, 'x') << 8192 << 40;
+    }
+    void aFullDiskLeavesTheFileAsItWas() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, room);
+        QFETCH(int, added);
+        TempProgramFolder folder;
+        const QList<QByteArray> records = samples(appointments(), added, QStringLiteral("new"));
+        const QString name = QStringLiteral("a.pro");
+        RecordFile file(folder.file(name), appointments().size());
+        QByteArray left;
+        {
+            FullDisk disk(folder.path());
+            if (!disk.mounted())
+                QSKIP("this machine gives no way of filling a disk");
+            folder.write(name, before);
+            QVERIFY(disk.fill());
+            if (room > 0)
+                QVERIFY(disk.leaveRoom(room));
+            QVERIFY(file.open());
+            QByteArray one = records.first();
+            QVERIFY(added == 1 ? !file.append(one, {}) : !file.appendAll(records));
+            file.close();
+            left = folder.read(name);
+            QFile::remove(folder.file(QStringLiteral("riempitivo.bin")));
+            QVERIFY(file.open());
+            QVERIFY(file.appendAll(records));
+            QCOMPARE(file.count(), before.size() / appointments().size() + added);
+            file.close();
+        }
+        QCOMPARE(left, before);
     }
 
     void openNeverTruncatesAndReportsUnopenableFiles() {

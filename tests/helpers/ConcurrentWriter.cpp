@@ -28,8 +28,9 @@ int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 6) {
-        std::fputs("usage: tersalia_concurrent_writer append|ini|contracts <file> <tag> <count> <go-file>\n",
-                   stderr);
+        std::fputs(
+            "usage: tersalia_concurrent_writer append|series|ini|contracts <file> <tag> <count> <go-file>\n",
+            stderr);
         return 2;
     }
     const QString mode = args[1], path = args[2], tag = args[3], go = args[5];
@@ -44,7 +45,21 @@ int main(int argc, char **argv) {
 
     int failures = 0;
     for (int i = 0; i < count; ++i) {
-        if (mode == QLatin1String("append")) {
+        if (mode == QLatin1String("series")) {
+            // A repeated appointment: kSeries records in one append.
+            constexpr int kSeries = 50;
+            QList<QByteArray> series;
+            Record record(Archives::appointments());
+            record.set("Contatto", tag);
+            for (int j = 0; j < kSeries; ++j) {
+                record.set("Note", QStringLiteral("%1-%2").arg(i).arg(j));
+                series << record.bytes();
+            }
+            RecordFile file(path, record.layout().size());
+            if (!file.open() || !file.appendAll(series))
+                ++failures;
+            file.close();
+        } else if (mode == QLatin1String("append")) {
             Record record(Archives::appointments());
             record.set("Contatto", tag);
             record.set("Note", QString::number(i));

@@ -30,6 +30,8 @@ private slots:
     void paragraphsArePlainDistinctWindows1252_data();
     void paragraphsArePlainDistinctWindows1252();
     void joinedSeparatesParagraphsWithBlankLines();
+    void helpDescribesTheCommands_data();
+    void helpDescribesTheCommands();
     void firstAccessPasswordOpensTheShippedStore();
 };
 
@@ -128,6 +130,28 @@ void TstHelpTexts::joinedSeparatesParagraphsWithBlankLines() {
         QVERIFY(joined.startsWith(text.paragraphs.first()));
         QCOMPARE(joined.split(QStringLiteral("\r\n\r\n")), text.paragraphs);
     }
+}
+
+// A command of a screen is named in that screen's help, and so in the manual.
+void TstHelpTexts::helpDescribesTheCommands_data() {
+    QTest::addColumn<HelpText>("help");
+    QTest::addColumn<QStringList>("named");
+    QTest::newRow("appointment card: Ripeti")
+        << appointmentCardHelp()
+        << QStringList{"pulsante Ripeti", "Salta i giorni festivi", "Crea appuntamenti"};
+    QTest::newRow("contract screen: Pianifica interventi")
+        << contractHelp() << QStringList{"pulsante Pianifica interventi", "Crea appuntamenti"};
+}
+
+void TstHelpTexts::helpDescribesTheCommands() {
+    QFETCH(HelpText, help);
+    QFETCH(QStringList, named);
+    for (const QString &n : named)
+        QVERIFY2(help.joined().contains(n), qPrintable(n));
+    const QList<HelpText> manual = HelpTexts::manual();
+    QVERIFY(std::any_of(manual.begin(), manual.end(), [&](const HelpText &chapter) {
+        return chapter.title == help.title && chapter.paragraphs == help.paragraphs;
+    }));
 }
 
 void TstHelpTexts::firstAccessPasswordOpensTheShippedStore() {

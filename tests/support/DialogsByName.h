@@ -3,7 +3,9 @@
 // the tests that go over every dialog (keys, window frames). The long-lived
 // password screens come from the start-up's screens (Tersalia::createScreens
 // first); the others are made here and owned by the caller.
+#include "appointments/Ripetizione.h"
 #include "contracts/Logo.h"
+#include "core/Archives.h"
 #include "contracts/Numerazione.h"
 #include "shell/Application.h"
 #include "shell/CambiaPassword.h"
@@ -17,11 +19,30 @@
 #include <QStringList>
 #include <memory>
 
+// The repetition of a Tuesday appointment, twice a week, ten visits in all
+// (Epiphany among them).
+inline TfrmRipetizione *repetitionSample() {
+    Record r(Archives::appointments());
+    r.set("Data", QStringLiteral("30/12/2025"));
+    r.set("Ore", QStringLiteral("09"));
+    r.set("Minuti", QStringLiteral("30"));
+    r.set("Contatto", QStringLiteral("Condominio Aurora"));
+    r.set("Causale", QStringLiteral("Pulizia scale e androne"));
+    auto *screen = new TfrmRipetizione(nullptr, r, true);
+    screen->setRule({.first = QDate(2025, 12, 30),
+                     .every = 1,
+                     .unit = Recurrence::Unit::Weeks,
+                     .weekdays = Recurrence::weekdayBit(Qt::Tuesday) | Recurrence::weekdayBit(Qt::Friday),
+                     .count = 10});
+    return screen;
+}
+
 inline const QStringList &dialogNames() {
-    static const QStringList names = {
-        QStringLiteral("cambia password"), QStringLiteral("accesso"),      QStringLiteral("allegati"),
-        QStringLiteral("numerazione"),     QStringLiteral("calendario"),   QStringLiteral("logo"),
-        QStringLiteral("guida"),           QStringLiteral("informazioni"), QStringLiteral("crediti")};
+    static const QStringList names = {QStringLiteral("cambia password"), QStringLiteral("accesso"),
+                                      QStringLiteral("allegati"),        QStringLiteral("numerazione"),
+                                      QStringLiteral("calendario"),      QStringLiteral("logo"),
+                                      QStringLiteral("guida"),           QStringLiteral("informazioni"),
+                                      QStringLiteral("crediti"),         QStringLiteral("ripetizione")};
     return names;
 }
 
@@ -45,5 +66,7 @@ inline QWidget *dialogByName(const QString &name, std::unique_ptr<QWidget> &owne
         owned = std::make_unique<TfrmInfo>();
     else if (name == QLatin1String("crediti"))
         owned = std::make_unique<TfrmSplash>();
+    else if (name == QLatin1String("ripetizione"))
+        owned.reset(repetitionSample());
     return owned.get();
 }

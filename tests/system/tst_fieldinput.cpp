@@ -4,6 +4,7 @@
 // none. Entering an amount or number field selects its text, so typing
 // replaces it; a loaded record shows every field from its beginning.
 #include "../clients/ClientFixture.h"
+#include "DialogsByName.h"
 #include "TestEnv.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "clients/AllegaExcel.h"
@@ -149,6 +150,14 @@ private slots:
         pasteAndCheckShown(windows[card]);
     }
 
+    // The repetition of an appointment made from a contract, its fields shown.
+    void repetitionShowsOneLine() {
+        std::unique_ptr<TfrmRipetizione> screen(repetitionSample());
+        screen->allowChanges();
+        screen->show();
+        pasteAndCheckShown(screen.get());
+    }
+
     void servicesStoreOneLine() {
         TfrmAllegaExcel screen(nullptr, 2, QStringLiteral("Rossi Mario"));
         entryPanelStoresOneLine(&screen, Archives::servicesFileName(2), Archives::services(),
@@ -228,6 +237,21 @@ private slots:
                                                    << "click"
                                                    << "0123"
                                                    << "0123";
+        QTest::newRow("repetition every, click") << 6 << "txtOgni"
+                                                 << ""
+                                                 << "click"
+                                                 << "2"
+                                                 << "2";
+        QTest::newRow("repetition visits, Enter") << 6 << "txtVolte"
+                                                  << "txtOgni"
+                                                  << "Enter"
+                                                  << "52"
+                                                  << "52";
+        QTest::newRow("repetition visits over the most") << 6 << "txtVolte"
+                                                         << ""
+                                                         << "click"
+                                                         << "999"
+                                                         << "500";
         QTest::newRow("appointment amount, click") << 5 << "txtImporto"
                                                    << ""
                                                    << "click"
@@ -279,6 +303,11 @@ private slots:
             w = owned.get();
             w->show();
             qobject_cast<TfrmPrivacy *>(w)->txtIvaDent->setText(QStringLiteral("99"));
+            break;
+        case 6:
+            owned.reset(repetitionSample());
+            w = owned.get();
+            w->show();
             break;
         default: {
             auto *card = Tersalia::createScreens().scadenze;

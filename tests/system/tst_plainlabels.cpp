@@ -3,6 +3,8 @@
 // that puts a record's or a setting's value into a label, and the message box
 // that quotes values in its text.
 #include "TestEnv.h"
+#include "appointments/Ripetizione.h"
+#include "core/Archives.h"
 #include "backup/Salvataggio.h"
 #include "clients/AllegaExcel.h"
 #include "core/IniFile.h"
@@ -64,6 +66,12 @@ private slots:
         QTest::newRow("hours summary tax code") << Opener([]() -> QWidget * {
             return new TfrmRiepStraordinari(nullptr, kMarkup, QStringLiteral("01/01/2024"),
                                             QStringLiteral("31/01/2024"));
+        });
+        QTest::newRow("repetition of an appointment") << Opener([]() -> QWidget * {
+            Record r(Archives::appointments());
+            r.set("Data", QStringLiteral("06/01/2026"));
+            r.set("Contatto", kMarkup);
+            return new TfrmRipetizione(nullptr, r, true);
         });
     }
     void storedValuesShowAsTyped() {

@@ -1,6 +1,7 @@
 // Every screen that writes, on a program folder the user cannot write to: it
 // shows its own message, keeps what the user typed and leaves every file as it
 // was. One row per writing action; a new screen adds its rows to the table.
+#include "FullDisk.h"
 #include "ReadOnly.h"
 #include "TestEnv.h"
 #include "appointments/Agenda.h"
@@ -39,6 +40,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
@@ -129,6 +131,17 @@ void cardKeepsTheNote(QWidget *w, const QString &position) {
     QCOMPARE(card->txtNote->text(), QStringLiteral("da non perdere"));
     QCOMPARE(card->txtContatto->text(), QStringLiteral("Rossi Mario"));
     QCOMPARE(card->lblPosizione->text(), position);
+}
+
+// Opens the repetition screen with its command, clicks Crea appuntamenti and
+// leaves the screen.
+void repeatAndCreate(QToolButton *command) {
+    whenModal([](QWidget *screen) {
+        screen->findChild<QPushButton *>(QStringLiteral("cmdCrea"))->click();
+        if (screen->isVisible())
+            static_cast<QDialog *>(screen)->reject();
+    });
+    command->click();
 }
 
 // An export grid over two appointments, both imminent, on today's day and month.
@@ -530,6 +543,16 @@ const std::map<QString, WritingAction> &writingActions() {
           [](QWidget *w) { static_cast<TfrmArchivio_Scadenze *>(w)->cmdDuplica->click(); },
           MessageKind::Error, CardScreen::archiveFailureText(),
           [](QWidget *w) { cardKeepsTheNote(w, QString()); }}},
+        {QStringLiteral("appointment card: repeat a new card"),
+         {newAppointmentCard,
+          [](QWidget *w) { repeatAndCreate(static_cast<TfrmArchivio_Scadenze *>(w)->cmdRipeti); },
+          MessageKind::Error, CardScreen::archiveFailureText(),
+          [](QWidget *w) { cardKeepsTheNote(w, QString()); }}},
+        {QStringLiteral("contract screen: plan the visits"),
+         {[](ScreenSeams &s) { return contractCard(s, false); },
+          [](QWidget *w) { repeatAndCreate(static_cast<TfrmContratto *>(w)->cmdPianifica); },
+          MessageKind::Error, CardScreen::archiveFailureText(),
+          [](QWidget *w) { contractKept(w, QString()); }}},
         {QStringLiteral("appointment archive export"), exportRow<TfrmExpScadenzario>()},
         {QStringLiteral("imminent appointments export"), exportRow<TfrmExpImminenti>()},
         {QStringLiteral("day's appointments export"), exportRow<TfrmExpGiornaliere>(kToday)},
@@ -629,7 +652,8 @@ const std::map<QString, WritingAction> &writingActions() {
           [](QWidget *w) {
               auto *screen = static_cast<TfrmSalvataggio *>(w);
               QVERIFY(screen->isVisible());
-              QCOMPARE(screen->lblData->text(), QStringLiteral("Non è ancora stata creata una copia di sicurezza."));
+              QCOMPARE(screen->lblData->text(),
+                       QStringLiteral("Non è ancora stata creata una copia di sicurezza."));
           }}},
         {QStringLiteral("year overview export"),
          {[](ScreenSeams &seams) -> std::shared_ptr<QWidget> {
@@ -683,40 +707,6 @@ const std::map<QString, QString> &wholeFiles() {
     };
     return files;
 }
-
-// A full disk over a folder for the life of the object: a small memory file
-// system mounted on it (root only), filled up once the caller has written
-// what should stand there.
-class FullDisk {
-public:
-    explicit FullDisk(QString path) : m_path(std::move(path)) {
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                       QStringLiteral("size=64k"), QStringLiteral("tmpfs"), m_path}) == 0;
-    }
-    ~FullDisk() {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {m_path});
-    }
-    FullDisk(const FullDisk &) = delete;
-    FullDisk &operator=(const FullDisk &) = delete;
-    bool mounted() const { return m_mounted; }
-    // Fills what is left; true once a write has found no room.
-    bool fill() const {
-        QFile filler(m_path + QStringLiteral("/riempitivo.bin"));
-        if (!filler.open(QIODevice::WriteOnly))
-            return false;
-        const QByteArray block(512, 'x');
-        for (int i = 0; i < 1024; ++i)
-            if (filler.write(block) != block.size() || !filler.flush())
-                return true;
-        return false;
-    }
-
-private:
-    QString m_path;
-    bool m_mounted = false;
-};
 
 } // namespace
 

@@ -28,6 +28,7 @@
 #include "contracts/ExpContratti.h"
 #include "contracts/Logo.h"
 #include "contracts/Numerazione.h"
+#include "DialogsByName.h"
 #include "contracts/StampaCon.h"
 #include "contracts/TrovaContratti.h"
 #include "core/Archives.h"
@@ -192,6 +193,13 @@ const std::map<QString, Make> &screens() {
         {"Calendario", [] { return new TfrmCalendario; }},
         {"Guida", [] { return new TfrmGuida; }},
         {"Numerazione", [] { return new TfrmNumerazione; }},
+        {"Ripetizione", [] { return repetitionSample(); }},
+        {"Ripetizione for a contract",
+         [] {
+             TfrmRipetizione *screen = repetitionSample();
+             screen->allowChanges();
+             return screen;
+         }},
         {"Logo", [] { return new TfrmLogo; }},
         {"WhatsApp_Message", [] { return new TfrmWhatsApp_Message; }},
         {"WebCam", [] { return new TfrmWebCam; }},
