@@ -7,6 +7,7 @@
 #include "appointments/ExpGiornaliere.h"
 #include "appointments/ExpImminenti.h"
 #include "appointments/ExpMensili.h"
+#include "appointments/Planning.h"
 #include "appointments/WhatsApp_Message.h"
 #include "core/Alarm.h"
 #include "core/Archives.h"
@@ -103,6 +104,8 @@ void TfrmAgenda::buildScreen() {
                      QStringLiteral("APPUNTAMENTI DEL GIORNO"), QColor(46, 112, 180));
     btnMese = tile(background, "btnMese", Artwork::Glyph::Agenda, QStringLiteral("APPUNTAMENTI DEL MESE"),
                    QColor(52, 140, 110));
+    btnPlanning = tile(background, "btnPlanning", Artwork::Glyph::Clock,
+                       QStringLiteral("PLANNING SETTIMANALE"), QColor(52, 72, 104));
     btnArchivio = tile(background, "btnArchivio", Artwork::Glyph::Contract,
                        QStringLiteral("INSERISCI APPUNTAMENTI"), QColor(200, 120, 40), 260);
     appApriArchivio =
@@ -117,6 +120,7 @@ void TfrmAgenda::buildScreen() {
     left->addWidget(calAppuntamenti);
     left->addWidget(btnGiorno);
     left->addWidget(btnMese);
+    left->addWidget(btnPlanning);
     left->addStretch(1);
     auto *open = new QHBoxLayout;
     open->addWidget(btnArchivio);
@@ -201,6 +205,7 @@ void TfrmAgenda::buildScreen() {
             &TfrmAgenda::lstRecordsClick);
     connect(btnGiorno, &QToolButton::clicked, this, &TfrmAgenda::btnGiornoClick);
     connect(btnMese, &QToolButton::clicked, this, &TfrmAgenda::btnMeseClick);
+    connect(btnPlanning, &QToolButton::clicked, this, &TfrmAgenda::btnPlanningClick);
     connect(btnExcel, &QToolButton::clicked, this, &TfrmAgenda::btnExcelClick);
     connect(btnStampa, &QToolButton::clicked, this, &TfrmAgenda::btnStampaClick);
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmAgenda::btnWhatsAppClick);
@@ -299,6 +304,12 @@ void TfrmAgenda::btnMeseClick() {
     auto *grid = new TfrmExpMensili(calAppuntamenti->selectedDate(), this);
     grid->exec();
     delete grid;
+}
+
+// The planner opens over the agenda; closing it comes back here.
+void TfrmAgenda::btnPlanningClick() {
+    TfrmPlanning planning(m_card);
+    planning.openOver();
 }
 
 void TfrmAgenda::btnExcelClick() {
