@@ -105,7 +105,7 @@ void TfrmAgenda::buildScreen() {
     btnMese = tile(background, "btnMese", Artwork::Glyph::Agenda, QStringLiteral("APPUNTAMENTI DEL MESE"),
                    QColor(52, 140, 110));
     btnPlanning = tile(background, "btnPlanning", Artwork::Glyph::Clock,
-                       QStringLiteral("PLANNING SETTIMANALE"), QColor(52, 72, 104));
+                       QStringLiteral("PLANNING SETTIMANALE"), QColor(52, 72, 104), 300);
     btnArchivio = tile(background, "btnArchivio", Artwork::Glyph::Contract,
                        QStringLiteral("INSERISCI APPUNTAMENTI"), QColor(200, 120, 40), 260);
     appApriArchivio =
@@ -120,7 +120,6 @@ void TfrmAgenda::buildScreen() {
     left->addWidget(calAppuntamenti);
     left->addWidget(btnGiorno);
     left->addWidget(btnMese);
-    left->addWidget(btnPlanning);
     left->addStretch(1);
     auto *open = new QHBoxLayout;
     open->addWidget(btnArchivio);
@@ -137,7 +136,9 @@ void TfrmAgenda::buildScreen() {
                                 AgendaArt::speechBubble(QStringLiteral("Non ci sono appuntamenti"),
                                                         QColor(90, 170, 110), QSize(300, 84)));
     imgAssenti = picture(background, "imgAssenti", AgendaArt::person(false, QSize(96, 96)));
+    // The week planner opens from beside the message, over the list.
     auto *message = new QHBoxLayout;
+    message->addWidget(btnPlanning, 0, Qt::AlignBottom);
     message->addStretch();
     for (QLabel *l : {imgAppuntamentiSI, imgPresenti, imgAppuntamentiNO, imgAssenti})
         message->addWidget(l, 0, Qt::AlignBottom);
