@@ -44,12 +44,12 @@ const QColor kAgenda(190, 60, 70);
 
 // An image button: the label painted on a glossy tile.
 QToolButton *tile(QWidget *parent, const char *name, Artwork::Glyph glyph, const QString &label,
-                  const QColor &color, int width = 330) {
+                  const QColor &color, int width = 330, int height = 56) {
     auto *b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoRaise(true);
-    b->setIconSize(QSize(width, 56));
-    b->setIcon(QIcon(Artwork::moduleTile(glyph, label, QSize(width, 56), color)));
+    b->setIconSize(QSize(width, height));
+    b->setIcon(QIcon(Artwork::moduleTile(glyph, label, QSize(width, height), color)));
     b->setToolTip(label);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
@@ -105,7 +105,7 @@ void TfrmAgenda::buildScreen() {
     btnMese = tile(background, "btnMese", Artwork::Glyph::Agenda, QStringLiteral("APPUNTAMENTI DEL MESE"),
                    QColor(52, 140, 110));
     btnPlanning = tile(background, "btnPlanning", Artwork::Glyph::Clock,
-                       QStringLiteral("PLANNING SETTIMANALE"), QColor(52, 72, 104), 300);
+                       QStringLiteral("PLANNING SETTIMANALE"), QColor(52, 72, 104), 290, 46);
     btnArchivio = tile(background, "btnArchivio", Artwork::Glyph::Contract,
                        QStringLiteral("INSERISCI APPUNTAMENTI"), QColor(200, 120, 40), 260);
     appApriArchivio =
@@ -136,9 +136,7 @@ void TfrmAgenda::buildScreen() {
                                 AgendaArt::speechBubble(QStringLiteral("Non ci sono appuntamenti"),
                                                         QColor(90, 170, 110), QSize(300, 84)));
     imgAssenti = picture(background, "imgAssenti", AgendaArt::person(false, QSize(96, 96)));
-    // The week planner opens from beside the message, over the list.
     auto *message = new QHBoxLayout;
-    message->addWidget(btnPlanning, 0, Qt::AlignBottom);
     message->addStretch();
     for (QLabel *l : {imgAppuntamentiSI, imgPresenti, imgAppuntamentiNO, imgAssenti})
         message->addWidget(l, 0, Qt::AlignBottom);
@@ -173,6 +171,7 @@ void TfrmAgenda::buildScreen() {
     bottom->setSpacing(14);
     bottom->addWidget(imgGuida);
     bottom->addStretch();
+    bottom->addWidget(btnPlanning);
     bottom->addWidget(btnStampa);
     bottom->addWidget(btnExcel);
     bottom->addStretch();
@@ -307,10 +306,16 @@ void TfrmAgenda::btnMeseClick() {
     delete grid;
 }
 
-// The planner opens over the agenda; closing it comes back here.
+// The planner opens over the agenda; closing it comes back here, with the
+// list read again (a card saved from the planner may have changed it) but no
+// alarm: the user has heard it.
 void TfrmAgenda::btnPlanningClick() {
-    TfrmPlanning planning(m_card);
-    planning.openOver();
+    {
+        TfrmPlanning planning(m_card);
+        planning.openOver();
+    }
+    if (buildList())
+        showImminent(lstRecords->listModel()->count() > 0);
 }
 
 void TfrmAgenda::btnExcelClick() {

@@ -10,6 +10,7 @@
 #include "core/Clock.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
+#include "ui/RecordListView.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -77,7 +78,10 @@ private slots:
     // From the agenda's button: maximised over the agenda, on this week,
     // opened on the working morning; closing it leaves the agenda in view.
     void opensFromTheAgenda() {
+        RecordingAlarm alarm;
         screens.agenda->openModule();
+        const int listed = screens.agenda->lstRecords->listModel()->count();
+        QCOMPARE(alarm.calls.size(), 1);
         QCOMPARE(screens.agenda->btnPlanning->toolTip(), QStringLiteral("PLANNING SETTIMANALE"));
         bool seen = false;
         whenModal([&](QWidget *w) {
@@ -93,12 +97,22 @@ private slots:
                                   "sab 14/03", "dom 15/03"}));
             QCOMPARE(shown(*p), (QList<qint64>{1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 14, 15, 16}));
             QTRY_COMPARE(p->view->scrOre->verticalScrollBar()->value(), p->view->sheet->rowTop(4) - 1);
+            // Meanwhile an imminent appointment is fulfilled (as the card opened
+            // from a block would save it).
+            QByteArray bytes = PlanningFixture::archive();
+            const QByteArray fulfilled = PlanningFixture::record(
+                {"09/03/2026", "09", "00", "09:00", "Anna", "Rossi Mario", "S\u00ec"});
+            bytes.replace(0, fulfilled.size(), fulfilled);
+            seams->folder.write(kFile, bytes);
             p->cmdEsci->click();
         });
         screens.agenda->btnPlanning->click();
         QVERIFY(seen);
         QVERIFY(screens.agenda->isVisible());
         QVERIFY(!screens.avvio->isVisible());
+        // Back in the agenda its list is read again, without the alarm.
+        QCOMPARE(screens.agenda->lstRecords->listModel()->count(), listed - 1);
+        QCOMPARE(alarm.calls.size(), 1);
     }
 
     void movingTheWeek_data() {
