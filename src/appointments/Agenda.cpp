@@ -11,6 +11,7 @@
 #include "appointments/WhatsApp_Message.h"
 #include "core/Alarm.h"
 #include "core/Archives.h"
+#include "ui/Calendario.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "core/Clock.h"
@@ -88,15 +89,9 @@ void TfrmAgenda::buildScreen() {
 
     // Left: instruction, calendar, the two list buttons and the card.
     auto *instruction = picture(background, "imgIstruzioni", AgendaArt::instruction(QSize(330, 72)));
-    calAppuntamenti = new QCalendarWidget(background);
-    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
-    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti->setGridVisible(true);
-    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // On today's date once at start-up; the system never moves it afterwards.
+    calAppuntamenti = monthCalendar(background, "calAppuntamenti");
     calAppuntamenti->setFixedSize(330, 240);
-    // Set once at start-up; the system never moves it afterwards.
-    calAppuntamenti->setSelectedDate(Clock::today());
     // Turning to another month shows its busy days.
     connect(calAppuntamenti, &QCalendarWidget::currentPageChanged, this,
             [this](int year, int month) { showBusyDays(year, month); });

@@ -10,6 +10,7 @@
 #include "core/ProgramFolder.h"
 #include "core/RecordScan.h"
 #include "ui/Artwork.h"
+#include "ui/Calendario.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "ui/CardScreen.h"
@@ -79,14 +80,8 @@ void TfrmPlanning::buildScreen() {
     title->setObjectName(QStringLiteral("imgTitolo"));
 
     // Left: the calendar, the operator, the legend and the commands.
-    calSettimana = new QCalendarWidget(background);
-    calSettimana->setObjectName(QStringLiteral("calSettimana"));
-    calSettimana->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    calSettimana->setFirstDayOfWeek(Qt::Monday);
-    calSettimana->setGridVisible(true);
-    calSettimana->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calSettimana = monthCalendar(background, "calSettimana");
     calSettimana->setFixedSize(260, 200);
-    calSettimana->setSelectedDate(Clock::today());
     auto *operatorCaption = CardParts::caption(QStringLiteral("Operatore:"), background);
     cmbOperatore = new QComboBox(background);
     cmbOperatore->setObjectName(QStringLiteral("cmbOperatore"));

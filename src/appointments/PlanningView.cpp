@@ -11,41 +11,24 @@ using namespace Planning;
 
 namespace PlanningLook {
 
-QColor fill(State state) {
-    switch (state) {
-    case State::Fulfilled:
-        return QColor(226, 226, 226);
-    case State::Overdue:
-        return QColor(250, 212, 212);
-    case State::ToFulfil:
-        break;
-    }
-    return QColor(212, 230, 250);
+namespace {
+struct StateColours {
+    QColor fill, border, text;
+};
+// In the order of Planning::State: to fulfil, fulfilled (grey), overdue (red).
+const StateColours &colours(State state) {
+    static const StateColours table[] = {
+        {QColor(212, 230, 250), QColor(46, 112, 180), QColor(16, 40, 72)},
+        {QColor(226, 226, 226), QColor(150, 150, 150), QColor(110, 110, 110)},
+        {QColor(250, 212, 212), QColor(196, 36, 36), QColor(120, 16, 16)},
+    };
+    return table[int(state)];
 }
+} // namespace
 
-QColor border(State state) {
-    switch (state) {
-    case State::Fulfilled:
-        return QColor(150, 150, 150);
-    case State::Overdue:
-        return QColor(196, 36, 36);
-    case State::ToFulfil:
-        break;
-    }
-    return QColor(46, 112, 180);
-}
-
-QColor text(State state) {
-    switch (state) {
-    case State::Fulfilled:
-        return QColor(110, 110, 110);
-    case State::Overdue:
-        return QColor(120, 16, 16);
-    case State::ToFulfil:
-        break;
-    }
-    return QColor(16, 40, 72);
-}
+QColor fill(State state) { return colours(state).fill; }
+QColor border(State state) { return colours(state).border; }
+QColor text(State state) { return colours(state).text; }
 
 QString dayHeading(const QDate &day) {
     static const char *const names[] = {"lun", "mar", "mer", "gio", "ven", "sab", "dom"};
