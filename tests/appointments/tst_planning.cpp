@@ -10,9 +10,13 @@
 #include "core/Clock.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
+#include "ui/Guida.h"
 #include "ui/RecordListView.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QEnterEvent>
+#include <QPlainTextEdit>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -221,6 +225,56 @@ private slots:
         QVERIFY(p->isVisible());
         QVERIFY(!screens.avvio->isVisible()); // the card went back to the planner, not to the menu
         QVERIFY(shown(*p).contains(17));
+    }
+
+    void commandHints_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("previous") << "cmdPrecedente"
+                                  << "Visualizza la settimana precedente.";
+        QTest::newRow("today") << "cmdOggi"
+                               << "Visualizza la settimana corrente.";
+        QTest::newRow("next") << "cmdSuccessiva"
+                              << "Visualizza la settimana successiva.";
+        QTest::newRow("print") << "cmdStampa"
+                               << "Stampa la settimana visualizzata, con l'anteprima di stampa.";
+        QTest::newRow("help") << "cmdGuida"
+                              << "Visualizza la pagina della guida sensibile al contesto.";
+        QTest::newRow("exit") << "cmdEsci"
+                              << "Esci da questo ambiente di lavoro.";
+    }
+    void commandHints() {
+        QFETCH(QString, command);
+        QFETCH(QString, hint);
+        const auto p = openPlanner();
+        QVERIFY(p);
+        auto *button = p->findChild<QToolButton *>(command);
+        QVERIFY(button);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(p->panInfo->text(), hint);
+        // The background empties the panel.
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), QPointF(3, 3), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(p->centralWidget(), &move);
+        QCOMPARE(p->panInfo->text(), QString());
+    }
+
+    void help() {
+        const auto p = openPlanner();
+        QVERIFY(p);
+        QString title;
+        int paragraphs = 0;
+        whenModal([&](QWidget *w) {
+            auto *guida = qobject_cast<TfrmGuida *>(w);
+            QVERIFY(guida);
+            title = guida->lblTitolo->text();
+            paragraphs = int(guida->txtGuida->toPlainText().split(QStringLiteral("\n\n")).size());
+            guida->close();
+        });
+        p->cmdGuida->click();
+        QCOMPARE(title, QStringLiteral("Planning settimanale"));
+        QCOMPARE(paragraphs, 5);
     }
 
     // A double-click beside the blocks opens nothing.
