@@ -3,6 +3,7 @@
 #include "appointments/AgendaHelp.h"
 #include "backup/SalvataggioHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "appointments/PlanningHelp.h"
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
 #include "employees/EmployeesHelp.h"
@@ -238,9 +239,10 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(),          agendaHelp(),         appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), clientCardHelp(),     employeeCardHelp(),    workingHoursHelp(),
-            contractHelp(),      contractExportHelp(), backupHelp()};
+    return {mainHelp(),       agendaHelp(),          appointmentGridHelp(),
+            planningHelp(),   appointmentCardHelp(), archiveExportHelp(),
+            clientCardHelp(), employeeCardHelp(),    workingHoursHelp(),
+            contractHelp(),   contractExportHelp(),  backupHelp()};
 }
 
 } // namespace HelpTexts

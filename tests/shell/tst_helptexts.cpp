@@ -4,6 +4,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "appointments/PlanningHelp.h"
 #include "backup/SalvataggioHelp.h"
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
@@ -38,12 +39,13 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::addColumn<HelpText>("help");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("paragraphs");
-    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 65;
+    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 66;
     QTest::newRow("appointment card")
         << appointmentCardHelp() << QStringLiteral("App Schedario Appuntamenti") << 11;
-    QTest::newRow("agenda") << agendaHelp() << QStringLiteral("App Agenda Interventi Programmati") << 7;
+    QTest::newRow("agenda") << agendaHelp() << QStringLiteral("App Agenda Interventi Programmati") << 8;
     QTest::newRow("appointment grids")
         << appointmentGridHelp() << QStringLiteral("Visualizzazione appuntamenti") << 5;
+    QTest::newRow("week planner") << planningHelp() << QStringLiteral("Planning settimanale") << 5;
     QTest::newRow("appointment archive export")
         << archiveExportHelp() << QStringLiteral("Esportazione archivio appuntamenti in Excel") << 3;
     QTest::newRow("client card") << clientCardHelp() << QStringLiteral("App Clienti e Servizi") << 13;
@@ -65,26 +67,26 @@ void TstHelpTexts::titlesAndParagraphCounts() {
 void TstHelpTexts::mainHelpReusesTheAppointmentChapter() {
     const QStringList main = HelpTexts::mainHelp().paragraphs;
     const QStringList card = appointmentCardHelp().paragraphs;
-    QCOMPARE(main.size(), 65);
-    // Paragraphs 51-61 (1-based) are the card's eleven, in order; the agenda comes
+    QCOMPARE(main.size(), 66);
+    // Paragraphs 52-62 (1-based) are the card's eleven, in order; the agenda comes
     // just before them and the portable-use paragraph just after.
-    QCOMPARE(main.mid(50, 11), card);
-    QVERIFY(!card.contains(main.at(49)));
-    QVERIFY(!card.contains(main.at(61)));
+    QCOMPARE(main.mid(51, 11), card);
+    QVERIFY(!card.contains(main.at(50)));
+    QVERIFY(!card.contains(main.at(62)));
 }
 
 void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
     const QStringList main = HelpTexts::mainHelp().paragraphs;
-    // Paragraphs 44-50 (1-based) are the agenda's seven, right before the card's.
-    QCOMPARE(main.mid(43, 7), agendaHelp().paragraphs);
+    // Paragraphs 44-51 (1-based) are the agenda's eight, right before the card's.
+    QCOMPARE(main.mid(43, 8), agendaHelp().paragraphs);
     QVERIFY(!agendaHelp().paragraphs.contains(main.at(42)));
 }
 
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
-    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
-                                      appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
-                                      employeeCardHelp(),    workingHoursHelp(),  contractHelp(),
-                                      contractExportHelp(),  backupHelp()};
+    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),          appointmentGridHelp(),
+                                      planningHelp(),        appointmentCardHelp(), archiveExportHelp(),
+                                      clientCardHelp(),      employeeCardHelp(),    workingHoursHelp(),
+                                      contractHelp(),        contractExportHelp(),  backupHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {
@@ -153,9 +155,9 @@ void TstHelpTexts::helpDescribesTheCommands() {
 }
 
 void TstHelpTexts::firstAccessPasswordOpensTheShippedStore() {
-    // Paragraph 64 quotes the password of a fresh installation: it must be the
+    // Paragraph 65 quotes the password of a fresh installation: it must be the
     // one the installed password store holds.
-    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(63);
+    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(64);
     const QRegularExpressionMatch quoted =
         QRegularExpression(QStringLiteral("\"([^\"]+)\"")).match(paragraph);
     QVERIFY2(quoted.hasMatch(), qPrintable(paragraph));
