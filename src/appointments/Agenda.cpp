@@ -7,9 +7,11 @@
 #include "appointments/ExpGiornaliere.h"
 #include "appointments/ExpImminenti.h"
 #include "appointments/ExpMensili.h"
+#include "appointments/Planning.h"
 #include "appointments/WhatsApp_Message.h"
 #include "core/Alarm.h"
 #include "core/Archives.h"
+#include "ui/Calendario.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "core/Clock.h"
@@ -43,12 +45,12 @@ const QColor kAgenda(190, 60, 70);
 
 // An image button: the label painted on a glossy tile.
 QToolButton *tile(QWidget *parent, const char *name, Artwork::Glyph glyph, const QString &label,
-                  const QColor &color, int width = 330) {
+                  const QColor &color, int width = 330, int height = 56) {
     auto *b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoRaise(true);
-    b->setIconSize(QSize(width, 56));
-    b->setIcon(QIcon(Artwork::moduleTile(glyph, label, QSize(width, 56), color)));
+    b->setIconSize(QSize(width, height));
+    b->setIcon(QIcon(Artwork::moduleTile(glyph, label, QSize(width, height), color)));
     b->setToolTip(label);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
@@ -87,15 +89,9 @@ void TfrmAgenda::buildScreen() {
 
     // Left: instruction, calendar, the two list buttons and the card.
     auto *instruction = picture(background, "imgIstruzioni", AgendaArt::instruction(QSize(330, 72)));
-    calAppuntamenti = new QCalendarWidget(background);
-    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
-    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti->setGridVisible(true);
-    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // On today's date once at start-up; the system never moves it afterwards.
+    calAppuntamenti = monthCalendar(background, "calAppuntamenti");
     calAppuntamenti->setFixedSize(330, 240);
-    // Set once at start-up; the system never moves it afterwards.
-    calAppuntamenti->setSelectedDate(Clock::today());
     // Turning to another month shows its busy days.
     connect(calAppuntamenti, &QCalendarWidget::currentPageChanged, this,
             [this](int year, int month) { showBusyDays(year, month); });
@@ -103,6 +99,8 @@ void TfrmAgenda::buildScreen() {
                      QStringLiteral("APPUNTAMENTI DEL GIORNO"), QColor(46, 112, 180));
     btnMese = tile(background, "btnMese", Artwork::Glyph::Agenda, QStringLiteral("APPUNTAMENTI DEL MESE"),
                    QColor(52, 140, 110));
+    btnPlanning = tile(background, "btnPlanning", Artwork::Glyph::Clock,
+                       QStringLiteral("PLANNING SETTIMANALE"), QColor(52, 72, 104), 290, 46);
     btnArchivio = tile(background, "btnArchivio", Artwork::Glyph::Contract,
                        QStringLiteral("INSERISCI APPUNTAMENTI"), QColor(200, 120, 40), 260);
     appApriArchivio =
@@ -168,6 +166,7 @@ void TfrmAgenda::buildScreen() {
     bottom->setSpacing(14);
     bottom->addWidget(imgGuida);
     bottom->addStretch();
+    bottom->addWidget(btnPlanning);
     bottom->addWidget(btnStampa);
     bottom->addWidget(btnExcel);
     bottom->addStretch();
@@ -201,6 +200,7 @@ void TfrmAgenda::buildScreen() {
             &TfrmAgenda::lstRecordsClick);
     connect(btnGiorno, &QToolButton::clicked, this, &TfrmAgenda::btnGiornoClick);
     connect(btnMese, &QToolButton::clicked, this, &TfrmAgenda::btnMeseClick);
+    connect(btnPlanning, &QToolButton::clicked, this, &TfrmAgenda::btnPlanningClick);
     connect(btnExcel, &QToolButton::clicked, this, &TfrmAgenda::btnExcelClick);
     connect(btnStampa, &QToolButton::clicked, this, &TfrmAgenda::btnStampaClick);
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmAgenda::btnWhatsAppClick);
@@ -299,6 +299,18 @@ void TfrmAgenda::btnMeseClick() {
     auto *grid = new TfrmExpMensili(calAppuntamenti->selectedDate(), this);
     grid->exec();
     delete grid;
+}
+
+// The planner opens over the agenda; closing it comes back here, with the
+// list read again (a card saved from the planner may have changed it) but no
+// alarm: the user has heard it.
+void TfrmAgenda::btnPlanningClick() {
+    {
+        TfrmPlanning planning(m_card);
+        planning.openOver();
+    }
+    if (buildList())
+        showImminent(lstRecords->listModel()->count() > 0);
 }
 
 void TfrmAgenda::btnExcelClick() {

@@ -28,7 +28,7 @@ public:
     static QString alarmFileName() { return QStringLiteral("Avviso.mp3"); }
 
     QCalendarWidget *calAppuntamenti;
-    QToolButton *btnGiorno, *btnMese, *btnArchivio;
+    QToolButton *btnGiorno, *btnMese, *btnPlanning, *btnArchivio;
     ClickableImage *appApriArchivio;
     QLabel *imgPresenti, *imgAppuntamentiSI, *imgAssenti, *imgAppuntamentiNO;
     RecordListView *lstRecords;
@@ -53,6 +53,7 @@ private:
     void lstRecordsClick();
     void btnGiornoClick();
     void btnMeseClick();
+    void btnPlanningClick();
     void btnExcelClick();
     void btnStampaClick();
     void btnWhatsAppClick();

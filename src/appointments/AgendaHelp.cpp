@@ -40,6 +40,12 @@ HelpText agendaHelp() {
                 "sull'icona "
                 "di WhatsApp: dopo aver controllato i dati nella finestra che si apre, il pulsante Invia "
                 "messaggio apre WhatsApp Web con il promemoria già pronto."),
+            QStringLiteral(
+                "Il pulsante Planning settimanale mostra gli appuntamenti di una settimana, dal lunedì alla "
+                "domenica, come riquadri alla loro ora, affiancati quando cadono alla stessa ora e colorati "
+                "secondo lo stato: da assolvere, assolti, scaduti. Si può scegliere la settimana e un solo "
+                "operatore, stampare la settimana e, con un doppio clic su un riquadro, aprire la scheda "
+                "dell'appuntamento."),
         },
     };
 }

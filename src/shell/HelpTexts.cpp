@@ -3,6 +3,7 @@
 #include "appointments/AgendaHelp.h"
 #include "backup/SalvataggioHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "appointments/PlanningHelp.h"
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
 #include "employees/EmployeesHelp.h"
@@ -207,7 +208,7 @@ QStringList overviewParagraphs() {
     };
 }
 
-// Paragraphs 62-66: the year at a glance, portability, network, password and
+// Paragraphs 63-67: the year at a glance, portability, network, password and
 // closing words.
 QStringList closingParagraphs() {
     return {
@@ -245,9 +246,11 @@ HelpText mainHelp() {
 }
 
 QList<HelpText> manual() {
-    return {mainHelp(),          agendaHelp(),         appointmentGridHelp(), appointmentCardHelp(),
-            archiveExportHelp(), clientCardHelp(),     employeeCardHelp(),    workingHoursHelp(),
-            contractHelp(),      contractExportHelp(), backupHelp(),           andamentoHelp()};
+    return {mainHelp(),       agendaHelp(),          appointmentGridHelp(),
+            planningHelp(),   appointmentCardHelp(), archiveExportHelp(),
+            clientCardHelp(), employeeCardHelp(),    workingHoursHelp(),
+            contractHelp(),   contractExportHelp(),  backupHelp(),
+            andamentoHelp()};
 }
 
 } // namespace HelpTexts

@@ -11,6 +11,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+QCalendarWidget *monthCalendar(QWidget *parent, const char *name) {
+    auto *c = new QCalendarWidget(parent);
+    c->setObjectName(QLatin1String(name));
+    c->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    c->setFirstDayOfWeek(Qt::Monday);
+    c->setGridVisible(true);
+    c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    c->setSelectedDate(Clock::today());
+    return c;
+}
+
 TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmCalendario"));
@@ -24,13 +35,7 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
     lblImporta->setFont(bold);
     lblImporta->setStyleSheet(QStringLiteral("color: #1d3e63;"));
 
-    calAppuntamenti = new QCalendarWidget(this);
-    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
-    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti->setGridVisible(true);
-    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calAppuntamenti->setSelectedDate(Clock::today());
+    calAppuntamenti = monthCalendar(this, "calAppuntamenti");
 
     btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
     btnImportaData->setObjectName(QStringLiteral("btnImportaData"));

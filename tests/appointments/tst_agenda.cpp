@@ -411,7 +411,7 @@ private slots:
         agenda->show();
         click(agenda->imgGuida);
         QCOMPARE(title, QStringLiteral("App Agenda Interventi Programmati"));
-        QCOMPARE(text.split(QStringLiteral("\n\n")).size(), 7);
+        QCOMPARE(text.split(QStringLiteral("\n\n")).size(), 8);
     }
 
     // An archive on a read-only share or copy: the agenda lists it, rings and

@@ -4,6 +4,7 @@
 
 #include "appointments/AgendaHelp.h"
 #include "appointments/Archivio_ScadenzeHelp.h"
+#include "appointments/PlanningHelp.h"
 #include "backup/SalvataggioHelp.h"
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
@@ -39,12 +40,13 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::addColumn<HelpText>("help");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("paragraphs");
-    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 66;
+    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 67;
     QTest::newRow("appointment card")
         << appointmentCardHelp() << QStringLiteral("App Schedario Appuntamenti") << 11;
-    QTest::newRow("agenda") << agendaHelp() << QStringLiteral("App Agenda Interventi Programmati") << 7;
+    QTest::newRow("agenda") << agendaHelp() << QStringLiteral("App Agenda Interventi Programmati") << 8;
     QTest::newRow("appointment grids")
         << appointmentGridHelp() << QStringLiteral("Visualizzazione appuntamenti") << 5;
+    QTest::newRow("week planner") << planningHelp() << QStringLiteral("Planning settimanale") << 5;
     QTest::newRow("appointment archive export")
         << archiveExportHelp() << QStringLiteral("Esportazione archivio appuntamenti in Excel") << 3;
     QTest::newRow("client card") << clientCardHelp() << QStringLiteral("App Clienti e Servizi") << 13;
@@ -67,26 +69,27 @@ void TstHelpTexts::titlesAndParagraphCounts() {
 void TstHelpTexts::mainHelpReusesTheAppointmentChapter() {
     const QStringList main = HelpTexts::mainHelp().paragraphs;
     const QStringList card = appointmentCardHelp().paragraphs;
-    QCOMPARE(main.size(), 66);
-    // Paragraphs 51-61 (1-based) are the card's eleven, in order; the agenda comes
-    // just before them and the portable-use paragraph just after.
-    QCOMPARE(main.mid(50, 11), card);
-    QVERIFY(!card.contains(main.at(49)));
-    QVERIFY(!card.contains(main.at(61)));
+    QCOMPARE(main.size(), 67);
+    // Paragraphs 52-62 (1-based) are the card's eleven, in order; the agenda comes
+    // just before them and the year at a glance's paragraph just after.
+    QCOMPARE(main.mid(51, 11), card);
+    QVERIFY(!card.contains(main.at(50)));
+    QVERIFY(!card.contains(main.at(62)));
 }
 
 void TstHelpTexts::mainHelpReusesTheAgendaChapter() {
     const QStringList main = HelpTexts::mainHelp().paragraphs;
-    // Paragraphs 44-50 (1-based) are the agenda's seven, right before the card's.
-    QCOMPARE(main.mid(43, 7), agendaHelp().paragraphs);
+    // Paragraphs 44-51 (1-based) are the agenda's eight, right before the card's.
+    QCOMPARE(main.mid(43, 8), agendaHelp().paragraphs);
     QVERIFY(!agendaHelp().paragraphs.contains(main.at(42)));
 }
 
 void TstHelpTexts::manualListsTheHelpTextsInOrder() {
-    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),        appointmentGridHelp(),
-                                      appointmentCardHelp(), archiveExportHelp(), clientCardHelp(),
-                                      employeeCardHelp(),    workingHoursHelp(),  contractHelp(),
-                                      contractExportHelp(),  backupHelp(),         andamentoHelp()};
+    const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),          appointmentGridHelp(),
+                                      planningHelp(),        appointmentCardHelp(), archiveExportHelp(),
+                                      clientCardHelp(),      employeeCardHelp(),    workingHoursHelp(),
+                                      contractHelp(),        contractExportHelp(),  backupHelp(),
+                                      andamentoHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {
@@ -155,9 +158,9 @@ void TstHelpTexts::helpDescribesTheCommands() {
 }
 
 void TstHelpTexts::firstAccessPasswordOpensTheShippedStore() {
-    // Paragraph 65 quotes the password of a fresh installation: it must be the
+    // Paragraph 66 quotes the password of a fresh installation: it must be the
     // one the installed password store holds.
-    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(64);
+    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(65);
     const QRegularExpressionMatch quoted =
         QRegularExpression(QStringLiteral("\"([^\"]+)\"")).match(paragraph);
     QVERIFY2(quoted.hasMatch(), qPrintable(paragraph));

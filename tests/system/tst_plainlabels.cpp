@@ -3,16 +3,21 @@
 // that puts a record's or a setting's value into a label, and the message box
 // that quotes values in its text.
 #include "TestEnv.h"
+#include "appointments/Planning.h"
+#include "appointments/PlanningView.h"
 #include "appointments/Ripetizione.h"
-#include "core/Archives.h"
 #include "backup/Salvataggio.h"
 #include "clients/AllegaExcel.h"
+#include "core/Archives.h"
+#include "core/Clock.h"
+#include "core/Formats.h"
 #include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "employees/Lavori_Svolti.h"
 #include "employees/RiepStraordinari.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -62,6 +67,25 @@ private slots:
                            QStringLiteral("01/12/2026 10:00"));
             settings.write(QStringLiteral("Salvataggio"), QStringLiteral("Cartella"), kMarkup);
             return new TfrmSalvataggio;
+        });
+        QTest::newRow("week planner, a block's hint") << Opener([]() -> QWidget * {
+            Record r(Archives::appointments());
+            r.set("Data", Formats::dateText(Clock::today()));
+            r.set("Ore", QStringLiteral("09"));
+            r.set("Minuti", QStringLiteral("00"));
+            r.set("Contatto", kMarkup);
+            r.set("Note", kMarkup);
+            QFile archive(ProgramFolder::file(Archives::appointments().fileName()));
+            if (archive.open(QIODevice::WriteOnly))
+                archive.write(r.bytes());
+            archive.close();
+            auto *planning = new TfrmPlanning;
+            planning->show();
+            if (QTest::qWaitForWindowExposed(planning) && !planning->view->sheet->blocks().isEmpty())
+                QTest::mouseMove(
+                    planning->view->sheet,
+                    planning->view->sheet->blockRect(planning->view->sheet->blocks().first()).center());
+            return planning;
         });
         QTest::newRow("hours summary tax code") << Opener([]() -> QWidget * {
             return new TfrmRiepStraordinari(nullptr, kMarkup, QStringLiteral("01/01/2024"),

@@ -12,6 +12,7 @@
 #include "appointments/ExpImminenti.h"
 #include "appointments/ExpMensili.h"
 #include "appointments/ExpScadenzario.h"
+#include "appointments/Planning.h"
 #include "appointments/Scaduti.h"
 #include "appointments/StampaScadenza.h"
 #include "appointments/Startup.h"
@@ -136,6 +137,7 @@ const std::map<QString, Make> &screens() {
         {"Contratto", [] { return new TfrmContratto; }},
         {"Archivio_Scadenze", [] { return new TfrmArchivio_Scadenze; }},
         {"Agenda", [] { return new TfrmAgenda; }},
+        {"Planning", [] { return new TfrmPlanning; }},
         {"MenuRiepStraordinari", [] { return new TfrmMenuRiepStraordinari; }},
         {"Andamento", [] { return new TfrmAndamento; }},
         // Start-up, menu and passwords.
