@@ -183,3 +183,19 @@ inline bool writeWorkFile(const QString &path, int count) {
         r.set("TotOre", QString::number(rng.bounded(1, 10)));
     });
 }
+
+// A client's services file: services over three years from 2024, amounts with
+// the comma as the services screen stores them.
+inline bool writeServicesFile(const QString &path, int count, quint32 seed) {
+    const QDate base(2024, 1, 1);
+    return writeRecords(
+        path, Archives::services(), count,
+        [&base](Record &r, int, QRandomGenerator &rng) {
+            r.set("Data", base.addDays(rng.bounded(3 * 365)).toString(QStringLiteral("dd/MM/yyyy")));
+            r.set("Ora", QStringLiteral("%1:00").arg(rng.bounded(8, 18), 2, 10, QLatin1Char('0')));
+            r.set("Servizi", QStringLiteral("Pulizia uffici e vetrate"));
+            r.set("Agente", QStringLiteral("Rossi"));
+            r.set("Importo", QStringLiteral("%1,%2").arg(rng.bounded(20, 900)).arg(rng.bounded(100), 2, 10, QLatin1Char('0')));
+        },
+        seed);
+}

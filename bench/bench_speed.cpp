@@ -33,6 +33,7 @@
 #include "employees/RiepStraordinari.h"
 #include "employees/TrovaDipendenti.h"
 #include "employees/WorkFile.h"
+#include "overview/Andamento.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
 #include "ui/GridModel.h"
@@ -42,6 +43,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QTextCharFormat>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -392,6 +394,57 @@ int main(int argc, char *argv[]) {
     grid("whole appointment archive", aFile, readAppointments, [] { return new TfrmExpScadenzario; });
     grid("clients", cFile, readClients, [] { return new TfrmExpClienti; });
     grid("contracts", kFile, readContracts, [] { return new TfrmExpContratti; });
+
+    // The year's overview on 20 000 clients with six services each, the
+    // appointment archive and 2 000 work registers of 50 activities: from
+    // showing the screen until its charts and table are filled, against one
+    // read of every one of those files.
+    {
+        QTemporaryDir office;
+        ProgramFolder::setPath(office.path());
+        const QDir root(office.path());
+        root.mkpath(Archives::worksFolderName());
+        QStringList files;
+        const int nServiceFiles = 20000, nWorkFiles = 2000;
+        for (int i = 1; i <= nServiceFiles; ++i) {
+            files.append(ProgramFolder::file(Archives::servicesFileName(i)));
+            writeServicesFile(files.last(), 6, quint32(i));
+        }
+        files.append(ProgramFolder::file(Archives::appointments().fileName()));
+        writeAppointmentArchive(files.last(), nAppointments);
+        for (int i = 1; i <= nWorkFiles; ++i) {
+            files.append(ProgramFolder::file(Archives::worksFolderName() + QLatin1Char('/') +
+                                             Archives::worksFileName(QStringLiteral("CF%1").arg(i, 6, 10, QLatin1Char('0')))));
+            writeWorkFile(files.last(), 50);
+        }
+        qint64 bytes = 0;
+        for (const QString &f : std::as_const(files))
+            bytes += QFileInfo(f).size();
+        const double readAll = median([&files] {
+            QByteArray block(4 << 20, Qt::Uninitialized);
+            for (const QString &path : files) {
+                QFile f(path);
+                f.open(QIODevice::ReadOnly);
+                while (f.read(block.data(), block.size()) > 0) {
+                }
+            }
+        });
+        TfrmAndamento screen;
+        QString shows;
+        const double ms = median(
+            [&] {
+                screen.show();
+                screen.refresh();
+                shows = QStringLiteral("%1 years, %2 services in %3")
+                            .arg(screen.cmbAnno->count())
+                            .arg(screen.tableRows().last().at(1))
+                            .arg(screen.shownYear());
+            },
+            [&] { screen.hide(); });
+        add(QStringLiteral("Year overview, filled"),
+            QStringLiteral("%1 files, %2 MB").arg(files.size()).arg(bytes / 1e6, 0, 'f', 1), shows, ms, readAll, 3);
+        ProgramFolder::setPath(dir.path());
+    }
 
     // A backup copy of a 200 MB program folder (the appointment and client
     // archives, a work register, photos and attachments), made and checked,

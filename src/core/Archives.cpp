@@ -102,10 +102,14 @@ QString servicesFileName(qint64 clientNumber) {
     return QStringLiteral("Servizi_Cliente_%1.pro").arg(clientNumber);
 }
 
+QString servicesFilePattern() { return QStringLiteral("Servizi_Cliente_*.pro"); }
+
 QString worksFolderName() { return QStringLiteral("Archivio_Lavori"); }
 
 QString worksFileName(const QString &taxCode) {
     return QStringLiteral("Lavori_Dipendente_CF_") + Text::trim(taxCode) + QStringLiteral(".pro");
 }
+
+QString worksFilePattern() { return worksFileName(QStringLiteral("*")); }
 
 } // namespace Archives

@@ -13,8 +13,12 @@ const RecordLayout &contracts();    // Contratti.pro
 
 // The services file is named after the client's record number.
 QString servicesFileName(qint64 clientNumber);
+// The names of every services file, as a folder listing's pattern; the part in
+// place of "*" is the client's record number.
+QString servicesFilePattern();
 // The work register lives in a sub-folder, named after the employee's tax code.
 QString worksFolderName();
 QString worksFileName(const QString &taxCode);
+QString worksFilePattern(); // every work file in the work folder
 
 } // namespace Archives

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace Formats {
 
 void install() {
@@ -75,10 +77,25 @@ int parseInt(QByteArrayView trimmed, bool *ok) {
     return negative ? -value : value;
 }
 
+bool isDecimalShape(QStringView t, bool pointToo) {
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    const auto digit = [&t](qsizetype at) { return t[at] >= u'0' && t[at] <= u'9'; };
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    qsizetype whole = 0, decimals = 0;
+    for (; i < n && digit(i); ++i)
+        ++whole;
+    const bool separator = i < n && (t[i] == u',' || (pointToo && t[i] == u'.'));
+    if (separator)
+        for (++i; i < n && digit(i); ++i)
+            ++decimals;
+    return i == n && (whole > 0 || decimals > 0);
+}
+
 double parseDecimal(const QString &text, bool *ok) {
-    static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
     const QString t = Text::trim(text);
-    if (!re.match(t).hasMatch()) {
+    if (!isDecimalShape(t, true)) {
         if (ok)
             *ok = false;
         return 0.0;
@@ -94,6 +111,17 @@ QString decimalText(double value, int decimals) {
         s = QString::number(value, 'f', QLocale::FloatingPointShortest);
     s.replace(QLatin1Char('.'), QLatin1Char(','));
     return s;
+}
+
+QString groupedAmountText(double value) {
+    // Half up on the magnitude, so -0,005 and 0,005 round alike.
+    const qint64 cents = qint64(std::floor(std::abs(value) * 100 + 0.5 + 1e-9));
+    QString whole = QString::number(cents / 100);
+    for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
+        whole.insert(i, QLatin1Char('.'));
+    const QString text =
+        whole + QLatin1Char(',') + QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
+    return value < 0 && cents > 0 ? QLatin1Char('-') + text : text;
 }
 
 } // namespace Formats

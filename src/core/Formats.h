@@ -25,6 +25,13 @@ QDate parseDate(QByteArrayView trimmed);
 // making a string; ok is false for anything else).
 int parseInt(QByteArrayView trimmed, bool *ok);
 
+// Whether trimmed text is a plain decimal number: an optional sign, digits,
+// and at most one separator (the comma, or also the point when pointToo)
+// with digits on at least one side of it. The one shape behind parseDecimal
+// and the stored amounts' reading; checked by hand, as lists ask it of every
+// record.
+bool isDecimalShape(QStringView trimmed, bool pointToo);
+
 // Decimal numbers with the comma: parse accepts "," (and "." as the same), no
 // thousands separators; ok is false for anything else.
 double parseDecimal(const QString &text, bool *ok);
@@ -32,5 +39,8 @@ double parseDecimal(const QString &text, bool *ok);
 // decimals, or else in its shortest form to 15 significant digits, so a sum
 // reads as it was meant (0,1 + 0,2 gives "0,3", 37 gives "37").
 QString decimalText(double value, int decimals = -1);
+// An amount as a report shows it: rounded half up to cents, a dot between
+// thousands and two decimals after the comma ("1.250,00", "-3,50").
+QString groupedAmountText(double value);
 
 } // namespace Formats

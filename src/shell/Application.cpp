@@ -8,6 +8,7 @@
 #include "core/StaleTemporaries.h"
 #include "employees/Dipendenti.h"
 #include "employees/MenuRiepStraordinari.h"
+#include "overview/Andamento.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "ui/ModuleWindow.h"
@@ -66,6 +67,8 @@ Screens createModules() {
     s.avvio->setModule(3, s.clienti);
     s.contratto = new TfrmContratto;
     s.avvio->setModule(4, s.contratto);
+    s.andamento = new TfrmAndamento;
+    s.avvio->setOverview(s.andamento);
     ModuleWindow::setMenu(s.avvio);
     return s;
 }
@@ -79,6 +82,7 @@ const Screens &screens() { return current(); }
 
 void destroyScreens() {
     Screens &s = current();
+    delete s.andamento;
     delete s.menuRiepStraordinari;
     delete s.dipendenti;
     delete s.clienti;

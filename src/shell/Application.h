@@ -10,6 +10,7 @@ class TfrmDipendenti;
 class TfrmMenuRiepStraordinari;
 class TfrmClienti;
 class TfrmContratto;
+class TfrmAndamento;
 
 namespace Tersalia {
 
@@ -23,6 +24,7 @@ struct Screens {
     TfrmMenuRiepStraordinari *menuRiepStraordinari = nullptr;
     TfrmClienti *clienti = nullptr;
     TfrmContratto *contratto = nullptr;
+    TfrmAndamento *andamento = nullptr; // the year's overview, from the menu's imgAndamento
 };
 
 // Creates the long-lived screens in their start-up order and wires the

@@ -63,6 +63,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
         icon("imgSalvataggio", Artwork::Glyph::Backup, QColor(30, 130, 150),
              QStringLiteral("Copia di sicurezza degli archivi: crea una copia verificata dei dati o li "
                             "ripristina da una copia"));
+    imgAndamento = icon("imgAndamento", Artwork::Glyph::Chart, QColor(40, 100, 150),
+                        QStringLiteral("Andamento dell'anno: servizi fatturati, appuntamenti e ore di lavoro "
+                                       "mese per mese"));
+    imgAndamento->setEnabled(false);
 
     auto *title = new QLabel(this);
     title->setObjectName(QStringLiteral("icoTitolo01"));
@@ -116,6 +120,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     auto *top = new QHBoxLayout;
     top->addWidget(imgInfo, 0, Qt::AlignTop);
     top->addWidget(title, 1);
+    top->addWidget(imgAndamento, 0, Qt::AlignTop);
+    top->addSpacing(8);
     top->addWidget(imgSalvataggio, 0, Qt::AlignTop);
     top->addSpacing(8);
     top->addWidget(imgGuida, 0, Qt::AlignTop);
@@ -145,6 +151,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent) {
     connect(imgGuida, &ClickableImage::clicked, this,
             [this]() { TfrmGuida::showHelp(this, HelpTexts::mainHelp()); });
     connect(imgSalvataggio, &ClickableImage::clicked, this, [this]() { BackupOpening::openScreen(this); });
+    connect(imgAndamento, &ClickableImage::clicked, this, [this]() {
+        if (m_overview)
+            m_overview->openModule();
+    });
     connect(imgSito, &ClickableImage::clicked, this, []() { TMisc::Open(Product::website()); });
     connect(imgEsci, &ClickableImage::clicked, this, []() { Tersalia::terminate(); });
 }
@@ -154,6 +164,11 @@ void TfrmAvvio::setModule(int slot, ModuleWindow *module) {
         return;
     m_modules[slot - 1] = module;
     moduleButton(slot)->setEnabled(module != nullptr);
+}
+
+void TfrmAvvio::setOverview(ModuleWindow *overview) {
+    m_overview = overview;
+    imgAndamento->setEnabled(overview != nullptr);
 }
 
 QToolButton *TfrmAvvio::moduleButton(int slot) const {

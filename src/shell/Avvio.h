@@ -15,10 +15,13 @@ public:
     // module is not installed stays disabled.
     void setModule(int slot, ModuleWindow *module);
     QToolButton *moduleButton(int slot) const;
+    // The year's overview, opened by imgAndamento (disabled without it).
+    void setOverview(ModuleWindow *overview);
 
     QToolButton *imgApp01, *imgApp02, *btnApp03, *imgApp04, *imgApp05;
     ClickableImage *imgInfo, *imgGuida, *imgSito, *imgCrediti, *imgEsci;
     ClickableImage *imgSalvataggio; // the backup screen
+    ClickableImage *imgAndamento;   // the company's year at a glance
 
 protected:
     void paintEvent(QPaintEvent *e) override;
@@ -26,4 +29,5 @@ protected:
 
 private:
     ModuleWindow *m_modules[5] = {};
+    ModuleWindow *m_overview = nullptr;
 };

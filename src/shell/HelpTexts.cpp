@@ -7,6 +7,7 @@
 #include "clients/ClientiHelp.h"
 #include "contracts/ContrattoHelp.h"
 #include "employees/EmployeesHelp.h"
+#include "overview/AndamentoHelp.h"
 
 namespace {
 
@@ -207,9 +208,15 @@ QStringList overviewParagraphs() {
     };
 }
 
-// Paragraphs 62-65: portability, network, password and closing words.
+// Paragraphs 63-67: the year at a glance, portability, network, password and
+// closing words.
 QStringList closingParagraphs() {
     return {
+        QStringLiteral(
+            "L'icona a forma di grafico in alto nel menu principale apre l'andamento dell'anno: per "
+            "ogni mese l'importo dei servizi fatturati ai clienti, gli appuntamenti assolti, scaduti e "
+            "da assolvere e le ore di lavoro dei dipendenti, in tre grafici e in una tabella che si "
+            "possono stampare ed esportare in Excel."),
         QStringLiteral(
             "Tersalia è portatile: la cartella del programma può essere copiata su una chiavetta USB e il "
             "programma può essere avviato direttamente da lì. Copiare la cartella del programma è anche "
@@ -242,7 +249,8 @@ QList<HelpText> manual() {
     return {mainHelp(),       agendaHelp(),          appointmentGridHelp(),
             planningHelp(),   appointmentCardHelp(), archiveExportHelp(),
             clientCardHelp(), employeeCardHelp(),    workingHoursHelp(),
-            contractHelp(),   contractExportHelp(),  backupHelp()};
+            contractHelp(),   contractExportHelp(),  backupHelp(),
+            andamentoHelp()};
 }
 
 } // namespace HelpTexts

@@ -1,5 +1,6 @@
 #include "ui/AmountField.h"
 
+#include "core/Formats.h"
 #include "core/TextRules.h"
 
 #include <QRegularExpression>
@@ -57,9 +58,8 @@ QString normalise(const QString &text, int decimals) {
 }
 
 double read(const QString &text, bool *ok) {
-    static const QRegularExpression amount(QStringLiteral("^[+-]?(\\d+(,\\d*)?|,\\d+)$"));
     const QString t = Text::trim(text);
-    if (!amount.match(t).hasMatch()) {
+    if (!Formats::isDecimalShape(t, false)) {
         *ok = false;
         return 0;
     }

@@ -138,6 +138,19 @@ void drawGlyph(QPainter &p, Glyph g, const QRectF &r) {
         p.drawPolyline(QPolygonF({QPointF(c.x() - 1.5 * u, c.y() - 2.1 * u), QPointF(c.x(), c.y() - 0.6 * u),
                                   QPointF(c.x() + 1.5 * u, c.y() - 2.1 * u)}));
         break;
+    case Glyph::Chart: {
+        // Three rising bars on a base line, apart enough to read at a small size.
+        p.setPen(QPen(Qt::white, u * 0.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(c.x() - 3.4 * u, c.y() + 3.1 * u), QPointF(c.x() + 3.4 * u, c.y() + 3.1 * u));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        const qreal heights[3] = {2.2, 3.8, 5.4};
+        for (int i = 0; i < 3; ++i)
+            p.drawRoundedRect(QRectF(c.x() - 2.9 * u + i * 2.2 * u, c.y() + 2.6 * u - heights[i] * u, 1.4 * u,
+                                     heights[i] * u),
+                              u * 0.2, u * 0.2);
+        break;
+    }
     case Glyph::Logo:
         drawFramedPicture(p, c, u);
         break;

@@ -27,7 +27,8 @@ enum class Glyph {
     Cleaning,
     Magnifier,
     Backup,
-    Logo // the company's logo: a framed picture
+    Chart, // the year's overview: three rising bars and a trend line
+    Logo   // the company's logo: a framed picture
 };
 
 // A framed picture (two hills and a sun) around centre, in units of a tenth

@@ -1,5 +1,6 @@
 // Text rules and process-wide formats.
 #include "core/Formats.h"
+#include "ui/AmountField.h"
 #include "core/NoCaseSort.h"
 #include "core/TextRules.h"
 
@@ -94,9 +95,11 @@ private slots:
                 lines.append({prefix + tail, i});
             }
             QList<QPair<QByteArray, int>> expected = lines;
-            std::stable_sort(expected.begin(), expected.end(),
-                             [](const auto &a, const auto &b) { return Text::lessNoCaseAZ(a.first, b.first); });
-            NoCaseSort::stable(lines, [](const QPair<QByteArray, int> &l) { return QByteArrayView(l.first); });
+            std::stable_sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) {
+                return Text::lessNoCaseAZ(a.first, b.first);
+            });
+            NoCaseSort::stable(lines,
+                               [](const QPair<QByteArray, int> &l) { return QByteArrayView(l.first); });
             QCOMPARE(lines, expected);
         }
     }
@@ -142,7 +145,8 @@ private slots:
         QVERIFY(!Formats::parseDate(QByteArrayView("99999999999/1/2024")).isValid());
         QVERIFY(!Formats::parseDate(QByteArrayView("5/3/2024\xa0")).isValid());
         // Whole numbers read on the bytes, as QString::toInt reads them.
-        for (const char *text : {"7", "007", "+15", "-3", "", "-", "1a", " 5", "1,5", "999999999", "1234567890"}) {
+        for (const char *text :
+             {"7", "007", "+15", "-3", "", "-", "1a", " 5", "1,5", "999999999", "1234567890"}) {
             bool bytesOk = false, textOk = false;
             const int fromBytes = Formats::parseInt(QByteArrayView(text), &bytesOk);
             const int fromText = QString::fromLatin1(text).trimmed() == QString::fromLatin1(text)
@@ -159,6 +163,46 @@ private slots:
         QVERIFY(ok);
         Formats::parseDecimal(QStringLiteral("1.000,5"), &ok);
         QVERIFY(!ok);
+    }
+
+    // Hours and stored amounts: which texts are numbers, and their values.
+    void decimalsAndAmounts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("decimal"); // Formats::parseDecimal
+        QTest::addColumn<bool>("amount");  // AmountField::read
+        QTest::addColumn<double>("value");
+        QTest::newRow("whole") << "8" << true << true << 8.0;
+        QTest::newRow("comma") << "7,5" << true << true << 7.5;
+        QTest::newRow("point") << "7.5" << true << false << 7.5;
+        QTest::newRow("signed") << "-3,25" << true << true << -3.25;
+        QTest::newRow("plus") << "+2" << true << true << 2.0;
+        QTest::newRow("separator last") << "12," << true << true << 12.0;
+        QTest::newRow("separator first") << ",5" << true << true << 0.5;
+        QTest::newRow("blanks around") << "  15,00 " << true << true << 15.0;
+        QTest::newRow("thousands") << "1.250,00" << false << false << 0.0;
+        QTest::newRow("two commas") << "1,2,3" << false << false << 0.0;
+        QTest::newRow("separator alone") << "," << false << false << 0.0;
+        QTest::newRow("sign alone") << "-" << false << false << 0.0;
+        QTest::newRow("empty") << "" << false << false << 0.0;
+        QTest::newRow("letters") << "abc" << false << false << 0.0;
+        QTest::newRow("unit") << "8 ore" << false << false << 0.0;
+        QTest::newRow("exponent") << "1e3" << false << false << 0.0;
+        QTest::newRow("other digits") << QString::fromUtf8("\u0663") << false << false << 0.0;
+    }
+    void decimalsAndAmounts() {
+        QFETCH(QString, text);
+        QFETCH(bool, decimal);
+        QFETCH(bool, amount);
+        QFETCH(double, value);
+        bool ok = false;
+        const double d = Formats::parseDecimal(text, &ok);
+        QCOMPARE(ok, decimal);
+        if (decimal)
+            QCOMPARE(d, value);
+        const double a = AmountField::read(text, &ok);
+        QCOMPARE(ok, amount);
+        if (amount)
+            QCOMPARE(a, value);
     }
 };
 

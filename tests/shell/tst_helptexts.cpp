@@ -10,6 +10,7 @@
 #include "contracts/ContrattoHelp.h"
 #include "core/TextRules.h"
 #include "employees/EmployeesHelp.h"
+#include "overview/AndamentoHelp.h"
 #include "shell/HelpTexts.h"
 #include "shell/PasswordStore.h"
 
@@ -39,7 +40,7 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::addColumn<HelpText>("help");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("paragraphs");
-    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 66;
+    QTest::newRow("main") << HelpTexts::mainHelp() << QStringLiteral("Uno sguardo a Tersalia") << 67;
     QTest::newRow("appointment card")
         << appointmentCardHelp() << QStringLiteral("App Schedario Appuntamenti") << 11;
     QTest::newRow("agenda") << agendaHelp() << QStringLiteral("App Agenda Interventi Programmati") << 8;
@@ -54,6 +55,7 @@ void TstHelpTexts::titlesAndParagraphCounts_data() {
     QTest::newRow("working hours") << workingHoursHelp() << QStringLiteral("App Riepilogo Ore di Lavoro")
                                    << 4;
     QTest::newRow("backup") << backupHelp() << QStringLiteral("Copia di sicurezza degli archivi") << 6;
+    QTest::newRow("year at a glance") << andamentoHelp() << QStringLiteral("Andamento dell'anno") << 5;
 }
 
 void TstHelpTexts::titlesAndParagraphCounts() {
@@ -67,9 +69,9 @@ void TstHelpTexts::titlesAndParagraphCounts() {
 void TstHelpTexts::mainHelpReusesTheAppointmentChapter() {
     const QStringList main = HelpTexts::mainHelp().paragraphs;
     const QStringList card = appointmentCardHelp().paragraphs;
-    QCOMPARE(main.size(), 66);
+    QCOMPARE(main.size(), 67);
     // Paragraphs 52-62 (1-based) are the card's eleven, in order; the agenda comes
-    // just before them and the portable-use paragraph just after.
+    // just before them and the year at a glance's paragraph just after.
     QCOMPARE(main.mid(51, 11), card);
     QVERIFY(!card.contains(main.at(50)));
     QVERIFY(!card.contains(main.at(62)));
@@ -86,7 +88,8 @@ void TstHelpTexts::manualListsTheHelpTextsInOrder() {
     const QList<HelpText> expected = {HelpTexts::mainHelp(), agendaHelp(),          appointmentGridHelp(),
                                       planningHelp(),        appointmentCardHelp(), archiveExportHelp(),
                                       clientCardHelp(),      employeeCardHelp(),    workingHoursHelp(),
-                                      contractHelp(),        contractExportHelp(),  backupHelp()};
+                                      contractHelp(),        contractExportHelp(),  backupHelp(),
+                                      andamentoHelp()};
     const QList<HelpText> manual = HelpTexts::manual();
     QCOMPARE(manual.size(), expected.size());
     for (int i = 0; i < manual.size(); ++i) {
@@ -155,9 +158,9 @@ void TstHelpTexts::helpDescribesTheCommands() {
 }
 
 void TstHelpTexts::firstAccessPasswordOpensTheShippedStore() {
-    // Paragraph 65 quotes the password of a fresh installation: it must be the
+    // Paragraph 66 quotes the password of a fresh installation: it must be the
     // one the installed password store holds.
-    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(64);
+    const QString paragraph = HelpTexts::mainHelp().paragraphs.at(65);
     const QRegularExpressionMatch quoted =
         QRegularExpression(QStringLiteral("\"([^\"]+)\"")).match(paragraph);
     QVERIFY2(quoted.hasMatch(), qPrintable(paragraph));

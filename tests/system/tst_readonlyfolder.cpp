@@ -32,6 +32,7 @@
 #include "shell/PasswordStore.h"
 #include "ui/AllegaCartella.h"
 #include "ui/CardScreen.h"
+#include "overview/Andamento.h"
 #include "ui/ExportGrid.h"
 #include "ui/GridModel.h"
 #include "ui/ListPanel.h"
@@ -654,6 +655,24 @@ const std::map<QString, WritingAction> &writingActions() {
               QCOMPARE(screen->lblData->text(),
                        QStringLiteral("Non è ancora stata creata una copia di sicurezza."));
           }}},
+        {QStringLiteral("year overview export"),
+         {[](ScreenSeams &seams) -> std::shared_ptr<QWidget> {
+              seams.folder.write(
+                  Archives::appointments().fileName(),
+                  appointment(QStringLiteral("15/03/2024"), QStringLiteral("Rossi"), QString()) +
+                      appointment(QStringLiteral("20/03/2024"), QStringLiteral("Bianchi"), QString()));
+              auto screen = std::make_shared<TfrmAndamento>();
+              screen->show();
+              screen->refresh();
+              return screen;
+          },
+          [](QWidget *w) { static_cast<TfrmAndamento *>(w)->cmdEsporta->click(); }, MessageKind::Plain,
+          ExportGrid::failureText(),
+          [](QWidget *w) {
+              auto *screen = static_cast<TfrmAndamento *>(w);
+              QVERIFY(screen->isVisible());
+              QCOMPARE(screen->tableRows().at(2).at(3), QStringLiteral("2")); // March's appointments
+          }}},
         {QStringLiteral("attachments: copy a chosen file"), attachmentRow(false)},
         {QStringLiteral("attachments: copy over a file of the same name"), attachmentRow(true)},
         {QStringLiteral("password change"),
@@ -681,6 +700,7 @@ const std::map<QString, QString> &wholeFiles() {
         {QStringLiteral("month's appointments export"), QStringLiteral("Appuntamenti_Mensili.xls")},
         {QStringLiteral("client export"), QStringLiteral("Clienti.xls")},
         {QStringLiteral("contract export"), QStringLiteral("Contratti.xls")},
+        {QStringLiteral("year overview export"), QStringLiteral("Andamento_2024.xls")},
         {QStringLiteral("client card: Contatto.pdf"), QStringLiteral("Contatto.pdf")},
         {QStringLiteral("privacy: Modulo_Privacy.rtf"), QStringLiteral("Modulo_Privacy.rtf")},
         {QStringLiteral("contract logo: Logo.bmp"), QStringLiteral("Logo.bmp")},

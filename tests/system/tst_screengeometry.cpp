@@ -39,6 +39,7 @@
 #include "employees/Dipendenti.h"
 #include "employees/Lavori_Svolti.h"
 #include "employees/MenuRiepStraordinari.h"
+#include "overview/Andamento.h"
 #include "employees/RiepStraordinari.h"
 #include "employees/Slideshow_Dipendenti.h"
 #include "employees/StampaDipendenti.h"
@@ -138,6 +139,7 @@ const std::map<QString, Make> &screens() {
         {"Agenda", [] { return new TfrmAgenda; }},
         {"Planning", [] { return new TfrmPlanning; }},
         {"MenuRiepStraordinari", [] { return new TfrmMenuRiepStraordinari; }},
+        {"Andamento", [] { return new TfrmAndamento; }},
         // Start-up, menu and passwords.
         {"Password", [] { return new TfrmPassword; }},
         {"CambiaPassword", [] { return new TfrmCambiaPassword(nullptr); }},
