@@ -13,7 +13,8 @@
 
 // Writes count records made by make(record, index, rng), in large pieces.
 inline bool writeRecords(const QString &path, const RecordLayout &layout, int count,
-                         const std::function<void(Record &, int, QRandomGenerator &)> &make, quint32 seed = 42) {
+                         const std::function<void(Record &, int, QRandomGenerator &)> &make,
+                         quint32 seed = 42) {
     QFile::remove(path);
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly))
@@ -154,7 +155,8 @@ inline bool writeContractArchive(const QString &path, int count) {
 
 // An employee archive: names, tax codes, departments.
 inline bool writeEmployeeArchive(const QString &path, int count) {
-    static const QStringList surnames = {"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo", "Ricci"};
+    static const QStringList surnames = {"Rossi",  "Bianchi", "Verdi", "Esposito",
+                                         "Romano", "Colombo", "Ricci"};
     static const QStringList names = {"Anna", "Marco", "Giulia", "Luca", "Sara", "Paolo"};
     static const QStringList departments = {"Uffici", "Condomini", "Ospedali", "Scuole", "Cantieri"};
     return writeRecords(path, Archives::employees(), count, [](Record &r, int i, QRandomGenerator &rng) {
@@ -195,7 +197,9 @@ inline bool writeServicesFile(const QString &path, int count, quint32 seed) {
             r.set("Ora", QStringLiteral("%1:00").arg(rng.bounded(8, 18), 2, 10, QLatin1Char('0')));
             r.set("Servizi", QStringLiteral("Pulizia uffici e vetrate"));
             r.set("Agente", QStringLiteral("Rossi"));
-            r.set("Importo", QStringLiteral("%1,%2").arg(rng.bounded(20, 900)).arg(rng.bounded(100), 2, 10, QLatin1Char('0')));
+            r.set("Importo", QStringLiteral("%1,%2")
+                                 .arg(rng.bounded(20, 900))
+                                 .arg(rng.bounded(100), 2, 10, QLatin1Char('0')));
         },
         seed);
 }

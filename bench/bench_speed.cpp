@@ -413,8 +413,9 @@ int main(int argc, char *argv[]) {
         files.append(ProgramFolder::file(Archives::appointments().fileName()));
         writeAppointmentArchive(files.last(), nAppointments);
         for (int i = 1; i <= nWorkFiles; ++i) {
-            files.append(ProgramFolder::file(Archives::worksFolderName() + QLatin1Char('/') +
-                                             Archives::worksFileName(QStringLiteral("CF%1").arg(i, 6, 10, QLatin1Char('0')))));
+            files.append(ProgramFolder::file(
+                Archives::worksFolderName() + QLatin1Char('/') +
+                Archives::worksFileName(QStringLiteral("CF%1").arg(i, 6, 10, QLatin1Char('0')))));
             writeWorkFile(files.last(), 50);
         }
         qint64 bytes = 0;
@@ -442,7 +443,8 @@ int main(int argc, char *argv[]) {
             },
             [&] { screen.hide(); });
         add(QStringLiteral("Year overview, filled"),
-            QStringLiteral("%1 files, %2 MB").arg(files.size()).arg(bytes / 1e6, 0, 'f', 1), shows, ms, readAll, 3);
+            QStringLiteral("%1 files, %2 MB").arg(files.size()).arg(bytes / 1e6, 0, 'f', 1), shows, ms,
+            readAll, 3);
         ProgramFolder::setPath(dir.path());
     }
 
