@@ -3,6 +3,7 @@
 // opener; dialogs with no border icons of their own get only a close box; the
 // password change and the login come back centred.
 #include "DialogsByName.h"
+#include "StartedScreens.h"
 #include "TestEnv.h"
 #include "XServer.h"
 #include "appointments/Archivio_Scadenze.h"
@@ -88,7 +89,7 @@ template <typename Screen> void whenModalIs(std::function<void(Screen *)> action
 
 class TstWindowManager : public QObject {
     Q_OBJECT
-    ScreenSeams *seams = nullptr;
+    std::unique_ptr<StartedScreens> started;
 
 private slots:
     void initTestCase() {
@@ -97,14 +98,8 @@ private slots:
         if (!g_windowManager)
             QSKIP("no window manager could be started (package openbox)");
     }
-    void init() {
-        seams = new ScreenSeams;
-        Tersalia::createScreens();
-    }
-    void cleanup() {
-        Tersalia::destroyScreens();
-        delete seams;
-    }
+    void init() { started = std::make_unique<StartedScreens>(); }
+    void cleanup() { started.reset(); }
 
     // The print previews opened from "Mostra anteprima": whole, title bar
     // included, centred on the dialog that opened them.

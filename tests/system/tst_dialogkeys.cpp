@@ -2,6 +2,7 @@
 // cancelling command does, and the calendar takes a day on double-click or
 // Enter as "Importa" does.
 #include "DialogsByName.h"
+#include "StartedScreens.h"
 #include "TestEnv.h"
 
 #include <QApplication>
@@ -9,20 +10,15 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <memory>
 
 class TstDialogKeys : public QObject {
     Q_OBJECT
-    ScreenSeams *seams = nullptr;
+    std::unique_ptr<StartedScreens> started;
 
 private slots:
-    void init() {
-        seams = new ScreenSeams;
-        Tersalia::createScreens();
-    }
-    void cleanup() {
-        Tersalia::destroyScreens();
-        delete seams;
-    }
+    void init() { started = std::make_unique<StartedScreens>(); }
+    void cleanup() { started.reset(); }
 
     void escapeClosesTheDialog_data() {
         QTest::addColumn<QString>("dialog");
@@ -44,7 +40,7 @@ private slots:
         QTRY_VERIFY(!w->isVisible());
         if (dialog == QLatin1String("cambia password")) // back to the login, as with Chiudi
             QVERIFY(Tersalia::screens().password->isVisible());
-        QVERIFY(seams->messages.shown.isEmpty());
+        QVERIFY(started->seams.messages.shown.isEmpty());
     }
 
     // A double-click on a day, or Enter, imports it as "Importa" does; Escape

@@ -1,6 +1,7 @@
 // The e-mail buttons of the three cards hand the mail program one address:
 // a stored address carrying "?", "&" or "#" cannot add headers, attachments
 // or recipients to the message.
+#include "StartedScreens.h"
 #include "TestEnv.h"
 #include "appointments/Archivio_Scadenze.h"
 #include "clients/Clienti.h"
@@ -10,12 +11,13 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <memory>
 #include <QToolButton>
 #include <QUrlQuery>
 
 class TstMailLink : public QObject {
     Q_OBJECT
-    ScreenSeams *seams = nullptr;
+    std::unique_ptr<StartedScreens> started;
 
     struct Card {
         QLineEdit *email;
@@ -31,14 +33,8 @@ class TstMailLink : public QObject {
     }
 
 private slots:
-    void init() {
-        seams = new ScreenSeams;
-        Tersalia::createScreens();
-    }
-    void cleanup() {
-        Tersalia::destroyScreens();
-        delete seams;
-    }
+    void init() { started = std::make_unique<StartedScreens>(); }
+    void cleanup() { started.reset(); }
 
     void theAddressIsOneAddress_data() {
         QTest::addColumn<QString>("which");
@@ -65,8 +61,8 @@ private slots:
         const Card c = card(which);
         c.email->setText(address);
         c.button->click();
-        QCOMPARE(seams->shell.commands, QStringList{command});
-        const QUrl url = TMisc::urlFor(seams->shell.commands.first());
+        QCOMPARE(started->seams.shell.commands, QStringList{command});
+        const QUrl url = TMisc::urlFor(started->seams.shell.commands.first());
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
         QVERIFY(!url.hasQuery());
         QVERIFY(!url.hasFragment());
