@@ -13,6 +13,9 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <cmath>
+
 namespace OverviewCharts {
 
 QString fulfilledName() { return QStringLiteral("Assolti"); }
@@ -45,12 +48,26 @@ QBarCategoryAxis *monthAxis() {
     return axis;
 }
 
-// A value axis from zero that always shows some room, also for an empty year.
+// A value axis from zero with some room above the highest value, in steps of
+// 1, 2 or 5 times a power of ten and never less than 1, so the whole-number
+// labels never repeat (an empty or quiet year would show "0 0 0 1 1 1").
 QValueAxis *valueAxis(double top, const char *format) {
+    const double room = std::max(top * 1.1, 5.0);
+    const double want = room / 5; // about five steps
+    double power = 1;
+    while (power * 10 <= want)
+        power *= 10;
+    double step = power * 10;
+    for (double m : {1.0, 2.0, 5.0})
+        if (power * m >= want) {
+            step = power * m;
+            break;
+        }
+    const int ticks = int(std::ceil(room / step));
     auto *axis = new QValueAxis;
-    axis->setRange(0, top > 0 ? top * 1.1 : 1);
+    axis->setRange(0, step * ticks);
+    axis->setTickCount(ticks + 1);
     axis->setLabelFormat(QLatin1String(format));
-    axis->applyNiceNumbers();
     QFont font = axis->labelsFont();
     font.setPointSize(7);
     axis->setLabelsFont(font);

@@ -19,6 +19,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QValueAxis>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
@@ -30,6 +31,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 
 namespace {
 
@@ -38,6 +40,17 @@ double cellValue(const QString &text) {
     QString plain = text;
     plain.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
     return plain.toDouble();
+}
+
+// The value axis of a chart labels whole numbers, each once: its ticks are a
+// whole step of at least 1 apart.
+bool wholeTicks(QChartView *view) {
+    const QList<QAbstractAxis *> axes = view->chart()->axes(Qt::Vertical);
+    auto *axis = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis *>(axes.first());
+    if (!axis || axis->tickCount() < 2)
+        return false;
+    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    return step >= 1 && step == std::floor(step);
 }
 
 QList<QBarSet *> barSets(QChartView *view) {
@@ -212,6 +225,8 @@ private slots:
         QCOMPARE(screen->cmbAnno->count(), 1);
         QCOMPARE(screen->tableRows().last(), QStringList({"Totale", "0", "0,00", "0", "0", "0", "0", "0"}));
         QVERIFY(screen->lblEscluse->isHidden());
+        for (QChartView *view : {screen->chtImporti, screen->chtAppuntamenti, screen->chtOre})
+            QVERIFY2(wholeTicks(view), qPrintable(view->objectName()));
     }
 
     void chartsHoldTheTable_data() {
