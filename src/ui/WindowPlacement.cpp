@@ -7,15 +7,20 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
-#include <iterator>
 
 namespace WindowPlacement {
 
 namespace {
 
+// The frame as the platform window last learnt it: a widget's own copy is
+// taken only when it moves, and the window manager can announce its frame
+// after the last move.
 QMargins frameMargins(const QWidget *w) {
+    if (const QWindow *handle = w->windowHandle(); handle && w->isVisible())
+        return handle->frameMargins();
     const QRect f = w->frameGeometry(), g = w->geometry();
     return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
 }
@@ -70,7 +75,9 @@ QRect placement(QWidget *w, const QMargins &frame) {
     if (size.width() > room.width() || size.height() > room.height())
         size = size.boundedTo(room).expandedTo(w->minimumSize());
     const QSize whole = size.grownBy(frame);
-    const QPoint centre = opener ? opener->frameGeometry().center() : area.center();
+    // The opener's frame as it will be, though the platform may not know it yet.
+    const QPoint centre =
+        opener ? opener->geometry().marginsAdded(expectedFrame(opener, nullptr)).center() : area.center();
     QRect target(QPoint(centre.x() - whole.width() / 2, centre.y() - whole.height() / 2), whole);
     target.moveLeft(std::max(area.left(), std::min(target.left(), area.right() + 1 - whole.width())));
     target.moveTop(std::max(area.top(), std::min(target.top(), area.bottom() + 1 - whole.height())));
@@ -85,18 +92,18 @@ void placeWith(QWidget *w, const QMargins &frame) {
 
 // The window manager frames a window only once it is on screen, so a window
 // is placed when shown, with the frame it is expected to get, and again over
-// its first moments on screen, with its real frame, until it stands where it
-// belongs.
+// its first seconds on screen (a busy machine keeps the frame waiting), with
+// its real frame, until it stands where it belongs.
 void settle(QPointer<QWidget> w, int attempt) {
-    static const int delays[] = {0, 40, 120, 300, 700};
-    if (!w || !w->isVisible() || !placeable(w) || attempt >= int(std::size(delays)))
+    constexpr int interval = 100, attempts = 30;
+    if (!w || !w->isVisible() || !placeable(w) || attempt >= attempts)
         return;
     const QMargins frame = frameMargins(w);
     if (plausible(frame) && placement(w, frame) == w->geometry())
         return; // framed and where it belongs
     if (plausible(frame))
         placeWith(w, frame);
-    QTimer::singleShot(delays[attempt], w, [w, attempt]() { settle(w, attempt + 1); });
+    QTimer::singleShot(attempt == 0 ? 0 : interval, w, [w, attempt]() { settle(w, attempt + 1); });
 }
 
 class Placer : public QObject {
