@@ -42,7 +42,9 @@ HelpText appointmentCardHelp() {
                 "in tutto. L'elenco mostra ogni appuntamento che sarà inserito, con i giorni festivi "
                 "segnalati; spuntando Salta i giorni festivi, un appuntamento che cade in un giorno festivo "
                 "è "
-                "spostato al primo giorno feriale successivo, senza spostare quelli che seguono. Il pulsante "
+                "spostato al primo giorno feriale successivo, senza spostare quelli che seguono; se quel "
+                "giorno ha già un appuntamento della serie, ne resta uno solo, e uno spostato oltre la data "
+                "di fine non viene inserito. Il pulsante "
                 "Crea appuntamenti li inserisce tutti in archivio in una volta sola, insieme alla scheda "
                 "corrente se non era ancora stata salvata."),
             QStringLiteral(

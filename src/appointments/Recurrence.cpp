@@ -52,6 +52,19 @@ private:
     int m_week = 0, m_day = 0;
 };
 
+// The visit of the list on that day. A visit is moved a few days at most,
+// so only the last ones of the list can share its day.
+qsizetype sameDay(const QList<Visit> &list, const QDate &day) {
+    for (qsizetype i = list.size() - 1; i >= 0 && list.at(i).regular.daysTo(day) <= 14; --i)
+        if (list.at(i).date == day)
+            return i;
+    return -1;
+}
+
+QString dayText(const QDate &d) { return weekdayName(d) + QLatin1Char(' ') + Formats::dateText(d); }
+
+QString movedText(const Visit &v) { return dayText(v.regular) + QStringLiteral(", festivo: ") + v.holiday; }
+
 } // namespace
 
 QList<Visit> visits(const Rule &rule, bool *cutShort) {
@@ -74,9 +87,20 @@ QList<Visit> visits(const Rule &rule, bool *cutShort) {
                 *cutShort = true;
             break;
         }
-        Visit v{regular, regular, Holidays::name(regular), lastDay};
+        Visit v{regular, regular, Holidays::name(regular), lastDay, {}};
         if (rule.skipHolidays && !v.holiday.isEmpty())
             v.date = Holidays::nextWorkingDay(regular);
+        if (byDate && v.date > rule.until)
+            continue; // moved past the last day asked for
+        if (const qsizetype same = sameDay(list, v.date); same >= 0) {
+            if (v.moved()) { // the day is visited already
+                list[same].standsFor << movedText(v) << v.standsFor;
+                continue;
+            }
+            // A regular visit on the day a holiday visit was moved to.
+            v.standsFor << movedText(list.at(same)) << list.at(same).standsFor;
+            list.removeAt(same);
+        }
         list.append(v);
     }
     return list;
@@ -88,15 +112,16 @@ QString weekdayName(const QDate &day) {
 }
 
 QString lineText(const Visit &visit, const QString &time) {
-    const auto day = [](const QDate &d) { return weekdayName(d) + QLatin1Char(' ') + Formats::dateText(d); };
-    QString line = day(visit.date) + QLatin1Char(' ') + time;
+    QString line = dayText(visit.date) + QLatin1Char(' ') + time;
     QStringList notes;
     if (visit.moved())
-        notes << QStringLiteral("spostato da %1, festivo: %2").arg(day(visit.regular), visit.holiday);
+        notes << QStringLiteral("spostato da ") + movedText(visit);
     else if (!visit.holiday.isEmpty())
         notes << QStringLiteral("festivo: ") + visit.holiday;
     if (visit.lastDay)
         notes << QStringLiteral("ultimo giorno del mese");
+    for (const QString &other : visit.standsFor)
+        notes << QStringLiteral("vale anche per ") + other;
     if (!notes.isEmpty())
         line += QStringLiteral("  (") + notes.join(QStringLiteral("; ")) + QLatin1Char(')');
     return line;

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace Recurrence {
 
@@ -29,15 +30,19 @@ struct Visit {
     QDate date;           // the appointment's date: the next working day when a holiday is skipped
     QString holiday;      // the holiday falling on the regular date
     bool lastDay = false; // a monthly date cut to the last day of a shorter month
+    // Holiday visits moved onto this one's day, which it stands for: one
+    // visit a day ("ven 25/12/2026, festivo: Natale").
+    QStringList standsFor;
     bool moved() const { return date != regular; }
 };
 
 // At most this many appointments in all, the first included: one append.
 constexpr int kMostVisits = 500;
 
-// The visits after the first, in order of their regular dates. An end date
-// that would give more than kMostVisits in all stops the list there and sets
-// `cutShort`.
+// The visits after the first, in order of their regular dates, one a day: a
+// holiday visit moved onto a day the series already visits is that visit,
+// and one moved past the end date is left out. An end date that would give
+// more than kMostVisits in all stops the list there and sets `cutShort`.
 QList<Visit> visits(const Rule &rule, bool *cutShort = nullptr);
 
 QString weekdayName(const QDate &day); // "lun" ... "dom"

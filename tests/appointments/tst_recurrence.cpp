@@ -2,7 +2,9 @@
 // dates checked against a calendar.
 #include "appointments/Holidays.h"
 #include "appointments/Recurrence.h"
+#include "core/Formats.h"
 
+#include <QSet>
 #include <QTest>
 
 using Recurrence::Unit;
@@ -173,6 +175,27 @@ private slots:
             << "" << 2 << true
             << QStringList{"lun 28/12/2026 09:30  (spostato da ven 25/12/2026, festivo: Natale)"} << 1
             << false;
+        QTest::newRow("Monday to Saturday over Christmas, one visit a day")
+            << "21/12/2026" << 1 << Unit::Weeks << "lun mar mer gio ven sab"
+            << "" << 6 << true
+            << QStringList{"mar 22/12/2026 09:30", "mer 23/12/2026 09:30", "gio 24/12/2026 09:30",
+                           "lun 28/12/2026 09:30  (vale anche per ven 25/12/2026, festivo: Natale; vale "
+                           "anche per "
+                           "sab 26/12/2026, festivo: Santo Stefano)",
+                           "mar 29/12/2026 09:30"}
+            << 5 << false;
+        QTest::newRow("two holidays moved onto the same day")
+            << "18/12/2026" << 1 << Unit::Weeks << "ven sab"
+            << "" << 4 << true
+            << QStringList{"sab 19/12/2026 09:30",
+                           "lun 28/12/2026 09:30  (spostato da ven 25/12/2026, "
+                           "festivo: Natale; vale anche per "
+                           "sab 26/12/2026, festivo: Santo Stefano)",
+                           "sab 02/01/2027 09:30  (spostato da ven 01/01/2027, festivo: Capodanno)"}
+            << 3 << false;
+        QTest::newRow("a holiday moved past the end date is left out")
+            << "18/12/2026" << 1 << Unit::Weeks << "ven"
+            << "26/12/2026" << 0 << true << QStringList{} << 0 << false;
         QTest::newRow("every 2 days over new year, skipping")
             << "30/12/2025" << 2 << Unit::Days << ""
             << "" << 4 << true
@@ -240,8 +263,13 @@ private slots:
         // Regular dates always rise; a moved visit lands on a working day.
         for (int i = 1; i < list.size(); ++i)
             QVERIFY(list.at(i).regular > list.at(i - 1).regular);
-        for (const Recurrence::Visit &v : list)
+        QSet<QDate> visited{rule.first};
+        for (const Recurrence::Visit &v : list) {
             QVERIFY(!v.moved() || Holidays::isWorkingDay(v.date));
+            QVERIFY2(!visited.contains(v.date), qPrintable(Formats::dateText(v.date))); // one visit a day
+            visited.insert(v.date);
+            QVERIFY(!rule.until.isValid() || v.date <= rule.until);
+        }
     }
 
     // A long daily series ends on the day a calendar gives.
