@@ -38,6 +38,7 @@
 #include "shell/Avvio.h"
 #include "ui/GridModel.h"
 #include "ui/ListPanel.h"
+#include "ui/MonthCalendar.h"
 #include "ui/RecordListView.h"
 
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "appointments/WhatsApp_Message.h"
 #include "core/Alarm.h"
 #include "core/Archives.h"
-#include "ui/Calendario.h"
+#include "ui/MonthCalendar.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "core/Clock.h"
@@ -28,7 +28,6 @@
 #include "ui/LinkLabel.h"
 
 #include <QCalendarWidget>
-#include <QTextCharFormat>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,7 +89,7 @@ void TfrmAgenda::buildScreen() {
     // Left: instruction, calendar, the two list buttons and the card.
     auto *instruction = picture(background, "imgIstruzioni", AgendaArt::instruction(QSize(330, 72)));
     // On today's date once at start-up; the system never moves it afterwards.
-    calAppuntamenti = monthCalendar(background, "calAppuntamenti");
+    calAppuntamenti = new MonthCalendar(background, "calAppuntamenti");
     calAppuntamenti->setFixedSize(330, 240);
     // Turning to another month shows its busy days.
     connect(calAppuntamenti, &QCalendarWidget::currentPageChanged, this,
@@ -250,14 +249,14 @@ void TfrmAgenda::showBusyDays(int year, int month) {
                  BusyDays::inMonth(ProgramFolder::file(Archives::appointments().fileName()), year, month));
 }
 
-// The days with appointments in bold; every other day as the calendar draws it.
+// The days with appointments in bold; every other day as the calendar draws it
+// (a holiday in its colour).
 void TfrmAgenda::showBusyDays(const BusyDays::Month &month, quint32 days) {
-    calAppuntamenti->setDateTextFormat(QDate(), QTextCharFormat());
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
+    QList<QDate> busy;
     for (int d = 1; d <= 31; ++d)
         if (days & (quint32(1) << d))
-            calAppuntamenti->setDateTextFormat(QDate(month.year(), month.month(), d), bold);
+            busy << QDate(month.year(), month.month(), d);
+    calAppuntamenti->setBoldDays(busy);
 }
 
 void TfrmAgenda::showBusyDays(const BusyDays::Month &collected) { showBusyDays(collected, collected.days()); }

@@ -7,7 +7,7 @@
 #include "ui/ModuleWindow.h"
 
 class ClickableImage;
-class QCalendarWidget;
+class MonthCalendar;
 class QLabel;
 class QToolButton;
 class RecordListView;
@@ -27,7 +27,7 @@ public:
 
     static QString alarmFileName() { return QStringLiteral("Avviso.mp3"); }
 
-    QCalendarWidget *calAppuntamenti;
+    MonthCalendar *calAppuntamenti;
     QToolButton *btnGiorno, *btnMese, *btnPlanning, *btnArchivio;
     ClickableImage *appApriArchivio;
     QLabel *imgPresenti, *imgAppuntamentiSI, *imgAssenti, *imgAppuntamentiNO;

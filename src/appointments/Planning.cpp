@@ -10,7 +10,7 @@
 #include "core/ProgramFolder.h"
 #include "core/RecordScan.h"
 #include "ui/Artwork.h"
-#include "ui/Calendario.h"
+#include "ui/MonthCalendar.h"
 #include "ui/CardIcons.h"
 #include "ui/CardParts.h"
 #include "ui/CardScreen.h"
@@ -80,7 +80,7 @@ void TfrmPlanning::buildScreen() {
     title->setObjectName(QStringLiteral("imgTitolo"));
 
     // Left: the calendar, the operator, the legend and the commands.
-    calSettimana = monthCalendar(background, "calSettimana");
+    calSettimana = new MonthCalendar(background, "calSettimana");
     calSettimana->setFixedSize(260, 200);
     auto *operatorCaption = CardParts::caption(QStringLiteral("Operatore:"), background);
     cmbOperatore = new QComboBox(background);

@@ -9,7 +9,7 @@
 
 class HintTracker;
 class PlanningView;
-class QCalendarWidget;
+class MonthCalendar;
 class QComboBox;
 class QLabel;
 class QToolButton;
@@ -27,7 +27,7 @@ public:
     // The operator chosen in cmbOperatore, empty for all.
     QString chosenOperator() const;
 
-    QCalendarWidget *calSettimana;
+    MonthCalendar *calSettimana;
     QComboBox *cmbOperatore;
     QToolButton *cmdPrecedente, *cmdOggi, *cmdSuccessiva, *cmdStampa, *cmdGuida, *cmdEsci;
     QLabel *lblSettimana, *panInfo;

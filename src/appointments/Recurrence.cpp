@@ -1,6 +1,6 @@
 #include "appointments/Recurrence.h"
 
-#include "appointments/Holidays.h"
+#include "core/Holidays.h"
 #include "core/Formats.h"
 
 namespace Recurrence {

@@ -1,7 +1,7 @@
 #include "ui/Calendario.h"
 
-#include "core/Clock.h"
 #include "core/Formats.h"
+#include "ui/MonthCalendar.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCalendarWidget>
@@ -10,17 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-QCalendarWidget *monthCalendar(QWidget *parent, const char *name) {
-    auto *c = new QCalendarWidget(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    c->setFirstDayOfWeek(Qt::Monday);
-    c->setGridVisible(true);
-    c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    c->setSelectedDate(Clock::today());
-    return c;
-}
 
 TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
     Formats::install();
@@ -35,7 +24,7 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
     lblImporta->setFont(bold);
     lblImporta->setStyleSheet(QStringLiteral("color: #1d3e63;"));
 
-    calAppuntamenti = monthCalendar(this, "calAppuntamenti");
+    calAppuntamenti = new MonthCalendar(this, "calAppuntamenti");
 
     btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
     btnImportaData->setObjectName(QStringLiteral("btnImportaData"));

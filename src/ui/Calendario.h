@@ -10,11 +10,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The program's month calendar: Italian names, weeks from Monday, a grid, no
-// week numbers, on today's date. The date-import screen, the agenda and the
-// week planner show it.
-QCalendarWidget *monthCalendar(QWidget *parent, const char *name);
-
 class TfrmCalendario : public QDialog {
     Q_OBJECT
 public:

@@ -19,6 +19,7 @@
 #include "shell/Avvio.h"
 #include "ui/Guida.h"
 #include "ui/LinkLabel.h"
+#include "ui/MonthCalendar.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -123,6 +124,29 @@ private slots:
         agenda->calAppuntamenti->setCurrentPage(2023, 3);
         QVERIFY(bold(2023, 3, 20));
         QVERIFY(!bold(2024, 4, 7));
+    }
+
+    // Public holidays in Sunday's colour, named in the day's tooltip; a busy
+    // holiday is bold and keeps its colour.
+    void holidaysInSundaysColour() {
+        agenda->calAppuntamenti->setSelectedDate(QDate(2024, 4, 10));
+        showAgenda({appointment(QStringLiteral("25/04/2024"), QStringLiteral("09"), QStringLiteral("00"),
+                                QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("Rossi"))});
+        const QBrush sunday = agenda->calAppuntamenti->weekdayTextFormat(Qt::Sunday).foreground();
+        const auto format = [this](int y, int m, int d) {
+            return agenda->calAppuntamenti->dateTextFormat(QDate(y, m, d));
+        };
+        QCOMPARE(format(2024, 4, 1).foreground(), sunday); // Easter Monday
+        QCOMPARE(format(2024, 4, 1).toolTip(), QStringLiteral("Lunedì dell'Angelo"));
+        QCOMPARE(format(2024, 4, 1).fontWeight(), QFont::Normal);
+        QCOMPARE(format(2024, 4, 25).foreground(), sunday);
+        QCOMPARE(format(2024, 4, 25).fontWeight(), QFont::Bold);
+        QVERIFY(!format(2024, 4, 24).hasProperty(QTextFormat::ForegroundBrush));
+        QCOMPARE(format(2024, 5, 1).foreground(), sunday); // shown among the page's last days
+
+        agenda->calAppuntamenti->setCurrentPage(2024, 12);
+        QCOMPARE(format(2024, 12, 26).toolTip(), QStringLiteral("Santo Stefano"));
+        QVERIFY(!format(2024, 4, 25).hasProperty(QTextFormat::ForegroundBrush));
     }
 
     void screen() {

@@ -11,6 +11,7 @@
 #include "shell/Application.h"
 #include "shell/Avvio.h"
 #include "ui/Guida.h"
+#include "ui/MonthCalendar.h"
 #include "ui/RecordListView.h"
 
 #include <QApplication>

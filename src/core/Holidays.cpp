@@ -1,4 +1,4 @@
-#include "appointments/Holidays.h"
+#include "core/Holidays.h"
 
 namespace Holidays {
 
