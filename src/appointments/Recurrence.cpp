@@ -94,7 +94,7 @@ QList<Visit> visits(const Rule &rule, bool *cutShort) {
             continue; // moved past the last day asked for
         if (const qsizetype same = sameDay(list, v.date); same >= 0) {
             if (v.moved()) { // the day is visited already
-                list[same].standsFor << movedText(v) << v.standsFor;
+                list[same].standsFor << movedText(v);
                 continue;
             }
             // A regular visit on the day a holiday visit was moved to.
