@@ -74,7 +74,7 @@ bool fill(ReportEngine &engine, const Week &week, const QList<Block> &blocks, co
         ReportObject h = memo(QStringLiteral("txtGiorno%1").arg(d + 1),
                               QRectF(dayLeft(d) + 0.3, kHeadingsTop, dayWidth - 0.6, kHeadings),
                               PlanningLook::dayHeading(monday.addDays(d)), 8, true);
-        h.fill = d >= 5 ? QColor(92, 104, 124) : QColor(52, 72, 104);
+        h.fill = PlanningLook::headingFill(monday.addDays(d), false);
         h.textColor = Qt::white;
         h.alignment = Qt::AlignCenter;
         objects.append(h);

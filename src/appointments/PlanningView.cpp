@@ -1,6 +1,8 @@
 #include "appointments/PlanningView.h"
 
+#include "appointments/Recurrence.h"
 #include "core/Formats.h"
+#include "core/Holidays.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,8 +33,15 @@ QColor border(State state) { return colours(state).border; }
 QColor text(State state) { return colours(state).text; }
 
 QString dayHeading(const QDate &day) {
-    static const char *const names[] = {"lun", "mar", "mer", "gio", "ven", "sab", "dom"};
-    return QLatin1String(names[day.dayOfWeek() - 1]) + QLatin1Char(' ') + Formats::dateText(day).left(5);
+    return Recurrence::weekdayName(day) + QLatin1Char(' ') + Formats::dateText(day).left(5);
+}
+
+QColor headingFill(const QDate &day, bool today) {
+    if (today)
+        return {190, 60, 70};
+    if (day.dayOfWeek() >= 6 || !Holidays::name(day).isEmpty())
+        return {92, 104, 124};
+    return {52, 72, 104};
 }
 
 QString hint(const Appointment &a) {
@@ -243,11 +252,8 @@ void PlanningDays::paintEvent(QPaintEvent *) {
     for (int d = 0; d < 7; ++d) {
         const int left = PlanningSheet::hourColumn + room * d / 7;
         const QRect r(left, 0, PlanningSheet::hourColumn + room * (d + 1) / 7 - left, height());
-        const bool today = m_monday.addDays(d) == m_today;
-        const bool weekend = d >= 5;
-        p.fillRect(r.adjusted(1, 0, -1, 0), today     ? QColor(190, 60, 70)
-                                            : weekend ? QColor(92, 104, 124)
-                                                      : QColor(52, 72, 104));
+        const QDate day = m_monday.addDays(d);
+        p.fillRect(r.adjusted(1, 0, -1, 0), PlanningLook::headingFill(day, day == m_today));
         p.setPen(Qt::white);
         p.setFont(smallFont(13, true));
         p.drawText(r, Qt::AlignCenter, names.at(d));

@@ -17,6 +17,9 @@ QColor border(Planning::State state);
 QColor text(Planning::State state);
 // "lun 09/03" ... "dom 15/03", the heading of a day.
 QString dayHeading(const QDate &day);
+// A heading's colour: today's red (on screen), a day off (Saturday, Sunday or
+// a public holiday) greyed, any other day dark blue.
+QColor headingFill(const QDate &day, bool today);
 // What a block's hint tells: client, time, phone, mobile, details and notes.
 QString hint(const Planning::Appointment &a);
 } // namespace PlanningLook

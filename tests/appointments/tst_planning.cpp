@@ -160,6 +160,28 @@ private slots:
         QCOMPARE(p->view->days->headings().first(), PlanningLook::dayHeading(monday));
     }
 
+    // A public holiday's heading is greyed as Saturday's and Sunday's are;
+    // today's stays red even on a holiday.
+    void holidayHeadingsAreDaysOff() {
+        const auto p = openPlanner();
+        QVERIFY(p);
+        p->calSettimana->setSelectedDate(QDate(2026, 12, 9));
+        QCOMPARE(p->week().monday(), QDate(2026, 12, 7));
+        const QImage shown = p->view->days->grab().toImage();
+        const auto heading = [&](int day) {
+            return shown.pixelColor(p->view->sheet->dayColumn(day).left() + 6, 3);
+        };
+        const QColor workday = PlanningLook::headingFill(QDate(2026, 12, 7), false);
+        const QColor dayOff = PlanningLook::headingFill(QDate(2026, 12, 12), false);
+        QVERIFY(workday != dayOff);
+        QCOMPARE(heading(0), workday);
+        QCOMPARE(heading(1), dayOff); // Immacolata Concezione, a Tuesday
+        QCOMPARE(heading(2), workday);
+        QCOMPARE(heading(5), dayOff);
+        QCOMPARE(PlanningLook::headingFill(QDate(2026, 4, 6), false), dayOff); // Easter Monday
+        QCOMPARE(PlanningLook::headingFill(QDate(2026, 12, 8), true), QColor(190, 60, 70));
+    }
+
     // Every operator of the archive is offered; choosing one shows only its
     // blocks, and moving the week keeps the choice.
     void operatorFilter() {
