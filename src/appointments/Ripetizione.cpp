@@ -337,8 +337,11 @@ void TfrmRipetizione::refresh() {
     const QList<Recurrence::Visit> visits =
         optFino->isChecked() && !r.until.isValid() ? QList<Recurrence::Visit>() : Recurrence::visits(r, &cut);
     lstDate->clear();
-    for (const Recurrence::Visit &v : visits)
-        lstDate->addItem(Recurrence::lineText(v, m_time));
+    for (const Recurrence::Visit &v : visits) {
+        // A line with notes can be wider than the list: its tooltip shows it whole.
+        auto *item = new QListWidgetItem(Recurrence::lineText(v, m_time), lstDate);
+        item->setToolTip(item->text());
+    }
     QString total = QStringLiteral("Appuntamenti da inserire: %1").arg(visits.size() + (m_ownIsNew ? 1 : 0));
     if (cut)
         total += QStringLiteral(" (raggiunto il limite di %1: indicare una data di fine più vicina)")

@@ -218,8 +218,10 @@ private slots:
         QString total;
         repeat({1, 1, {&TfrmRipetizione::chkMar}, {}, 3, false}, [&](TfrmRipetizione *screen) {
             QVERIFY(screen->chkMar->isEnabled());
-            for (int i = 0; i < screen->lstDate->count(); ++i)
+            for (int i = 0; i < screen->lstDate->count(); ++i) {
                 lines << screen->lstDate->item(i)->text();
+                QCOMPARE(screen->lstDate->item(i)->toolTip(), lines.last()); // read whole on hover
+            }
             total = screen->lblTotale->text();
         });
         QCOMPARE(lines, (QStringList{"mar 06/01/2026 09:30  (festivo: Epifania)", "mar 13/01/2026 09:30"}));
