@@ -193,9 +193,13 @@ void TfrmPlanning::showEvent(QShowEvent *event) {
         return;
     showWeek(calSettimana->selectedDate());
     if (!m_scrolled) {
-        // Once laid out, the view opens on the working morning.
+        // Once laid out, the view opens on the working morning, or higher up
+        // when the week has a visit before it.
         m_scrolled = true;
-        QTimer::singleShot(0, this, [this]() { view->scrollToHour(kMorning); });
+        QTimer::singleShot(0, this, [this]() {
+            view->scrollToHour(kMorning);
+            view->revealEarliest();
+        });
     }
 }
 
@@ -229,6 +233,7 @@ void TfrmPlanning::fillOperators() {
 void TfrmPlanning::showBlocks() {
     panInfo->clear();
     view->showWeek(m_week, m_week.blocks(chosenOperator()), Clock::today());
+    view->revealEarliest();
 }
 
 void TfrmPlanning::blockHovered(int appointment) {

@@ -287,3 +287,13 @@ void PlanningView::showWeek(const Week &week, const QList<Block> &blocks, const 
 void PlanningView::scrollToHour(int hour) {
     scrOre->verticalScrollBar()->setValue(sheet->rowTop((hour - firstHour) * 2) - 1);
 }
+
+void PlanningView::revealEarliest() {
+    int top = -1;
+    for (const Block &b : sheet->blocks())
+        if (const int t = sheet->blockRect(b).top(); top < 0 || t < top)
+            top = t;
+    QScrollBar *bar = scrOre->verticalScrollBar();
+    if (top >= 0 && top < bar->value())
+        bar->setValue(std::max(0, top - 4));
+}

@@ -85,7 +85,8 @@ private:
     int m_right = 0;
 };
 
-// Headings and sheet together; the early and late hours scroll.
+// Headings and sheet together; the early and late hours scroll, and the
+// view never opens a week below its earliest visit.
 class PlanningView : public QWidget {
     Q_OBJECT
 public:
@@ -93,6 +94,9 @@ public:
     void showWeek(const Planning::Week &week, const QList<Planning::Block> &blocks, const QDate &today);
     // Scrolls so that this hour is at the top of the view.
     void scrollToHour(int hour);
+    // Scrolls up to the week's earliest block when it lies above the part in
+    // view, so a visit before the morning (or in the early strip) is seen.
+    void revealEarliest();
 
     PlanningDays *days;
     QScrollArea *scrOre;
