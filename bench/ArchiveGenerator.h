@@ -1,8 +1,8 @@
 #pragma once
 // Writes large appointment archives for the benchmarks: varied names, dates
 // over three years, a quarter of the appointments fulfilled.
-#include "core/Archives.h"
-#include "core/RecordFile.h"
+#include "core/records/Archives.h"
+#include "core/records/RecordFile.h"
 
 #include <QDate>
 #include <QFile>

@@ -6,6 +6,6 @@ set(MODULE_PUBLIC_HEADERS
   clients/ClientSearch.h
   validators/Checks.h
   privacy/PrivacyForm.h
-  appointments/AppointmentRepeat.h
-  appointments/Recurrence.h
+  appointments/repetition/AppointmentRepeat.h
+  appointments/repetition/Recurrence.h
 )

@@ -1,7 +1,7 @@
 // The four check tools on any text a user may paste: tax code, VAT number,
 // payment card number and IBAN.
 #include "FuzzCheck.h"
-#include "core/TextRules.h"
+#include "core/text/TextRules.h"
 #include "validators/CardNumberCheck.h"
 #include "validators/IbanCheck.h"
 #include "validators/TaxCodeCheck.h"

@@ -1,9 +1,9 @@
 // Dates and amounts as typed or as stored in a record (any Windows-1252 text):
 // parsing never misbehaves, and what it accepts it writes back the same way.
 #include "FuzzCheck.h"
-#include "core/Formats.h"
-#include "core/TextRules.h"
-#include "ui/AmountField.h"
+#include "core/text/Formats.h"
+#include "core/text/TextRules.h"
+#include "ui/input/AmountField.h"
 
 #include <QRegularExpression>
 

@@ -2,8 +2,8 @@
 // as any bytes: reading keys never fails, a key written into such a file
 // reads back as written, and every other key keeps its value.
 #include "FuzzCheck.h"
-#include "core/IniFile.h"
-#include "core/TextRules.h"
+#include "core/settings/IniFile.h"
+#include "core/text/TextRules.h"
 
 #include <QFile>
 #include <QTemporaryDir>

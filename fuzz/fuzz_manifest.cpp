@@ -2,7 +2,7 @@
 // chosen for a restore may hold them: reading it never fails, and a list that
 // reads writes back into one that reads the same.
 #include "FuzzCheck.h"
-#include "core/BackupManifest.h"
+#include "backup/engine/BackupManifest.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,10 +2,10 @@
 // The first byte chooses the layout; the rest is the record (short inputs are
 // padded with zero bytes, long ones cut), as a scan or a card would read it.
 #include "FuzzCheck.h"
-#include "core/Archives.h"
-#include "core/RecordLayout.h"
-#include "core/ResultLine.h"
-#include "core/TextRules.h"
+#include "core/records/Archives.h"
+#include "core/records/RecordLayout.h"
+#include "core/records/ResultLine.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,11 +1,11 @@
 #include "backup/BackupReminder.h"
 
 #include "backup/BackupSettings.h"
-#include "core/Archives.h"
-#include "core/Clock.h"
-#include "core/Formats.h"
-#include "core/Messages.h"
-#include "core/ProgramFolder.h"
+#include "core/records/Archives.h"
+#include "core/platform/Clock.h"
+#include "core/text/Formats.h"
+#include "ui/platform/Messages.h"
+#include "core/platform/ProgramFolder.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "backup/BackupSettings.h"
 
-#include "core/BackupSelection.h"
-#include "core/Formats.h"
-#include "core/IniFile.h"
-#include "core/ProgramFolder.h"
+#include "backup/engine/BackupSelection.h"
+#include "core/text/Formats.h"
+#include "core/settings/IniFile.h"
+#include "core/platform/ProgramFolder.h"
 
 #include <QDir>
 

@@ -2,16 +2,16 @@
 
 #include "backup/BackupSettings.h"
 #include "backup/SalvataggioHelp.h"
-#include "core/BackupArchive.h"
-#include "core/BackupRestore.h"
-#include "core/BackupWriter.h"
-#include "core/Clock.h"
-#include "core/FileDialogs.h"
-#include "core/Formats.h"
-#include "core/Messages.h"
-#include "core/ProgramFolder.h"
-#include "ui/Artwork.h"
-#include "ui/Guida.h"
+#include "backup/engine/BackupArchive.h"
+#include "backup/engine/BackupRestore.h"
+#include "backup/engine/BackupWriter.h"
+#include "core/platform/Clock.h"
+#include "ui/platform/FileDialogs.h"
+#include "core/text/Formats.h"
+#include "ui/platform/Messages.h"
+#include "core/platform/ProgramFolder.h"
+#include "ui/widgets/Artwork.h"
+#include "ui/windows/Guida.h"
 
 #include <QApplication>
 #include <QDir>

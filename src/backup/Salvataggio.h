@@ -1,7 +1,7 @@
 #pragma once
 // " Copia di sicurezza degli archivi": the last copy made, a verified copy of
 // every data file in one click, and a restore from a copy.
-#include "core/BackupOutcome.h"
+#include "backup/engine/BackupOutcome.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -1,13 +1,13 @@
 #include "clients/AllegaExcel.h"
 
-#include "core/Archives.h"
-#include "core/Clock.h"
-#include "core/Formats.h"
-#include "core/ProgramFolder.h"
-#include "core/ResultLine.h"
-#include "core/TextRules.h"
-#include "ui/AmountField.h"
-#include "ui/ListPanel.h"
+#include "core/records/Archives.h"
+#include "core/platform/Clock.h"
+#include "core/text/Formats.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/records/ResultLine.h"
+#include "core/text/TextRules.h"
+#include "ui/input/AmountField.h"
+#include "ui/lists/ListPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>

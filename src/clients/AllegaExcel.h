@@ -3,7 +3,7 @@
 // services supplied to one stored client, kept in the services file named
 // after the client's record number, with the total of the amounts, the entry
 // panel to add or change a service, the quick find and the printed summary.
-#include "ui/ListEntry.h"
+#include "ui/lists/ListEntry.h"
 
 class TfrmAllegaExcel : public ListEntry {
     Q_OBJECT

@@ -1,13 +1,13 @@
 #include "clients/ClientPrint.h"
 
-#include "core/Clock.h"
-#include "core/Formats.h"
-#include "core/Messages.h"
-#include "core/OpenURL.h"
-#include "core/ProgramFolder.h"
+#include "core/platform/Clock.h"
+#include "core/text/Formats.h"
+#include "ui/platform/Messages.h"
+#include "core/platform/OpenURL.h"
+#include "core/platform/ProgramFolder.h"
 #include "reports/PdfExport.h"
 #include "reports/ReportEngine.h"
-#include "ui/Artwork.h"
+#include "ui/widgets/Artwork.h"
 
 namespace ClientPrint {
 

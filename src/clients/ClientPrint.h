@@ -1,7 +1,7 @@
 #pragma once
 // The client card report "repScheda", filled from the card as it is on the
 // screen (saved or not): a record of Archives::clients().
-#include "core/RecordLayout.h"
+#include "core/records/RecordLayout.h"
 
 class QWidget;
 class ReportEngine;

@@ -1,7 +1,7 @@
 #include "clients/ClientSearch.h"
 
 #include "clients/TrovaClienti.h"
-#include "ui/Satellite.h"
+#include "ui/windows/Satellite.h"
 
 #include <QLabel>
 

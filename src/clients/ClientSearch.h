@@ -3,7 +3,7 @@
 // caller text ("scadenze", "contratto"); the client chosen with a double-click
 // is handed back to the opener as a record of Contatti.pro (its fields read by
 // name through Archives::clients()).
-#include "ui/HandBack.h"
+#include "ui/lists/HandBack.h"
 
 class QString;
 class QWidget;

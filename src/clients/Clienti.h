@@ -1,8 +1,8 @@
 #pragma once
 // The client card: the only screen that creates or changes the clients of
 // Contatti.pro. Long-lived; every showing starts from a new, empty card.
-#include "core/RecordLayout.h"
-#include "ui/ModuleWindow.h"
+#include "core/records/RecordLayout.h"
+#include "ui/windows/ModuleWindow.h"
 
 class CardScreen;
 class QCheckBox;

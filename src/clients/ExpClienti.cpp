@@ -1,6 +1,6 @@
 #include "clients/ExpClienti.h"
 
-#include "core/Archives.h"
+#include "core/records/Archives.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/ExportGrid.h"
+#include "ui/export/ExportGrid.h"
 
 // " Esporta archivio clienti in Excel": every client of Contatti.pro in the
 // grid, exported to "Clienti.xls".

@@ -1,6 +1,6 @@
 #include "clients/Ricontatta.h"
 
-#include "core/Archives.h"
+#include "core/records/Archives.h"
 
 TfrmRicontatta::TfrmRicontatta(QWidget *parent)
     : SummaryScreen(parent, SummarySpec{.caption = QStringLiteral(" Riepilogo clienti da ricontattare"),

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/SummaryScreen.h"
+#include "ui/lists/SummaryScreen.h"
 
 // " Riepilogo clienti da ricontattare": the clients whose card has
 // "Da ricontattare" ticked, with their pending issues; a double-click brings

@@ -1,6 +1,6 @@
 #include "clients/TrovaClienti.h"
 
-#include "core/Archives.h"
+#include "core/records/Archives.h"
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
     : SearchScreen(parent, SearchSpec{

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/SearchScreen.h"
+#include "ui/search/SearchScreen.h"
 
 // " Trova clienti in archivio": the client search, sorted by its line. The
 // opener says where the chosen client goes (its caller text and hand-back).

@@ -3,7 +3,7 @@
 // state and the hours worked, month by month, in three charts and a table;
 // printed and exported from here. It only reads the archives.
 #include "overview/YearFigures.h"
-#include "ui/ModuleWindow.h"
+#include "ui/windows/ModuleWindow.h"
 
 #include <optional>
 

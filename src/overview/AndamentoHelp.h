@@ -1,5 +1,5 @@
 #pragma once
 // The help text of the year's overview, also a chapter of the manual.
-#include "core/HelpText.h"
+#include "core/text/HelpText.h"
 
 HelpText andamentoHelp(); // "Andamento dell'anno"

@@ -1,6 +1,6 @@
 #include "overview/MonthTable.h"
 
-#include "core/Formats.h"
+#include "core/text/Formats.h"
 
 #include <cmath>
 

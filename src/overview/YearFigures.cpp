@@ -1,10 +1,10 @@
 #include "overview/YearFigures.h"
 
-#include "core/Archives.h"
-#include "core/Formats.h"
-#include "core/ProgramFolder.h"
-#include "core/RecordScan.h"
-#include "ui/AmountField.h"
+#include "core/records/Archives.h"
+#include "core/text/Formats.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/records/RecordScan.h"
+#include "ui/input/AmountField.h"
 
 #include <QDir>
 #include <QFileInfo>

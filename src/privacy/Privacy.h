@@ -2,7 +2,7 @@
 // " Esporta e stampa Modulo Privacy": the consent form of a client, filled
 // from the client card and the company's privacy settings
 // (Liberatoria_Privacy.ini), written as the RTF document Modulo_Privacy.rtf.
-#include "ui/SettingsForm.h"
+#include "ui/settings/SettingsForm.h"
 
 #include <QDialog>
 #include <QMap>

@@ -1,6 +1,6 @@
 #include "privacy/PrivacyDocument.h"
 
-#include "core/TextRules.h"
+#include "core/text/TextRules.h"
 
 namespace PrivacyDocument {
 

@@ -1,7 +1,7 @@
 #include "reports/ListReport.h"
 
-#include "core/Clock.h"
-#include "core/Formats.h"
+#include "core/platform/Clock.h"
+#include "core/text/Formats.h"
 #include "reports/ReportEngine.h"
 
 namespace ListReport {

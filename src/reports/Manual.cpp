@@ -1,6 +1,6 @@
 #include "reports/Manual.h"
 
-#include "core/ProgramFolder.h"
+#include "core/platform/ProgramFolder.h"
 #include "reports/PdfExport.h"
 #include "reports/ReportEngine.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The manual "Guida.pdf": every help text of the program, one chapter each,
 // laid out by the report engine.
-#include "core/HelpText.h"
+#include "core/text/HelpText.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "reports/PrintDialogs.h"
 
-#include "core/ProgramFolder.h"
+#include "core/platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "reports/ReportFonts.h"
 
-#include "core/Fonts.h"
+#include "core/platform/Fonts.h"
 #include "reports/ReportUnits.h"
 
 #include <QImage>

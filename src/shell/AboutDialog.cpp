@@ -1,8 +1,8 @@
 #include "shell/AboutDialog.h"
 
-#include "ui/LinkLabel.h"
-#include "core/OpenURL.h"
-#include "ui/WindowPlacement.h"
+#include "ui/widgets/LinkLabel.h"
+#include "core/platform/OpenURL.h"
+#include "ui/windows/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

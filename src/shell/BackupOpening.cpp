@@ -3,7 +3,7 @@
 #include "backup/BackupReminder.h"
 #include "backup/Salvataggio.h"
 #include "shell/Application.h"
-#include "ui/Satellite.h"
+#include "ui/windows/Satellite.h"
 
 namespace BackupOpening {
 

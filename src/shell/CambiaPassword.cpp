@@ -1,13 +1,13 @@
 #include "shell/CambiaPassword.h"
 
-#include "ui/FocusHighlight.h"
-#include "core/Messages.h"
-#include "core/TextRules.h"
-#include "ui/Artwork.h"
+#include "ui/card/FocusHighlight.h"
+#include "ui/platform/Messages.h"
+#include "core/text/TextRules.h"
+#include "ui/widgets/Artwork.h"
 #include "shell/Password.h"
 #include "shell/PasswordStore.h"
-#include "ui/SingleLine.h"
-#include "ui/WindowPlacement.h"
+#include "ui/input/SingleLine.h"
+#include "ui/windows/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

@@ -1,12 +1,12 @@
 #include "shell/HelpTexts.h"
 
-#include "appointments/AgendaHelp.h"
+#include "appointments/agenda/AgendaHelp.h"
 #include "backup/SalvataggioHelp.h"
-#include "appointments/Archivio_ScadenzeHelp.h"
-#include "appointments/PlanningHelp.h"
+#include "appointments/card/Archivio_ScadenzeHelp.h"
+#include "appointments/planning/PlanningHelp.h"
 #include "clients/ClientiHelp.h"
-#include "contracts/ContrattoHelp.h"
-#include "employees/EmployeesHelp.h"
+#include "contracts/card/ContrattoHelp.h"
+#include "employees/card/EmployeesHelp.h"
 #include "overview/AndamentoHelp.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The program's help texts: a title and paragraphs, shown by TfrmGuida
 // (joined by "\r\n\r\n") and printed as chapters of the manual Guida.pdf.
-#include "core/HelpText.h"
+#include "core/text/HelpText.h"
 
 #include <QList>
 

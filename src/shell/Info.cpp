@@ -1,6 +1,6 @@
 #include "shell/Info.h"
 
-#include "ui/Artwork.h"
+#include "ui/widgets/Artwork.h"
 #include "shell/Product.h"
 
 TfrmInfo::TfrmInfo(QWidget *parent)

@@ -1,16 +1,16 @@
 #include "shell/Password.h"
 
-#include "ui/FocusHighlight.h"
-#include "core/Messages.h"
-#include "core/TextRules.h"
+#include "ui/card/FocusHighlight.h"
+#include "ui/platform/Messages.h"
+#include "core/text/TextRules.h"
 #include "shell/Application.h"
 #include "shell/BackupOpening.h"
-#include "ui/Artwork.h"
+#include "ui/widgets/Artwork.h"
 #include "shell/CambiaPassword.h"
-#include "ui/ModuleWindow.h"
+#include "ui/windows/ModuleWindow.h"
 #include "shell/PasswordStore.h"
-#include "ui/SingleLine.h"
-#include "ui/WindowPlacement.h"
+#include "ui/input/SingleLine.h"
+#include "ui/windows/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

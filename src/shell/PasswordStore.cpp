@@ -1,8 +1,8 @@
 #include "shell/PasswordStore.h"
 
-#include "core/IniFile.h"
-#include "core/ProgramFolder.h"
-#include "core/TextRules.h"
+#include "core/settings/IniFile.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/text/TextRules.h"
 #include "shell/Crypt.h"
 
 #include <QFile>

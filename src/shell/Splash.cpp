@@ -1,6 +1,6 @@
 #include "shell/Splash.h"
 
-#include "ui/Artwork.h"
+#include "ui/widgets/Artwork.h"
 #include "shell/Product.h"
 
 TfrmSplash::TfrmSplash(QWidget *parent)

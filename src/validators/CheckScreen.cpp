@@ -1,10 +1,10 @@
 #include "validators/CheckScreen.h"
 
-#include "ui/FocusHighlight.h"
-#include "core/Formats.h"
-#include "core/TextRules.h"
-#include "ui/SingleLine.h"
-#include "ui/WindowPlacement.h"
+#include "ui/card/FocusHighlight.h"
+#include "core/text/Formats.h"
+#include "core/text/TextRules.h"
+#include "ui/input/SingleLine.h"
+#include "ui/windows/WindowPlacement.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

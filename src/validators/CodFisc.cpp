@@ -1,7 +1,7 @@
 #include "validators/CodFisc.h"
 
-#include "core/Messages.h"
-#include "core/TextRules.h"
+#include "ui/platform/Messages.h"
+#include "core/text/TextRules.h"
 #include "validators/PartitaIVA.h"
 #include "validators/TaxCodeCheck.h"
 

@@ -1,6 +1,6 @@
 #include "validators/FieldRules.h"
 
-#include "core/TextRules.h"
+#include "core/text/TextRules.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

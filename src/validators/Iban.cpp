@@ -1,7 +1,7 @@
 #include "validators/Iban.h"
 
-#include "core/Messages.h"
-#include "core/TextRules.h"
+#include "ui/platform/Messages.h"
+#include "core/text/TextRules.h"
 #include "validators/IbanCheck.h"
 
 #include <QLineEdit>

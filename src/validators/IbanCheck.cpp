@@ -1,6 +1,6 @@
 #include "validators/IbanCheck.h"
 
-#include "core/TextRules.h"
+#include "core/text/TextRules.h"
 
 namespace IbanCheck {
 namespace {

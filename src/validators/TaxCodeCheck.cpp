@@ -1,6 +1,6 @@
 #include "validators/TaxCodeCheck.h"
 
-#include "core/TextRules.h"
+#include "core/text/TextRules.h"
 
 namespace TaxCodeCheck {
 namespace {

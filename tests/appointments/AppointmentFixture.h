@@ -1,6 +1,6 @@
 #pragma once
 // Small appointment archives written record by record for the list tests.
-#include "core/Archives.h"
+#include "core/records/Archives.h"
 
 #include <QByteArray>
 #include <QPair>

@@ -6,15 +6,15 @@
 #include "backup/BackupReminder.h"
 #include "backup/BackupSettings.h"
 #include "backup/Salvataggio.h"
-#include "core/BackupArchive.h"
-#include "core/BackupWriter.h"
-#include "core/Clock.h"
-#include "core/IniFile.h"
+#include "backup/engine/BackupArchive.h"
+#include "backup/engine/BackupWriter.h"
+#include "core/platform/Clock.h"
+#include "core/settings/IniFile.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
 #include "shell/BackupOpening.h"
 #include "shell/Password.h"
-#include "ui/LinkLabel.h"
+#include "ui/widgets/LinkLabel.h"
 
 #include <QDir>
 #include <QFileInfo>

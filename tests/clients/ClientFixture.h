@@ -1,6 +1,6 @@
 #pragma once
 // Small client archives written field by field for the client tests.
-#include "core/Archives.h"
+#include "core/records/Archives.h"
 
 #include <QByteArray>
 #include <QPair>

@@ -8,11 +8,11 @@
 #include "TestEnv.h"
 #include "clients/AllegaExcel.h"
 #include "clients/Clienti.h"
-#include "core/Clock.h"
+#include "core/platform/Clock.h"
 #include "shell/Application.h"
-#include "ui/CardScreen.h"
-#include "ui/ListPanel.h"
-#include "ui/RecordListView.h"
+#include "ui/card/CardScreen.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lists/RecordListView.h"
 
 #include <QLabel>
 #include <QLineEdit>

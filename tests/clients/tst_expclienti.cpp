@@ -4,10 +4,10 @@
 #include "TestEnv.h"
 #include "clients/Clienti.h"
 #include "clients/ExpClienti.h"
-#include "core/TextRules.h"
-#include "core/Workbook.h"
+#include "core/text/TextRules.h"
+#include "core/files/Workbook.h"
 #include "shell/Application.h"
-#include "ui/GridModel.h"
+#include "ui/export/GridModel.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -5,8 +5,8 @@
 #include "clients/Clienti.h"
 #include "clients/Ricontatta.h"
 #include "shell/Application.h"
-#include "ui/ListPanel.h"
-#include "ui/RecordListView.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lists/RecordListView.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,14 +2,14 @@
 // appointment card (caller "scadenze") and into any other opener.
 #include "ClientFixture.h"
 #include "TestEnv.h"
-#include "appointments/Archivio_Scadenze.h"
+#include "appointments/card/Archivio_Scadenze.h"
 #include "clients/ClientSearch.h"
 #include "clients/TrovaClienti.h"
-#include "core/ProgramFolder.h"
+#include "core/platform/ProgramFolder.h"
 #include "shell/Application.h"
-#include "ui/CardScreen.h"
-#include "ui/ListPanel.h"
-#include "ui/RecordListView.h"
+#include "ui/card/CardScreen.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lists/RecordListView.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // (Logo.bmp written in BMP whatever the source), with their failures.
 #include "Pictures.h"
 #include "TestEnv.h"
-#include "contracts/ContractLogo.h"
-#include "contracts/Logo.h"
-#include "contracts/Numerazione.h"
-#include "core/IniFile.h"
+#include "contracts/print/ContractLogo.h"
+#include "contracts/print/Logo.h"
+#include "contracts/card/Numerazione.h"
+#include "core/settings/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 // Small employee archives and work files for the employee module's tests.
-#include "core/Archives.h"
+#include "core/records/Archives.h"
 
 #include <QByteArray>
 #include <QPair>

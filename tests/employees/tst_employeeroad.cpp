@@ -3,16 +3,16 @@
 // see their hours in the month's summary; the files are checked byte for byte.
 #include "EmployeeFixture.h"
 #include "TestEnv.h"
-#include "core/Clock.h"
-#include "employees/Dipendenti.h"
-#include "employees/Lavori_Svolti.h"
-#include "employees/MenuRiepStraordinari.h"
-#include "employees/RiepStraordinari.h"
-#include "employees/TrovaDipendenti.h"
+#include "core/platform/Clock.h"
+#include "employees/card/Dipendenti.h"
+#include "employees/register/Lavori_Svolti.h"
+#include "employees/register/MenuRiepStraordinari.h"
+#include "employees/register/RiepStraordinari.h"
+#include "employees/card/TrovaDipendenti.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
-#include "ui/ListPanel.h"
-#include "ui/RecordListView.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lists/RecordListView.h"
 
 #include <QComboBox>
 #include <QImage>

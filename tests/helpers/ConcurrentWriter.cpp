@@ -13,9 +13,9 @@
 // Each waits for <go-file> to exist before its first write, so that two
 // writers started one after the other really write at the same moment.
 // Exit code 0 when every write reported success.
-#include "core/Archives.h"
-#include "core/IniFile.h"
-#include "core/RecordFile.h"
+#include "core/records/Archives.h"
+#include "core/settings/IniFile.h"
+#include "core/records/RecordFile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -4,8 +4,8 @@
 // a month, on a leap day, in the previous year, and some that cannot be read.
 // Today is 15/06/2024.
 #include "TestEnv.h"
-#include "core/Archives.h"
-#include "core/Clock.h"
+#include "core/records/Archives.h"
+#include "core/platform/Clock.h"
 
 #include <QDir>
 

@@ -4,16 +4,16 @@
 #include "OverviewFixture.h"
 #include "PdfText.h"
 #include "ScriptedPrinter.h"
-#include "core/Formats.h"
-#include "core/TextRules.h"
+#include "core/text/Formats.h"
+#include "core/text/TextRules.h"
 #include "overview/Andamento.h"
 #include "overview/MonthTable.h"
 #include "overview/OverviewCharts.h"
 #include "reports/ReportPreview.h"
 #include "shell/Application.h"
 #include "shell/Avvio.h"
-#include "ui/LinkLabel.h"
-#include "ui/ExportGrid.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/export/ExportGrid.h"
 
 #include <QBarSeries>
 #include <QBarSet>

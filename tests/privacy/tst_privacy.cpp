@@ -4,13 +4,13 @@
 // value reads back exactly, and LibreOffice reading it.
 #include "TestEnv.h"
 #include "clients/Clienti.h"
-#include "core/Clock.h"
-#include "core/IniFile.h"
-#include "core/TextRules.h"
+#include "core/platform/Clock.h"
+#include "core/settings/IniFile.h"
+#include "core/text/TextRules.h"
 #include "privacy/Privacy.h"
 #include "privacy/PrivacyDocument.h"
 #include "shell/Application.h"
-#include "ui/CardParts.h"
+#include "ui/card/CardParts.h"
 
 #include <QComboBox>
 #include <QDir>

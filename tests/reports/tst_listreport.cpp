@@ -3,7 +3,7 @@
 #include "PdfText.h"
 #include "ScriptedPrinter.h"
 #include "TestEnv.h"
-#include "core/Clock.h"
+#include "core/platform/Clock.h"
 #include "reports/ListReport.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportUnits.h"

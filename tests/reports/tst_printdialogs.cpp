@@ -1,7 +1,7 @@
 // The way from the print dialog to the printed file.
 #include "PdfText.h"
 #include "TestEnv.h"
-#include "core/ProgramFolder.h"
+#include "core/platform/ProgramFolder.h"
 #include "reports/ListReport.h"
 #include "reports/PrintDialogs.h"
 

@@ -2,7 +2,7 @@
 // the program has started: its start-up loads Qt's Italian catalogue and makes
 // Italian the locale Qt takes as the machine's, whatever the machine says (the
 // test runs under LC_ALL=C.UTF-8), while the program's own formats stay.
-#include "core/Formats.h"
+#include "core/text/Formats.h"
 #include "shell/Application.h"
 
 #include <QAbstractButton>

@@ -5,9 +5,9 @@
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Crypt.h"
-#include "ui/Guida.h"
-#include "ui/LinkLabel.h"
-#include "ui/ModuleWindow.h"
+#include "ui/windows/Guida.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/windows/ModuleWindow.h"
 #include "shell/Password.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "BackupFixture.h"
 
-#include "core/Archives.h"
-#include "core/BackupManifest.h"
-#include "core/RecordLayout.h"
+#include "core/records/Archives.h"
+#include "backup/engine/BackupManifest.h"
+#include "core/records/RecordLayout.h"
 
 #include <QDir>
 #include <QDirIterator>

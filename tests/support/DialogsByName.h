@@ -3,18 +3,18 @@
 // the tests that go over every dialog (keys, window frames). The long-lived
 // password screens come from the start-up's screens (Tersalia::createScreens
 // first); the others are made here and owned by the caller.
-#include "appointments/Ripetizione.h"
-#include "contracts/Logo.h"
-#include "core/Archives.h"
-#include "contracts/Numerazione.h"
+#include "appointments/repetition/Ripetizione.h"
+#include "contracts/print/Logo.h"
+#include "core/records/Archives.h"
+#include "contracts/card/Numerazione.h"
 #include "shell/Application.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Info.h"
 #include "shell/Password.h"
 #include "shell/Splash.h"
-#include "ui/AllegaCartella.h"
-#include "ui/Calendario.h"
-#include "ui/Guida.h"
+#include "ui/attachments/AllegaCartella.h"
+#include "ui/widgets/Calendario.h"
+#include "ui/windows/Guida.h"
 
 #include <QStringList>
 #include <memory>

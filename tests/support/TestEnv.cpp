@@ -1,6 +1,6 @@
 #include "TestEnv.h"
 
-#include "core/ProgramFolder.h"
+#include "core/platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDialog>

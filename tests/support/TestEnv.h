@@ -1,9 +1,9 @@
 #pragma once
 // Test doubles for the program's seams and a temporary program folder.
-#include "core/Alarm.h"
-#include "core/FileDialogs.h"
-#include "core/Messages.h"
-#include "core/OpenURL.h"
+#include "core/platform/Alarm.h"
+#include "ui/platform/FileDialogs.h"
+#include "ui/platform/Messages.h"
+#include "core/platform/OpenURL.h"
 
 #include <QList>
 #include <QObject>

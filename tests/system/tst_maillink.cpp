@@ -3,10 +3,10 @@
 // or recipients to the message.
 #include "StartedScreens.h"
 #include "TestEnv.h"
-#include "appointments/Archivio_Scadenze.h"
+#include "appointments/card/Archivio_Scadenze.h"
 #include "clients/Clienti.h"
-#include "core/OpenURL.h"
-#include "employees/Dipendenti.h"
+#include "core/platform/OpenURL.h"
+#include "employees/card/Dipendenti.h"
 #include "shell/Application.h"
 
 #include <QLineEdit>

@@ -3,19 +3,19 @@
 // that puts a record's or a setting's value into a label, and the message box
 // that quotes values in its text.
 #include "TestEnv.h"
-#include "appointments/Planning.h"
-#include "appointments/PlanningView.h"
-#include "appointments/Ripetizione.h"
+#include "appointments/planning/Planning.h"
+#include "appointments/planning/PlanningView.h"
+#include "appointments/repetition/Ripetizione.h"
 #include "backup/Salvataggio.h"
 #include "clients/AllegaExcel.h"
-#include "core/Archives.h"
-#include "core/Clock.h"
-#include "core/Formats.h"
-#include "core/IniFile.h"
-#include "core/Messages.h"
-#include "core/ProgramFolder.h"
-#include "employees/Lavori_Svolti.h"
-#include "employees/RiepStraordinari.h"
+#include "core/records/Archives.h"
+#include "core/platform/Clock.h"
+#include "core/text/Formats.h"
+#include "core/settings/IniFile.h"
+#include "ui/platform/Messages.h"
+#include "core/platform/ProgramFolder.h"
+#include "employees/register/Lavori_Svolti.h"
+#include "employees/register/RiepStraordinari.h"
 
 #include <QFile>
 #include <QLabel>

@@ -2,14 +2,14 @@
 // and only that one: one row per criterion of every screen. A criterion made
 // of blanks only takes no part in the search.
 #include "TestEnv.h"
-#include "appointments/TrovaScadenze.h"
+#include "appointments/summaries/TrovaScadenze.h"
 #include "clients/TrovaClienti.h"
-#include "contracts/TrovaContratti.h"
-#include "core/Archives.h"
-#include "employees/TrovaDipendenti.h"
-#include "ui/ListPanel.h"
-#include "ui/RecordListModel.h"
-#include "ui/RecordListView.h"
+#include "contracts/card/TrovaContratti.h"
+#include "core/records/Archives.h"
+#include "employees/card/TrovaDipendenti.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lists/RecordListModel.h"
+#include "ui/lists/RecordListView.h"
 
 #include <QLabel>
 #include <QLineEdit>

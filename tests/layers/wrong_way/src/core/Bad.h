@@ -1,4 +1,4 @@
 #pragma once
 // A core header that reaches up into the screens.
-#include "ui/CardScreen.h"
+#include "ui/card/CardScreen.h"
 #include "core/Fine.h"

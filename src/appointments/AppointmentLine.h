@@ -1,7 +1,0 @@
-#pragma once
-// The result line of an appointment in the search and the status summaries.
-#include "core/ResultLine.h"
-
-namespace AppointmentLine {
-LineFormat format();
-} // namespace AppointmentLine

@@ -1,8 +1,0 @@
-#include "appointments/Assolti.h"
-
-TfrmAssolti::TfrmAssolti(QWidget *parent)
-    : AppointmentSummary(parent, QStringLiteral(" Riepilogo impegni assolti"),
-                         QStringLiteral("IMPEGNI ASSOLTI"), QStringLiteral("Riepilogo impegni assolti"),
-                         appointmentFulfilled) {
-    setObjectName(QStringLiteral("frmAssolti"));
-}

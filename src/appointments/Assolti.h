@@ -1,9 +1,0 @@
-#pragma once
-#include "appointments/AppointmentSummary.h"
-
-// Fulfilled appointments, whatever their date.
-class TfrmAssolti : public AppointmentSummary {
-    Q_OBJECT
-public:
-    explicit TfrmAssolti(QWidget *parent = nullptr);
-};

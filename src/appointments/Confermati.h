@@ -1,9 +1,0 @@
-#pragma once
-#include "appointments/AppointmentSummary.h"
-
-// Pending appointments, whatever their date.
-class TfrmConfermati : public AppointmentSummary {
-    Q_OBJECT
-public:
-    explicit TfrmConfermati(QWidget *parent = nullptr);
-};

@@ -1,9 +1,0 @@
-#pragma once
-// The imminent appointments in an exportable grid, opened from the agenda.
-#include "ui/ExportGrid.h"
-
-class TfrmExpImminenti : public ExportGrid {
-    Q_OBJECT
-public:
-    explicit TfrmExpImminenti(QWidget *parent = nullptr);
-};

@@ -1,9 +1,0 @@
-#pragma once
-#include "appointments/AppointmentSummary.h"
-
-// Pending appointments dated before today.
-class TfrmScaduti : public AppointmentSummary {
-    Q_OBJECT
-public:
-    explicit TfrmScaduti(QWidget *parent = nullptr);
-};

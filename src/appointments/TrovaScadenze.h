@@ -1,9 +1,0 @@
-#pragma once
-#include "ui/SearchScreen.h"
-
-// " Trova appuntamenti in archivio": the appointment search, in file order.
-class TfrmTrovaScadenze : public SearchScreen {
-    Q_OBJECT
-public:
-    explicit TfrmTrovaScadenze(QWidget *parent = nullptr);
-};

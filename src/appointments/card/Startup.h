@@ -1,0 +1,18 @@
+#pragma once
+// Preview screen of the appointment card: shows the card's current values in
+// the report preview.
+#include "core/records/RecordLayout.h"
+#include "ui/windows/PrintLauncher.h"
+
+class TfrmStartup : public PrintLauncher {
+    Q_OBJECT
+public:
+    // appointment: the card's fields as they are on screen (Archives::appointments()).
+    TfrmStartup(QWidget *parent, const Record &appointment);
+
+protected:
+    void run() override;
+
+private:
+    Record m_appointment;
+};

@@ -1,0 +1,10 @@
+#pragma once
+// The whole appointment archive in an exportable grid, in file order, opened
+// from the appointment card.
+#include "ui/export/ExportGrid.h"
+
+class TfrmExpScadenzario : public ExportGrid {
+    Q_OBJECT
+public:
+    explicit TfrmExpScadenzario(QWidget *parent = nullptr);
+};

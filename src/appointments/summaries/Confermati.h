@@ -1,0 +1,9 @@
+#pragma once
+#include "appointments/summaries/AppointmentSummary.h"
+
+// Pending appointments, whatever their date.
+class TfrmConfermati : public AppointmentSummary {
+    Q_OBJECT
+public:
+    explicit TfrmConfermati(QWidget *parent = nullptr);
+};

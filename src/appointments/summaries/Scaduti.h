@@ -1,0 +1,9 @@
+#pragma once
+#include "appointments/summaries/AppointmentSummary.h"
+
+// Pending appointments dated before today.
+class TfrmScaduti : public AppointmentSummary {
+    Q_OBJECT
+public:
+    explicit TfrmScaduti(QWidget *parent = nullptr);
+};

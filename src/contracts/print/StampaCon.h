@@ -1,0 +1,18 @@
+#pragma once
+// " Stampa documento": prints the contract on screen on two A4 pages.
+#include "core/records/RecordLayout.h"
+#include "ui/windows/PrintLauncher.h"
+
+class TfrmStampaCon : public PrintLauncher {
+    Q_OBJECT
+public:
+    // contract: the screen's fields as they are (Archives::contracts()).
+    TfrmStampaCon(QWidget *parent, const Record &contract);
+    static QString failureText();
+
+protected:
+    void run() override;
+
+private:
+    Record m_contract;
+};

@@ -1,0 +1,15 @@
+#include "core/platform/Clock.h"
+
+namespace Clock {
+namespace {
+QDateTime &fixed() {
+    static QDateTime value;
+    return value;
+}
+} // namespace
+
+QDateTime now() { return fixed().isValid() ? fixed() : QDateTime::currentDateTime(); }
+QDate today() { return now().date(); }
+void setFixed(const QDateTime &moment) { fixed() = moment; }
+
+} // namespace Clock

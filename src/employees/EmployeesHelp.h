@@ -1,6 +1,0 @@
-#pragma once
-// The help texts of the employee module.
-#include "core/HelpText.h"
-
-HelpText employeeCardHelp(); // "App Archivio Dipendenti e Prestazioni"
-HelpText workingHoursHelp(); // "App Riepilogo Ore di Lavoro"

@@ -1,0 +1,365 @@
+#include "ui/card/CardScreen.h"
+
+#include "ui/card/FocusHighlight.h"
+#include "ui/input/InputRules.h"
+#include "ui/platform/Messages.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/records/RecordFile.h"
+#include "core/text/TextRules.h"
+#include "ui/input/SingleLine.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace {
+
+const QString kYes = QStringLiteral("S\u00ec");
+const QString kNo = QStringLiteral("No");
+
+} // namespace
+
+CardScreen::CardScreen(QWidget *form, CardDefinition definition)
+    : QObject(form), m_form(form), m_def(std::move(definition)), m_rules(new InputRules(this)) {
+    Q_ASSERT(m_def.layout);
+    m_position = form->findChild<QLabel *>(QStringLiteral("lblPosizione"));
+    Q_ASSERT_X(m_position, "CardScreen", "the card has no lblPosizione");
+
+    for (const CardField &f : m_def.fields) {
+        QWidget *w = form->findChild<QWidget *>(QLatin1String(f.control));
+        Q_ASSERT_X(w, "CardScreen: missing control", f.control);
+        const int index = f.field ? m_def.layout->indexOf(f.field) : -1;
+        Q_ASSERT_X(!f.field || index >= 0, "CardScreen: unknown record field", f.field);
+        m_fields.append({f, w, index});
+
+        const int width = index >= 0 ? m_def.layout->field(index).width : 0;
+        QLineEdit *edit = qobject_cast<QLineEdit *>(w);
+        auto *combo = qobject_cast<QComboBox *>(w);
+        if (combo)
+            edit = combo->lineEdit();
+        if (edit) {
+            if (width > 0)
+                edit->setMaxLength(width);
+            // The frame is named after the field: "txtData" -> "effData".
+            FocusHighlight::attach(w, QStringLiteral("eff") + QLatin1String(f.control).mid(3));
+        }
+        m_rules->add(w, {f.input, f.flags, f.whenEmpty});
+    }
+    QList<QWidget *> order;
+    for (const char *c : std::as_const(m_def.enterOrder))
+        if (QWidget *w = control(c))
+            order.append(w);
+    m_rules->setEnterOrder(order);
+    m_rules->keyHook = m_def.keyHook;
+    wireCommands();
+    QList<QWidget *> fields;
+    for (const Bound &b : std::as_const(m_fields))
+        fields.append(b.widget);
+    m_hints =
+        new HintTracker(form, form->findChild<QLabel *>(QStringLiteral("panInfo")), m_def.hints, fields);
+    // Every text field of the card holds one line, whatever is pasted into it.
+    SingleLine::attachAll(form);
+}
+
+QString CardScreen::archiveFailureText() {
+    return QStringLiteral(
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+        "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+}
+
+QString CardScreen::emptyArchiveText() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
+
+QString CardScreen::archivePath() const { return ProgramFolder::file(m_def.layout->fileName()); }
+
+void CardScreen::wireCommands() {
+    const struct {
+        const char *name;
+        void (CardScreen::*action)();
+    } commands[] = {{"cmdNuovo", &CardScreen::newCommand}, {"cmdDuplica", &CardScreen::duplicate},
+                    {"cmdPrimo", &CardScreen::first},      {"cmdIndietro", &CardScreen::previous},
+                    {"cmdAvanti", &CardScreen::next},      {"cmdUltimo", &CardScreen::last}};
+    for (const auto &c : commands)
+        if (auto *b = m_form->findChild<QAbstractButton *>(QLatin1String(c.name)))
+            connect(b, &QAbstractButton::clicked, this, c.action);
+    if (auto *b = m_form->findChild<QAbstractButton *>(QStringLiteral("cmdSalva")))
+        connect(b, &QAbstractButton::clicked, this, [this]() { save(); });
+}
+
+void CardScreen::newCommand() {
+    if (m_def.newCommand)
+        m_def.newCommand();
+    else
+        newCard();
+}
+
+const CardScreen::Bound *CardScreen::bound(const QObject *widget) const {
+    for (const Bound &b : m_fields)
+        if (b.widget == widget)
+            return &b;
+    return nullptr;
+}
+
+const CardScreen::Bound *CardScreen::bound(const char *control) const {
+    for (const Bound &b : m_fields)
+        if (qstrcmp(b.def.control, control) == 0)
+            return &b;
+    return nullptr;
+}
+
+QWidget *CardScreen::control(const char *name) const {
+    const Bound *b = bound(name);
+    return b ? b->widget : m_form->findChild<QWidget *>(QLatin1String(name));
+}
+
+QString CardScreen::rawText(const Bound &b) const {
+    if (auto *e = qobject_cast<QLineEdit *>(b.widget))
+        return e->text();
+    if (auto *c = qobject_cast<QComboBox *>(b.widget))
+        return c->currentText();
+    if (auto *k = qobject_cast<QCheckBox *>(b.widget))
+        return k->isChecked() ? kYes : kNo;
+    if (auto *l = qobject_cast<QLabel *>(b.widget))
+        return l->text();
+    return {};
+}
+
+void CardScreen::setRawText(const Bound &b, const QString &value) {
+    if (InputRules::editOf(b.widget)) {
+        InputRules::setShown(b.widget, value);
+    } else if (auto *k = qobject_cast<QCheckBox *>(b.widget)) {
+        // Only the two flag values move the box.
+        if (value == kYes)
+            k->setChecked(true);
+        else if (value == kNo)
+            k->setChecked(false);
+    } else if (auto *l = qobject_cast<QLabel *>(b.widget)) {
+        l->setText(value);
+    }
+}
+
+void CardScreen::resetBound(const Bound &b) {
+    if (auto *c = qobject_cast<QComboBox *>(b.widget)) {
+        c->setCurrentIndex(-1);
+        c->setEditText(b.def.initial);
+    } else if (auto *k = qobject_cast<QCheckBox *>(b.widget)) {
+        k->setChecked(b.def.initial == kYes);
+    } else {
+        setRawText(b, b.def.initial);
+    }
+}
+
+QString CardScreen::text(const char *control) const {
+    const Bound *b = bound(control);
+    return b ? Text::trim(rawText(*b)) : QString();
+}
+
+void CardScreen::setText(const char *control, const QString &value) {
+    if (const Bound *b = bound(control))
+        setRawText(*b, value);
+}
+
+void CardScreen::reset(const char *control) {
+    if (const Bound *b = bound(control))
+        resetBound(*b);
+}
+
+void CardScreen::focus(const char *control) {
+    if (QWidget *w = this->control(control))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void CardScreen::setHint(const QString &text) { m_hints->setHint(text); }
+
+qint64 CardScreen::position() const { return Text::trim(m_position->text()).toLongLong(); }
+
+void CardScreen::setPosition(qint64 n) { m_position->setText(n > 0 ? QString::number(n) : QString()); }
+
+void CardScreen::showArchiveFailure(CardCommand command) {
+    if (m_def.archiveFailureAsWarning.contains(command))
+        Messages::warning(m_form, archiveFailureText());
+    else
+        Messages::error(m_form, archiveFailureText());
+}
+
+bool CardScreen::openArchive(RecordFile &file, CardCommand command) {
+    // Looking at the cards only reads, so a read-only share can still be browsed.
+    const bool browsing = command == CardCommand::First || command == CardCommand::Previous ||
+                          command == CardCommand::Next || command == CardCommand::Last;
+    if (browsing ? file.openForReading() : file.open())
+        return true;
+    showArchiveFailure(command);
+    return false;
+}
+
+HandBack CardScreen::showChosen() {
+    return [this](const Record &record, qint64 number) {
+        fill(record);
+        setPosition(number);
+    };
+}
+
+void CardScreen::fill(const Record &record) {
+    for (const Bound &b : m_fields)
+        if (b.recordField >= 0)
+            setRawText(b, record.get(b.recordField));
+}
+
+void CardScreen::collect(Record &record) const {
+    for (const Bound &b : m_fields)
+        if (b.recordField >= 0)
+            record.set(b.recordField, rawText(b));
+}
+
+void CardScreen::newCard() {
+    for (const Bound &b : m_fields)
+        if (!(b.def.flags & FieldFlag::KeepOnNew))
+            resetBound(b);
+    setPosition(0);
+    if (m_def.onNew)
+        m_def.onNew();
+    if (m_def.firstField)
+        focus(m_def.firstField);
+}
+
+bool CardScreen::load(qint64 n, CardCommand command) {
+    RecordFile file(archivePath(), m_def.layout->size());
+    Record record(*m_def.layout);
+    if (!openArchive(file, command))
+        return false;
+    if (!file.readAt(n - 1, record.bytes())) {
+        file.close();
+        showArchiveFailure(command);
+        return false;
+    }
+    const qint64 shown = file.position();
+    file.close();
+    fill(record);
+    setPosition(shown);
+    if (m_def.afterLoad)
+        m_def.afterLoad(shown);
+    return true;
+}
+
+qint64 CardScreen::countRecords(CardCommand command) {
+    RecordFile file(archivePath(), m_def.layout->size());
+    if (!openArchive(file, command))
+        return -1;
+    const qint64 count = file.count();
+    file.close();
+    // The message comes once the file is closed; "next" first empties the label.
+    if (count == 0) {
+        if (command == CardCommand::Next)
+            setPosition(0);
+        Messages::information(m_form, emptyArchiveText());
+    }
+    return count;
+}
+
+void CardScreen::first() {
+    if (countRecords(CardCommand::First) > 0)
+        load(1, CardCommand::First);
+}
+
+void CardScreen::last() {
+    if (const qint64 count = countRecords(CardCommand::Last); count > 0)
+        load(count, CardCommand::Last);
+}
+
+void CardScreen::next() {
+    const qint64 n = position(); // a new card counts as 0
+    if (const qint64 count = countRecords(CardCommand::Next); n < count)
+        load(n + 1, CardCommand::Next);
+}
+
+void CardScreen::previous() {
+    const qint64 n = position();
+    if (n == 1)
+        return; // the file is not even looked at
+    if (countRecords(CardCommand::Previous) > 0)
+        load(n == 0 ? 1 : n - 1, CardCommand::Previous);
+}
+
+bool CardScreen::readyToStore() {
+    if (m_def.saveLeavesField) {
+        // The field being edited is left first, so its exit rule has run
+        // (also when the window is not the active one and no focus event comes).
+        QWidget *f = m_form->focusWidget();
+        if (f && m_form->isAncestorOf(f)) {
+            m_rules->leave(f);
+            f->clearFocus();
+        }
+    }
+    for (const RequiredField &r : m_def.required) {
+        if (text(r.control).isEmpty()) {
+            Messages::warning(m_form, r.warning);
+            focus(r.control);
+            return false;
+        }
+    }
+    for (const Bound &b : m_fields)
+        if (!b.def.whenEmpty.isEmpty() && Text::trim(rawText(b)).isEmpty())
+            setRawText(b, b.def.whenEmpty);
+    return !m_def.beforeStore || m_def.beforeStore();
+}
+
+void CardScreen::showStored(qint64 n) {
+    setPosition(n);
+    if (m_def.afterSave)
+        m_def.afterSave(n);
+}
+
+bool CardScreen::save() {
+    if (!readyToStore())
+        return false;
+
+    RecordFile file(archivePath(), m_def.layout->size());
+    if (!openArchive(file, CardCommand::Save))
+        return false;
+    Record record(*m_def.layout);
+    collect(record);
+    const qint64 n = position();
+    const auto lastChanges = [this, &record](qint64 count) {
+        if (m_def.beforeAppend)
+            m_def.beforeAppend(count, record);
+    };
+    const bool written =
+        n > 0 ? file.overwriteAt(n - 1, record.bytes()) : file.append(record.bytes(), lastChanges);
+    const qint64 shown = file.position();
+    file.close();
+    if (!written) {
+        showArchiveFailure(CardCommand::Save); // the label keeps its value
+        return false;
+    }
+    showStored(shown);
+    Messages::information(m_form,
+                          n > 0 ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
+                                                 "salvate in archivio.")
+                                : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    return true;
+}
+
+void CardScreen::duplicate() {
+    if (position() == 0) {
+        Messages::warning(m_form, m_def.duplicateWarning);
+        return;
+    }
+    setPosition(0); // a new card with the old card's values
+    if (m_def.duplicateChecksArchive) {
+        RecordFile file(archivePath(), m_def.layout->size());
+        if (!openArchive(file, CardCommand::Duplicate))
+            return;
+        file.close();
+    }
+    for (const Bound &b : m_fields)
+        if (b.def.flags & FieldFlag::ResetOnDuplicate)
+            resetBound(b);
+    if (m_def.afterDuplicate)
+        m_def.afterDuplicate();
+    if (m_def.firstField)
+        focus(m_def.firstField);
+    Messages::information(m_form, m_def.duplicateDone);
+}
