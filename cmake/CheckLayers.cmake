@@ -4,7 +4,7 @@
 #   appointments clients employees contracts validators privacy backup overview   (modules)
 #   ui                                      (shared screen mechanisms)
 #   reports                                 (report engine)
-#   core                                    (files, formats, settings, seams)
+#   core                                    (files, formats, settings, seams; no widget)
 #
 # A folder includes its own files and those of the layers below it. A module
 # includes another module only through the public headers listed in
@@ -28,6 +28,9 @@ foreach(module appointments clients employees contracts validators privacy backu
 endforeach()
 set(rank_shell 4)
 
+# The Qt Widgets headers core may not include.
+set(widget_headers "QWidget|QDialog|QMessageBox|QFileDialog|QLabel|QApplication|QPushButton|QLineEdit|QComboBox|QCheckBox|QMainWindow|QBoxLayout|QVBoxLayout|QHBoxLayout|QGridLayout|QFormLayout|QScrollArea|QAbstractButton|QTableView|QListView|QTreeView|QMenu|QToolButton|QFrame|QSpinBox|QProgressBar")
+
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(faults 0)
 set(module_uses "")
@@ -45,6 +48,12 @@ foreach(file IN LISTS files)
   set(number 0)
   foreach(line IN LISTS lines)
     math(EXPR number "${number} + 1")
+    # core holds no widget: its seams are plain interfaces, their dialogs live in ui.
+    if(folder STREQUAL "core" AND line MATCHES "^[ \t]*#[ \t]*include[ \t]*<(QtWidgets/)?(QtWidgets|${widget_headers})>")
+      message("${file}:${number}: includes <${CMAKE_MATCH_2}>: core holds no widget")
+      math(EXPR faults "${faults} + 1")
+      continue()
+    endif()
     if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"(([^/\"]+)/[^\"]+)\"")
       continue()
     endif()

@@ -1,0 +1,3 @@
+#pragma once
+// A core seam that shows its own dialog.
+#include <QMessageBox>
