@@ -217,6 +217,13 @@ QString TfrmAllegaCartella::copyFailedText() {
                           "allegato.");
 }
 
+QString TfrmAllegaCartella::openFailedText(const QString &storedName) {
+    return QStringLiteral("Attenzione: non è stato possibile aprire il file allegato ") + storedName +
+           QStringLiteral(".\r\n\r\nAccertarsi che il file sia presente e leggibile nella cartella dei "
+                          "documenti allegati e che sul computer sia installato un programma in grado di "
+                          "aprirlo.");
+}
+
 void TfrmAllegaCartella::setBlock(const AttachmentBlock &block) {
     for (int i = 0; i < 3; ++i) {
         fileEdit(i)->setText(Text::trim(block.files[i]));
@@ -320,7 +327,11 @@ void TfrmAllegaCartella::btnApriClick(int slot) {
     const QString name = Text::trim(fileEdit(slot)->text());
     if (name.isEmpty())
         return;
-    TMisc::Open(QLatin1Char('"') + pathOf(name) + QLatin1Char('"'));
+    // A file this desk cannot read (missing, or kept from it by the folder's
+    // rights) would leave the desktop's program failing without a word.
+    const bool readable = QFile(pathOf(name)).open(QIODevice::ReadOnly);
+    if (!readable || !TMisc::Open(QLatin1Char('"') + pathOf(name) + QLatin1Char('"')))
+        Messages::warning(this, openFailedText(name));
 }
 
 void TfrmAllegaCartella::imgCancellaClick(int slot) { fileEdit(slot)->clear(); }
