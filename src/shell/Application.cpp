@@ -156,6 +156,11 @@ bool installItalian() {
     return false;
 }
 
+int clearLeftovers() {
+    // The backup copies' folder too: a copy being written is a temporary there.
+    return StaleTemporaries::removeLeftovers({BackupSettings::last().folder});
+}
+
 int run(int argc, char *argv[]) {
     // Software rendering: no hardware acceleration needed on office PCs.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
@@ -171,8 +176,7 @@ int run(int argc, char *argv[]) {
     // a file being written is cleared away.
     createLogin().password->show();
     QTimer::singleShot(0, &app, []() {
-        // The backup copies' folder too: a copy being written is a temporary there.
-        StaleTemporaries::removeLeftovers({BackupSettings::last().folder});
+        clearLeftovers();
         Manual::ensureInProgramFolder(HelpTexts::manual());
         createModules();
     });

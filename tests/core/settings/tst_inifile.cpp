@@ -3,7 +3,6 @@
 #include "FullDisk.h"
 #include "TestEnv.h"
 #include "core/files/StaleTemporaries.h"
-#include "core/platform/ProgramFolder.h"
 #include "core/settings/IniFile.h"
 
 #include <QDeadlineTimer>
@@ -296,9 +295,7 @@ private slots:
                                     .arg(QString::fromLatin1(text.mid(7, 1)))
                                     .arg(QString::fromLatin1(text.right(40)))));
         }
-        ProgramFolder::setPath(folder.path());
         StaleTemporaries::removeLeftovers();
-        ProgramFolder::setPath(QString());
         QCOMPARE(filesIn(folder.path()), (QStringList{name, QStringLiteral("go")}));
     }
 
