@@ -53,13 +53,17 @@ bool WholeFileWriter::open() {
             return false;
         }
         m_lock = std::make_unique<FileLock>(m_file);
-        if (m_lock->isLocked() && PlatformFiles::namesFile(m_file, m_temporary)) {
+        if (!m_lock->isLocked()) {
+            // A folder without locks: the file just made is ours to remove.
+            QFile::remove(m_temporary);
+            close();
+            break;
+        }
+        if (PlatformFiles::namesFile(m_file, m_temporary)) {
             m_finished = m_failed = false;
             return true;
         }
-        if (m_lock->isLocked())
-            QFile::remove(m_temporary); // nobody else's: it is still ours to remove if there
-        close();
+        close(); // a clean-up removed it before it was held
     }
     m_temporary.clear();
     return false;
