@@ -22,6 +22,7 @@
 #include "clients/TrovaClienti.h"
 #include "contracts/card/ExpContratti.h"
 #include "contracts/card/TrovaContratti.h"
+#include "core/files/WholeFileWriter.h"
 #include "core/platform/Alarm.h"
 #include "backup/engine/BackupSelection.h"
 #include "backup/engine/BackupWriter.h"
@@ -49,7 +50,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -69,7 +69,7 @@ public:
 };
 class NoShell : public ShellOpener {
 public:
-    void open(const QString &) override {}
+    bool open(const QString &) override { return true; }
 };
 class NoSound : public AlarmPlayer {
 public:
@@ -110,16 +110,17 @@ double readOnce(const QString &path) {
 }
 
 // Writing bytes bytes once into a new file of the program folder, in 1 MB
-// pieces, the way a whole file must be written: through a save file that
-// replaces the old one when committed (as every export does).
+// pieces, the way a whole file must be written: through the program's
+// whole-file writer, which replaces the old one when committed (as every
+// export does).
 double writeOnce(qint64 bytes) {
     const QString path = ProgramFolder::file(QStringLiteral("bench_write.tmp"));
     const double ms = median([&] {
-        QSaveFile f(path);
-        f.open(QIODevice::WriteOnly);
+        WholeFileWriter f(path);
+        f.open();
         QByteArray piece(1 << 20, 'x');
         for (qint64 left = bytes; left > 0; left -= piece.size())
-            f.write(piece.constData(), std::min<qint64>(left, piece.size()));
+            f.write(QByteArrayView(piece.constData(), std::min<qint64>(left, piece.size())));
         f.commit();
     });
     QFile::remove(path);

@@ -1,5 +1,6 @@
 #include "privacy/Privacy.h"
 
+#include "core/files/WholeFileWriter.h"
 #include "core/platform/Clock.h"
 #include "core/text/Formats.h"
 #include "ui/platform/Messages.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -201,10 +201,7 @@ bool TfrmPrivacy::btnRTFClick() {
     const QByteArray document = PrivacyDocument::bytes(values());
     // The earlier document is replaced only once the new one is whole: a disk
     // that fills up leaves it as it was, never cut short.
-    QSaveFile file(documentFile());
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(document) == document.size() &&
-                         file.flush() && file.commit();
-    if (!written) {
+    if (!WholeFileWriter::writeWhole(documentFile(), document)) {
         Messages::plain(this, documentNotWrittenText());
         return false;
     }

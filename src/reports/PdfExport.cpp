@@ -1,11 +1,11 @@
 #include "reports/PdfExport.h"
 
+#include "core/files/WholeFileWriter.h"
 #include "reports/ReportRenderer.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QPdfWriter>
-#include <QSaveFile>
 // Only the std::shared_ptr interfaces of qpdf are used.
 #define POINTERHOLDER_TRANSITION 4
 #include <qpdf/Buffer.hh>
@@ -80,12 +80,12 @@ bool write(const PreparedReport &report, const QString &fileName, const PdfSetti
     } catch (const std::exception &e) {
         return failed(QString::fromLocal8Bit(e.what()));
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    // Flushed before commit(), which would not notice a full disk with a small file still buffered.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return failed(file.errorString());
+    // The earlier file is replaced only once the new one is whole.
+    WholeFileWriter file(fileName);
+    if (!file.open())
+        return failed(QStringLiteral("The file cannot be made beside ") + fileName);
+    if (!file.write(bytes) || !file.commit())
+        return failed(QStringLiteral("The file cannot be written whole: ") + fileName);
     return true;
 }
 

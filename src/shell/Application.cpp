@@ -2,6 +2,7 @@
 
 #include "appointments/agenda/Agenda.h"
 #include "appointments/card/Archivio_Scadenze.h"
+#include "backup/BackupSettings.h"
 #include "clients/Clienti.h"
 #include "contracts/card/Contratto.h"
 #include "core/text/Formats.h"
@@ -155,6 +156,11 @@ bool installItalian() {
     return false;
 }
 
+int clearLeftovers() {
+    // The backup copies' folder too: a copy being written is a temporary there.
+    return StaleTemporaries::removeLeftovers({BackupSettings::last().folder});
+}
+
 int run(int argc, char *argv[]) {
     // Software rendering: no hardware acceleration needed on office PCs.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
@@ -170,7 +176,7 @@ int run(int argc, char *argv[]) {
     // a file being written is cleared away.
     createLogin().password->show();
     QTimer::singleShot(0, &app, []() {
-        StaleTemporaries::removeOlderThanADay();
+        clearLeftovers();
         Manual::ensureInProgramFolder(HelpTexts::manual());
         createModules();
     });

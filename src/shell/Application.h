@@ -49,6 +49,11 @@ void preferItalianLocale();
 // is found (the dialogs then stay in English).
 bool installItalian();
 
+// Removes what a crash left of a file being written whole, in the program's
+// folders and in the folder of the backup copies (core/files/StaleTemporaries);
+// how many files it removed. Part of the first turn of the event loop.
+int clearLeftovers();
+
 int run(int argc, char *argv[]);
 
 } // namespace Tersalia

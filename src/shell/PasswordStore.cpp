@@ -1,5 +1,6 @@
 #include "shell/PasswordStore.h"
 
+#include "core/files/PlatformFiles.h"
 #include "core/settings/IniFile.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/text/TextRules.h"
@@ -18,7 +19,7 @@ bool read(QString *password) {
     const QFileInfo info(path());
     if (info.exists()) {
         QFile file(path());
-        if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        if (info.isDir() || !PlatformFiles::open(file, QIODevice::ReadOnly))
             return false;
     }
     QString text;

@@ -4,8 +4,10 @@
 #include "TestEnv.h"
 #include "contracts/print/ContractLogo.h"
 #include "contracts/print/Logo.h"
+#include "contracts/card/ContractNumber.h"
 #include "contracts/card/Numerazione.h"
 #include "core/settings/IniFile.h"
+#include "ui/windows/Satellite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -120,6 +122,30 @@ private slots:
         QCOMPARE(n->result(), int(QDialog::Accepted));
         QCOMPARE(startValue(seams->folder), stored);
         QVERIFY(seams->messages.shown.isEmpty());
+    }
+
+    // A start that is no whole number ("12,5", typed in the file by hand):
+    // the screen shows it as it is — the contract screen's Nuovo refuses it,
+    // so showing it rounded would hide why — and Applica stores it rounded
+    // by the field's rule, a start Nuovo then proposes from.
+    void aStartThatIsNoWholeNumber() {
+        seams->folder.write(kIni, "[Numerazione Contratti]\r\nInizio=12,5\r\n");
+        QVERIFY(!ContractNumber::startFrom(startValue(seams->folder)));
+        // Opened as the contract screen opens it: modal, over its opener.
+        QWidget opener;
+        opener.show();
+        QString shown;
+        whenModal([&](QWidget *w) {
+            auto *n = qobject_cast<TfrmNumerazione *>(w);
+            QVERIFY(n);
+            shown = n->txtInizio->text();
+            n->btnApplica->click();
+        });
+        openSatellite<TfrmNumerazione>(
+            &opener, [](TfrmNumerazione *n) { n->lblMemory->setText(QStringLiteral("contratti")); });
+        QCOMPARE(shown, QStringLiteral("12,5"));
+        QCOMPARE(startValue(seams->folder), QStringLiteral("13"));
+        QCOMPARE(ContractNumber::startFrom(startValue(seams->folder)), std::optional<qint64>(13));
     }
 
     void cancelAndOtherCallersWriteNothing() {

@@ -72,8 +72,12 @@ class RecordingShell : public ShellOpener {
 public:
     RecordingShell();
     ~RecordingShell() override;
-    void open(const QString &command) override { commands.append(command); }
+    bool open(const QString &command) override {
+        commands.append(command);
+        return opens;
+    }
     QStringList commands;
+    bool opens = true; // false: the desktop fails, as with no program for the file
 };
 
 // Records what the alarm player is asked to do instead of playing a sound:

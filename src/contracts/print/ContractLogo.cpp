@@ -1,13 +1,13 @@
 #include "contracts/print/ContractLogo.h"
 
 #include "core/files/PictureFile.h"
+#include "core/files/WholeFileWriter.h"
 #include "core/platform/ProgramFolder.h"
 
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 
 namespace ContractLogo {
 
@@ -66,19 +66,14 @@ QImage fromFile(const QString &fileName) { return PictureFile::read(fileName, ke
 bool save(const QImage &picture) {
     if (picture.isNull())
         return false;
-    QSaveFile file(ProgramFolder::file(fileName()));
-    if (!file.open(QIODevice::WriteOnly))
+    // The earlier logo is replaced only by a whole one.
+    WholeFileWriter file(ProgramFolder::file(fileName()));
+    if (!file.open())
         return false;
     const QImage kept = PictureFile::fitted(picture, keptSide);
     const QImage opaque = kept.hasAlphaChannel() ? kept.convertToFormat(QImage::Format_RGB32) : kept;
-    QImageWriter writer(&file, "bmp");
-    // Flushed here: what is still buffered is written by commit(), which
-    // would not notice a full disk and put a cut file in place of the logo.
-    if (!writer.write(opaque) || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QImageWriter writer(&file.device(), "bmp");
+    return writer.write(opaque) && file.commit();
 }
 
 } // namespace ContractLogo

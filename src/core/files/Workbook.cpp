@@ -1,8 +1,7 @@
 #include "core/files/Workbook.h"
 
+#include "core/files/WholeFileWriter.h"
 #include "core/text/TextRules.h"
-
-#include <QSaveFile>
 
 #include <memory>
 
@@ -18,7 +17,9 @@ void appendEscaped(QByteArray &out, QByteArrayView text) {
         if (c != '&' && c != '<' && c != '>')
             continue;
         out += text.sliced(plain, i - plain);
-        out += c == '&' ? QByteArrayView("&amp;") : c == '<' ? QByteArrayView("&lt;") : QByteArrayView("&gt;");
+        out += c == '&'   ? QByteArrayView("&amp;")
+               : c == '<' ? QByteArrayView("&lt;")
+                          : QByteArrayView("&gt;");
         plain = i + 1;
     }
     out += text.sliced(plain);
@@ -124,15 +125,15 @@ bool write(const QString &path, const QString &sheetName, const QList<WorkbookCo
     // The workbook is written beside the old one and takes its place only when
     // whole, so an export that fails half-way (a full disk) leaves the previous
     // file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFileWriter file(path);
+    if (!file.open())
         return false;
     // Rows are written in pieces of about a megabyte, in order: one pass.
     constexpr qsizetype kPiece = 1 << 20;
     QByteArray bytes = Text::toCp1252(head(sheetName, columns));
     bytes.reserve(kPiece + 4096);
     auto flush = [&file, &bytes]() {
-        const bool whole = file.write(bytes) == bytes.size();
+        const bool whole = file.write(bytes);
         bytes.resize(0);
         return whole;
     };
@@ -145,13 +146,7 @@ bool write(const QString &path, const QString &sheetName, const QList<WorkbookCo
             return false; // the unfinished file is removed, the old one stays
     }
     bytes += Text::toCp1252(tail());
-    // Every byte must have reached the file before it replaces the old one:
-    // a write error left in the buffer would otherwise go unnoticed.
-    if (!flush() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return flush() && file.commit();
 }
 
 } // namespace Workbook

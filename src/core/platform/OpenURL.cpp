@@ -8,7 +8,7 @@ namespace {
 
 class DesktopOpener : public ShellOpener {
 public:
-    void open(const QString &command) override { QDesktopServices::openUrl(TMisc::urlFor(command)); }
+    bool open(const QString &command) override { return QDesktopServices::openUrl(TMisc::urlFor(command)); }
 };
 
 ShellOpener *desktop() {
@@ -43,6 +43,6 @@ QString TMisc::mailCommand(const QString &address) {
     return QStringLiteral("\"mailto:") + QString::fromLatin1(encoded) + QLatin1Char('"');
 }
 
-void TMisc::Open(const QString &command) { current()->open(command); }
+bool TMisc::Open(const QString &command) { return current()->open(command); }
 
 void TMisc::setOpener(ShellOpener *opener) { current() = opener ? opener : desktop(); }

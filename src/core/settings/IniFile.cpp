@@ -1,9 +1,12 @@
 #include "core/settings/IniFile.h"
 
 #include "core/files/FileLock.h"
+#include "core/files/PlatformFiles.h"
+#include "core/files/WholeFileWriter.h"
 #include "core/settings/IniText.h"
 #include "core/text/TextRules.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 
 #include <optional>
@@ -30,7 +33,7 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
 QByteArray IniFile::text() const {
     QFile file(m_path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    if (!PlatformFiles::open(file, QIODevice::ReadOnly | QIODevice::ExistingOnly))
         return {};
     // Under a shared lock, so a station rewriting the file is never caught half-way.
     FileLock lock(file, FileLock::Kind::Shared);
@@ -46,38 +49,39 @@ QString IniFile::read(const QString &section, const QString &key) const {
 }
 
 bool IniFile::write(const QString &section, const QString &key, const QString &value) {
-    // The file is rewritten in place under its lock, so two stations saving
-    // settings at once take turns and neither change is lost.
-    QFile target(m_path);
-    // Creates a missing file, never truncates; unbuffered, so a write that
-    // runs out of room says so at once and leaves nothing pending.
-    if (!target.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return false;
-    FileLock lock(target);
-    if (!lock.isLocked())
-        return false;
-    const QByteArray before = target.readAll();
-    if (target.error() != QFileDevice::NoError)
-        return false;
-    const bool utf8 = IniText::hasUtf8Mark(before);
-    const QByteArray s = encode(Text::trim(section), utf8), k = encode(Text::trim(key), utf8);
-    const QByteArray v = encode(Text::trim(value), utf8);
-    if (!namesFit(s, k) || holdsLineBreak(v))
-        return false;
-    const QByteArray after = IniText::withValue(before, s, k, v);
-    if (after == before)
-        return true;
-    // A longer text first takes its extra room at the end of the file, so a
-    // disk that fills up fails here, with the old text still whole (cut back to
-    // its size), instead of half-way through the rewrite below.
-    const qint64 old = before.size();
-    if (after.size() > old &&
-        !(target.seek(old) && target.write(after.mid(old)) == after.size() - old && target.flush())) {
-        target.resize(old);
-        return false;
+    // The new text is made in memory and written whole beside the file, which
+    // it replaces in one step (core/files/WholeFileWriter): a kill or a full
+    // disk at any moment leaves the file old or new, never a mixture. All of
+    // it under the file's lock, so two stations saving settings at once take
+    // turns and neither change is lost.
+    const QDeadlineTimer patience(FileLock::patienceMs());
+    for (;;) {
+        QFile current(m_path);
+        // Creates a missing file (to hold its lock), never truncates; a file
+        // that cannot be opened for writing is not replaced either.
+        if (!PlatformFiles::open(current, QIODevice::ReadWrite))
+            return false;
+        FileLock lock(current);
+        if (!lock.isLocked())
+            return false;
+        // Another station may have replaced the file while this one waited:
+        // the lock held is then the old file's, and the text to change the new one's.
+        if (!PlatformFiles::namesFile(current, m_path)) {
+            if (patience.hasExpired())
+                return false;
+            continue;
+        }
+        const QByteArray before = current.readAll();
+        if (current.error() != QFileDevice::NoError)
+            return false;
+        const bool utf8 = IniText::hasUtf8Mark(before);
+        const QByteArray s = encode(Text::trim(section), utf8), k = encode(Text::trim(key), utf8);
+        const QByteArray v = encode(Text::trim(value), utf8);
+        if (!namesFit(s, k) || holdsLineBreak(v))
+            return false;
+        const QByteArray after = IniText::withValue(before, s, k, v);
+        return after == before || WholeFileWriter::writeWhole(m_path, after);
     }
-    return target.seek(0) && target.write(after) == after.size() && target.flush() &&
-           target.resize(after.size());
 }
 
 bool IniFile::writeChecked(const QString &section, const QString &key, const QString &value) {

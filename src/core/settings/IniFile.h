@@ -3,7 +3,8 @@
 // store): a standard Windows INI file read and written as the Windows profile
 // functions do (core/settings/IniText), Windows-1252 text, or UTF-8 after a byte-order
 // mark. Reading and writing take the file's lock (core/files/FileLock), so stations
-// sharing the folder never see a half-written file nor lose each other's keys.
+// sharing the folder never lose each other's keys; a write replaces the file
+// whole (core/files/WholeFileWriter), so nobody ever sees it half-written.
 #include <QString>
 
 class IniFile {

@@ -1,6 +1,7 @@
 #include "employees/photo/EmployeePhoto.h"
 
 #include "core/files/PictureFile.h"
+#include "core/files/WholeFileWriter.h"
 #include "core/platform/ProgramFolder.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 
 namespace EmployeePhoto {
 namespace {
@@ -68,17 +68,12 @@ QImage fromFile(const QString &fileName) { return PictureFile::read(fileName, ke
 bool save(qint64 number, const QImage &picture) {
     if (picture.isNull() || !makeFolder())
         return false;
-    QSaveFile file(path(number));
-    if (!file.open(QIODevice::WriteOnly))
+    // The earlier photo is replaced only by a whole one.
+    WholeFileWriter file(path(number));
+    if (!file.open())
         return false;
-    QImageWriter writer(&file, "jpg");
-    // Flushed before commit(), which writes what is still buffered without
-    // noticing a full disk and would put a cut photo in place of the earlier one.
-    if (!writer.write(PictureFile::fitted(picture, keptSide)) || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QImageWriter writer(&file.device(), "jpg");
+    return writer.write(PictureFile::fitted(picture, keptSide)) && file.commit();
 }
 
 } // namespace EmployeePhoto

@@ -1,5 +1,6 @@
 #include "employees/photo/PhotoFiles.h"
 
+#include "core/files/WholeFileWriter.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/Messages.h"
 #include "employees/photo/EmployeePhoto.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace PhotoFiles {
 
@@ -39,16 +39,15 @@ bool saveAs(QWidget *parent, const QImage &picture) {
         QStringLiteral("Foto.jpg"), QStringLiteral("File Jpeg (*.jpg)"));
     if (name.isEmpty())
         return false;
-    QSaveFile file(name);
-    bool written = file.open(QIODevice::WriteOnly);
+    WholeFileWriter file(name);
+    bool written = file.open();
     if (written) {
         // The extension chooses the format; JPEG when it names none.
         QByteArray format = QFileInfo(name).suffix().toLower().toLatin1();
         if (!QImageWriter::supportedImageFormats().contains(format))
             format = "jpg";
-        QImageWriter writer(&file, format);
-        // Flushed before commit(), which would not notice a full disk.
-        written = writer.write(picture) && file.flush() && file.commit();
+        QImageWriter writer(&file.device(), format);
+        written = writer.write(picture) && file.commit();
     }
     if (!written)
         Messages::warning(parent,

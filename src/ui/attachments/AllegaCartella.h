@@ -43,6 +43,8 @@ public:
     static QString storableName(const QString &chosenFileName);
     // What Sfoglia says when the chosen file cannot be copied into the folder.
     static QString copyFailedText();
+    // Told when an attached file cannot be opened (missing, unreadable, no program for it).
+    static QString openFailedText(const QString &storedName);
 
     void setBlock(const AttachmentBlock &block); // the slots, trimmed
     AttachmentBlock block() const;               // the slots, trimmed

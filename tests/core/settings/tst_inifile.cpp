@@ -1,12 +1,19 @@
 // Settings files: standard Windows INI files with blanks in names and
 // Windows-1252 values, read and written as the Windows profile functions do.
+#include "FullDisk.h"
 #include "TestEnv.h"
+#include "core/files/StaleTemporaries.h"
 #include "core/settings/IniFile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTest>
+#include <QThread>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 const QByteArray kNoFile = "<no file>";
@@ -32,6 +39,32 @@ void refuses(const char *name, const QByteArray &before, const char *section, co
              const QString &value) {
     row(name, before, section, key, value, false, before, QString());
 }
+// The text of the kill test's file with X one letter n times, as the
+// concurrent writer's "rewrite" writes it.
+bool isWholeRewrite(const QByteArray &text, int size) {
+    const QByteArray head = "[A]\r\nX=", tail = "\r\n[Numerazione Contratti]\r\nInizio=500\r\n";
+    if (!text.startsWith(head) || !text.endsWith(tail))
+        return false;
+    const QByteArray value = text.mid(head.size(), text.size() - head.size() - tail.size());
+    return (value.size() == size || value.size() == size + 777) && value.count(value.front()) == value.size();
+}
+
+// What a look at the file from outside sees change: its size, its last
+// change and its first value byte.
+using FileState = std::tuple<qint64, QDateTime, char>;
+FileState stateOf(const QString &path) {
+    QFile file(path);
+    char first = 0;
+    if (file.open(QIODevice::ReadOnly) && file.seek(7))
+        file.getChar(&first);
+    const QFileInfo info(path);
+    return {info.size(), info.lastModified(), first};
+}
+
+QStringList filesIn(const QString &folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
 } // namespace
 
 class TstIniFile : public QObject {
@@ -227,6 +260,72 @@ private slots:
         QVERIFY(bytes.contains("; nota"));
         QVERIFY(bytes.contains("Chiave=1"));
         QCOMPARE(ini.read(QStringLiteral("Accesso"), QStringLiteral("Valore")), QStringLiteral("BB"));
+    }
+
+    // A station killed while it saves settings (a power cut, the task ended):
+    // the file is the old text or the new one, never part of each, and what
+    // the write left beside it goes at the next start.
+    void aKillLeavesTheFileOldOrNew() {
+        TempProgramFolder folder;
+        constexpr int kSize = 4 << 20; // a long line: a rewrite takes long enough to be caught in it
+        const QString name = QStringLiteral("Contratti.ini");
+        folder.write(name,
+                     "[A]\r\nX=" + QByteArray(kSize, 'z') + "\r\n[Numerazione Contratti]\r\nInizio=500\r\n");
+        folder.write(QStringLiteral("go"), "");
+        for (int round = 0; round < 6; ++round) {
+            QProcess desk;
+            desk.start(QStringLiteral(CONCURRENT_WRITER),
+                       {QStringLiteral("rewrite"), folder.file(name), QString::number(kSize),
+                        QStringLiteral("1000000"), folder.file(QStringLiteral("go"))});
+            QVERIFY(desk.waitForStarted());
+            // Killed as soon as the file shows a change: in the middle of a
+            // rewrite, if the file is ever rewritten in place.
+            const FileState before = stateOf(folder.file(name));
+            QDeadlineTimer patience(20000);
+            while (stateOf(folder.file(name)) == before && !patience.hasExpired())
+                ;
+            desk.kill();
+            QVERIFY(desk.waitForFinished());
+            QVERIFY(!patience.hasExpired());
+            const QByteArray text = folder.read(name);
+            QVERIFY2(isWholeRewrite(text, kSize),
+                     qPrintable(QStringLiteral("round %1: %2 bytes, X starts with %3, ends with %4")
+                                    .arg(round)
+                                    .arg(text.size())
+                                    .arg(QString::fromLatin1(text.mid(7, 1)))
+                                    .arg(QString::fromLatin1(text.right(40)))));
+        }
+        StaleTemporaries::removeLeftovers();
+        QCOMPARE(filesIn(folder.path()), (QStringList{name, QStringLiteral("go")}));
+    }
+
+    // A disk with no room, or with room for part of the new text: the write
+    // is refused and the file stays byte for byte, nothing left beside it.
+    void aFullDiskLeavesTheFileAsItWas_data() {
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("no room") << qint64(0);
+        QTest::newRow("room for part of it") << qint64(8192);
+    }
+    void aFullDiskLeavesTheFileAsItWas() {
+        QFETCH(qint64, room);
+        TempProgramFolder folder;
+        const QString name = QStringLiteral("Contratti.ini");
+        const QByteArray before = "\xEF\xBB\xBF[Ditta Pulizie]\r\nDenominazione=Alfa\r\n; nota\r\n"
+                                  "[Numerazione Contratti]\r\nInizio=500\r\n";
+        FullDisk disk(folder.path());
+        if (!disk.mounted())
+            QSKIP("this machine gives no way of filling a disk");
+        folder.write(name, before);
+        QVERIFY(disk.fill());
+        if (room)
+            QVERIFY(disk.leaveRoom(room));
+        IniFile ini(folder.file(name));
+        QVERIFY(!ini.write(QStringLiteral("Ditta Pulizie"), QStringLiteral("Denominazione"),
+                           QString(20000, QLatin1Char('v'))));
+        QCOMPARE(folder.read(name), before);
+        QCOMPARE(filesIn(folder.path()), (QStringList{name, QStringLiteral("riempitivo.bin")}));
+        QCOMPARE(ini.read(QStringLiteral("Numerazione Contratti"), QStringLiteral("Inizio")),
+                 QStringLiteral("500"));
     }
 
     void unwritableFileIsReported() {

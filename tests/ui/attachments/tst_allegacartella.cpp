@@ -2,6 +2,7 @@
 // attachment block: browse and copy, the overwrite question, open, eraser,
 // apply and cancel, and the two failures a user must hear about.
 #include "TestEnv.h"
+#include "core/files/Workbook.h"
 #include "core/platform/OpenURL.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/text/TextRules.h"
@@ -319,6 +320,54 @@ private slots:
         // What the record keeps reads back as the very name the file was copied under.
         QCOMPARE(Text::fromCp1252(Text::toCp1252(name)), name);
         QCOMPARE(name, stored);
+    }
+
+    // Several desks with their own accounts share the folder: an attached
+    // copy is as readable to them as an export is.
+    void anAttachedCopyHasAnExportsPermissions() {
+#ifdef Q_OS_UNIX
+        const mode_t before = ::umask(022); // an office share's usual mask
+#endif
+        dialogs->nextNames << userFile(QStringLiteral("Documento.pdf"), "pdf");
+        withScreen(QStringLiteral("dipendenti"), [&](TfrmAllegaCartella *s) { s->btnSfoglia01->click(); });
+        const bool exported = Workbook::write(seams->folder.file(QStringLiteral("Clienti.xls")),
+                                              QStringLiteral("Clienti"), {{QStringLiteral("Nome"), 10}}, {});
+#ifdef Q_OS_UNIX
+        ::umask(before);
+#endif
+        QVERIFY(exported);
+        const QFileDevice::Permissions copy =
+            QFileInfo(TfrmAllegaCartella::pathOf(QStringLiteral("Documento.pdf"))).permissions();
+        QCOMPARE(copy, QFileInfo(seams->folder.file(QStringLiteral("Clienti.xls"))).permissions());
+        QVERIFY(copy & QFileDevice::ReadOther);
+    }
+
+    // "Apri" on a file that cannot be opened says so instead of nothing.
+    void aFailedOpenIsTold_data() {
+        QTest::addColumn<bool>("there");
+        QTest::addColumn<bool>("desktopOpens");
+        QTest::newRow("no program opens it") << true << false;
+        QTest::newRow("the file is missing") << false << true;
+    }
+    void aFailedOpenIsTold() {
+        QFETCH(bool, there);
+        QFETCH(bool, desktopOpens);
+        QVERIFY(QDir().mkpath(TfrmAllegaCartella::folder()));
+        if (there) {
+            QFile f(TfrmAllegaCartella::pathOf(QStringLiteral("Preventivo.odt")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        seams->shell.opens = desktopOpens;
+        owner->labels[0]->setText(QStringLiteral("Preventivo.odt"));
+        withScreen(QStringLiteral("clienti"), [&](TfrmAllegaCartella *s) {
+            s->btnApri01->click();
+            QVERIFY(s->isVisible());
+        });
+        QCOMPARE(seams->shell.commands.size(), there ? 1 : 0);
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown[0].kind, MessageKind::Warning);
+        QCOMPARE(seams->messages.lastText(),
+                 TfrmAllegaCartella::openFailedText(QStringLiteral("Preventivo.odt")));
     }
 
     void greekFileNameOpensTheCopy() {
