@@ -49,6 +49,11 @@ void preferItalianLocale();
 // is found (the dialogs then stay in English).
 bool installItalian();
 
+// What a start does before the login shows: a restore cut short (the program
+// killed, a power cut) is finished from the copy's verified files or undone,
+// and the user told which. False when the program must not go on.
+bool beforeLogin();
+
 int run(int argc, char *argv[]);
 
 } // namespace Tersalia
