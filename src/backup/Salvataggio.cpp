@@ -81,13 +81,16 @@ TfrmSalvataggio::TfrmSalvataggio(QWidget *parent) : QDialog(parent) {
     cmdSalva->setIcon(QIcon(Artwork::icon(Artwork::Glyph::Backup, 28, QColor(40, 120, 190))));
     cmdRipristina->setIcon(QIcon(Artwork::icon(Artwork::Glyph::Backup, 28, QColor(200, 120, 40))));
 
-    lblAvanzamento = new QLabel(this);
+    lblAvanzamento = new QLabel(idleText(), this);
     lblAvanzamento->setObjectName(QStringLiteral("lblAvanzamento"));
+    // With its percentage written in it: an empty bar alone reads as a text field.
     prgAvanzamento = new QProgressBar(this);
     prgAvanzamento->setObjectName(QStringLiteral("prgAvanzamento"));
     prgAvanzamento->setRange(0, 1000);
     prgAvanzamento->setValue(0);
-    prgAvanzamento->setTextVisible(false);
+    prgAvanzamento->setTextVisible(true);
+    prgAvanzamento->setFormat(QStringLiteral("%p%"));
+    prgAvanzamento->setAlignment(Qt::AlignCenter);
     cmdAnnulla = button(this, "cmdAnnulla", QStringLiteral("Annulla"));
     cmdAnnulla->setEnabled(false);
 
@@ -140,6 +143,8 @@ TfrmSalvataggio::TfrmSalvataggio(QWidget *parent) : QDialog(parent) {
     showLastCopy();
 }
 
+QString TfrmSalvataggio::idleText() { return QStringLiteral("Nessuna operazione in corso."); }
+
 QString TfrmSalvataggio::failureText(const Backup::Outcome &o) { return BackupMessages::failureText(o); }
 
 void TfrmSalvataggio::showLastCopy() {
@@ -189,6 +194,6 @@ void TfrmSalvataggio::endWork() {
     for (QPushButton *b : {cmdSalva, cmdRipristina, cmdGuida, cmdChiudi})
         b->setEnabled(true);
     cmdAnnulla->setEnabled(false);
-    lblAvanzamento->clear();
+    lblAvanzamento->setText(idleText());
     prgAvanzamento->setValue(0);
 }

@@ -44,6 +44,7 @@ public:
     static QString undoneText();  // a move failed, every file put back
     static QString pendingText(); // not even that: the next start will
     static QString notRecordedText();
+    static QString idleText(); // lblAvanzamento while nothing runs
 
 public slots:
     void reject() override; // not while a copy or a restore is running

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +102,10 @@ private slots:
         QCOMPARE(screen.lblData->text(), QStringLiteral("10/12/2026 09:30"));
         QCOMPARE(screen.lblCartella->text(), QDir::toNativeSeparators(zip));
         QVERIFY(screen.lblDimensione->text().endsWith(QStringLiteral(" MB")));
+        // The progress bar back at rest, saying so.
+        QCOMPARE(screen.lblAvanzamento->text(), TfrmSalvataggio::idleText());
+        QCOMPARE(screen.prgAvanzamento->value(), 0);
+        QVERIFY(screen.prgAvanzamento->isTextVisible());
         QVERIFY(BackupArchive::inspect(zip).outcome.ok());
 
         // The next copy proposes the folder used last; cancelling the dialog does nothing.
