@@ -1,6 +1,8 @@
 #pragma once
 // " Copia di sicurezza degli archivi": the last copy made, a verified copy of
-// every data file in one click, and a restore from a copy.
+// every data file in one click, and a restore from a copy. The screen itself
+// is in Salvataggio.cpp, the copy's job in SalvataggioCopy.cpp, the restore's
+// in SalvataggioRestore.cpp.
 #include "backup/engine/BackupOutcome.h"
 
 #include <QDialog>
@@ -39,7 +41,10 @@ public:
     static QString doneText(int files, qint64 bytes);
     static QString failureText(const Backup::Outcome &outcome);
     static QString restoredText();
+    static QString undoneText();  // a move failed, every file put back
+    static QString pendingText(); // not even that: the next start will
     static QString notRecordedText();
+    static QString idleText(); // lblAvanzamento while nothing runs
 
 public slots:
     void reject() override; // not while a copy or a restore is running

@@ -18,7 +18,9 @@ HelpText backupHelp() {
                 "un unico file Tersalia_Copia_aaaa-mm-gg_hh-mm.zip, che contiene tutti i file dei dati e "
                 "l'elenco Tersalia_Copia.txt con la dimensione e il codice di controllo di ciascuno. La "
                 "copia si può creare anche mentre altre postazioni lavorano sugli archivi: ogni scheda è "
-                "copiata intera."),
+                "copiata intera. La cartella del programma e le sue sottocartelle non sono accettate: ogni "
+                "copia successiva conterrebbe anche quella. Prima della prima copia è indicata la "
+                "dimensione dei dati da copiare."),
             QStringLiteral(
                 "Appena scritta, la copia viene riletta e ogni file è confrontato con l'elenco; solo allora "
                 "compare il messaggio che la copia è completata e verificata. La barra mostra "
@@ -27,12 +29,18 @@ HelpText backupHelp() {
                 "e non lascia nella cartella nessuna copia incompleta."),
             QStringLiteral(
                 "Il pulsante Ripristina da una copia chiede il file della copia e ne mostra la data e il "
-                "contenuto. Una copia senza elenco valido, con un file danneggiato o con un file che "
-                "uscirebbe dalla cartella del programma viene rifiutata senza toccare nulla. Dopo la "
+                "contenuto. Una copia senza elenco valido, con un file mancante o danneggiato o con un file "
+                "che uscirebbe dalla cartella del programma viene rifiutata senza toccare nulla. Dopo la "
                 "conferma, il programma crea prima una copia di sicurezza dei dati attuali nella stessa "
-                "cartella della copia scelta, poi estrae e controlla tutti i file e infine sostituisce i "
-                "file uno alla volta, ciascuno per intero."),
+                "cartella della copia scelta, poi estrae e controlla tutti i file nella cartella "
+                "Ripristino_in_corso e infine li mette al loro posto."),
             QStringLiteral(
+                "Il ripristino avviene in un solo passaggio: alla fine i dati sono tutti quelli della copia "
+                "oppure tutti quelli di prima, mai un misto. Se un file non si può sostituire (ad esempio "
+                "perché è aperto in un'altra postazione), tutti i file tornano come erano. Se il programma "
+                "o il computer si fermano durante il ripristino, all'avvio successivo, prima della "
+                "password, il ripristino viene completato con i file già controllati (o annullato) e un "
+                "messaggio dice quale delle due cose è avvenuta. "
                 "I file dei dati presenti nella cartella del programma ma assenti dalla copia non vengono "
                 "cancellati: sono spostati nella cartella Accantonati con la data del ripristino. Al "
                 "termine il programma si chiude: avviandolo di nuovo si lavora sui dati ripristinati."),

@@ -3,6 +3,7 @@
 #include "appointments/agenda/Agenda.h"
 #include "appointments/card/Archivio_Scadenze.h"
 #include "backup/BackupSettings.h"
+#include "backup/RestoreAtStartUp.h"
 #include "clients/Clienti.h"
 #include "contracts/card/Contratto.h"
 #include "core/text/Formats.h"
@@ -97,6 +98,8 @@ void destroyScreens() {
     s = Screens();
 }
 
+bool beforeLogin() { return RestoreAtStartUp::run(nullptr); }
+
 void terminate() { terminateHandler()(); }
 
 void setTerminateHandler(std::function<void()> handler) {
@@ -169,6 +172,9 @@ int run(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tersalia"));
     QApplication::setQuitOnLastWindowClosed(false);
     installItalian();
+    // A restore cut short is finished or undone before anyone works on the data.
+    if (!beforeLogin())
+        return 0;
     // The login window is shown first, alone; the other screens are made as
     // soon as it is up, long before a password can be typed (the login makes
     // them itself should it need them sooner). The manual opened by every help

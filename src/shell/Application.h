@@ -54,6 +54,11 @@ bool installItalian();
 // how many files it removed. Part of the first turn of the event loop.
 int clearLeftovers();
 
+// What a start does before the login shows: a restore cut short (the program
+// killed, a power cut) is finished from the copy's verified files or undone,
+// and the user told which. False when the program must not go on.
+bool beforeLogin();
+
 int run(int argc, char *argv[]);
 
 } // namespace Tersalia

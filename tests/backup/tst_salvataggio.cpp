@@ -3,11 +3,13 @@
 // Salvataggio.ini, the main menu's command and the reminder after a login.
 #include "BackupFixture.h"
 #include "TestEnv.h"
+#include "backup/BackupMessages.h"
 #include "backup/BackupReminder.h"
 #include "backup/BackupSettings.h"
 #include "backup/Salvataggio.h"
 #include "backup/engine/BackupArchive.h"
 #include "backup/engine/BackupWriter.h"
+#include "core/files/FileLock.h"
 #include "core/platform/Clock.h"
 #include "core/settings/IniFile.h"
 #include "shell/Application.h"
@@ -21,6 +23,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,6 +79,12 @@ private slots:
         const QHash<QString, QByteArray> data = BackupFixture::fill(seams->folder.path(), false);
         TfrmSalvataggio screen;
         QCOMPARE(screen.lblData->text(), QStringLiteral("Non è ancora stata creata una copia di sicurezza."));
+        // How much the first copy will hold, so the room it needs is known.
+        qint64 bytes = 0;
+        for (const QByteArray &b : data)
+            bytes += b.size();
+        QCOMPARE(screen.lblDimensione->text(),
+                 BackupMessages::megabytes(bytes) + QStringLiteral(" di dati da copiare."));
         dialogs->nextNames = {copies->path()};
         screen.cmdSalva->click();
 
@@ -92,6 +102,10 @@ private slots:
         QCOMPARE(screen.lblData->text(), QStringLiteral("10/12/2026 09:30"));
         QCOMPARE(screen.lblCartella->text(), QDir::toNativeSeparators(zip));
         QVERIFY(screen.lblDimensione->text().endsWith(QStringLiteral(" MB")));
+        // The progress bar back at rest, saying so.
+        QCOMPARE(screen.lblAvanzamento->text(), TfrmSalvataggio::idleText());
+        QCOMPARE(screen.prgAvanzamento->value(), 0);
+        QVERIFY(screen.prgAvanzamento->isTextVisible());
         QVERIFY(BackupArchive::inspect(zip).outcome.ok());
 
         // The next copy proposes the folder used last; cancelling the dialog does nothing.
@@ -236,7 +250,7 @@ private slots:
         QCOMPARE(terminated, 0);
     }
 
-    void aRestoreCutKeepsThePreRestoreCopy() {
+    void aRestoreCutPutsEveryFileBackAndKeepsThePreRestoreCopy() {
         QTemporaryDir other;
         const QHash<QString, QByteArray> copied = BackupFixture::fill(other.path(), false);
         const BackupWriter::Result copy =
@@ -253,18 +267,101 @@ private slots:
 
         QCOMPARE(terminated, 0);
         QCOMPARE(seams->messages.shown.last().kind, MessageKind::Error);
-        const QString text = seams->messages.lastText();
-        QVERIFY2(text.contains(QStringLiteral("Contatti.pro")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("si è interrotto dopo 4 file su %1").arg(copied.size())));
         const QString before =
             QDir(copies->path()).filePath(QStringLiteral("Tersalia_Copia_2026-12-10_09-30.zip"));
-        QVERIFY(text.contains(QDir::toNativeSeparators(before)));
+        QCOMPARE(seams->messages.lastText(),
+                 TfrmSalvataggio::failureText({Failure::ReplaceFailed, QStringLiteral("Contatti.pro")}) +
+                     QStringLiteral("\r\n\r\n") + TfrmSalvataggio::undoneText() +
+                     QStringLiteral("\r\n\r\nLa copia dei dati precedenti al ripristino è\r\n") +
+                     QDir::toNativeSeparators(before));
         QVERIFY(BackupArchive::inspect(before).outcome.ok());
-        // Replaced whole, or left as it was.
-        QCOMPARE(seams->folder.read(QStringLiteral("Archivio_Appuntamenti.pro")),
-                 copied.value(QStringLiteral("Archivio_Appuntamenti.pro")));
+        // Files of the copy had been put in place before Contatti.pro: every one went back.
+        QCOMPARE(seams->folder.read(QStringLiteral("Archivio_Appuntamenti.pro")), QByteArray(1265 * 3, 'a'));
         QCOMPARE(seams->folder.read(QStringLiteral("Logo.bmp")), QByteArray(100, 'L'));
         QVERIFY(screen.cmdRipristina->isEnabled());
+    }
+
+    void aCopyInsideTheProgramFolderIsRefused() {
+        BackupFixture::fill(seams->folder.path(), false);
+        const QString folder = seams->folder.file(QStringLiteral("Anagrafica"));
+        const QHash<QString, QByteArray> before = BackupFixture::tree(seams->folder.path());
+        TfrmSalvataggio screen;
+        dialogs->nextNames = {folder};
+        screen.cmdSalva->click();
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown[0].kind, MessageKind::Warning);
+        QCOMPARE(seams->messages.lastText(),
+                 TfrmSalvataggio::failureText({Failure::InsideProgramFolder, folder}));
+        QVERIFY(seams->messages.lastText().contains(
+            QStringLiteral("non può essere salvata nella cartella del programma")));
+        QCOMPARE(BackupFixture::tree(seams->folder.path()), before);
+        QVERIFY(ini(seams->folder, "Ultima").isEmpty());
+    }
+
+    // Killed in the middle of a restore: the next start, before the login,
+    // leaves the folder wholly old or wholly new and says which.
+    void aRestoreKilledIsMadeWholeBeforeTheLogin_data() {
+        QTest::addColumn<int>("percent"); // of the restore's steps taken before it died
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("while reading the copy")
+            << 10 << "Un ripristino dei dati si era interrotto mentre leggeva" << false;
+        QTest::newRow("while moving the files")
+            << 70 << "Un ripristino dei dati si era interrotto: è stato completato" << true;
+    }
+    void aRestoreKilledIsMadeWholeBeforeTheLogin() {
+        QFETCH(int, percent);
+        QFETCH(QString, told);
+        QFETCH(bool, restored);
+        QTemporaryDir other, scratch;
+        const QHash<QString, QByteArray> copied = BackupFixture::fill(other.path(), false);
+        const QString copy =
+            BackupWriter::write(other.path(), copies->path(), QDateTime(QDate(2026, 11, 30), QTime(18, 5)))
+                .zipPath;
+        BackupFixture::fill(seams->folder.path(), false);
+        seams->folder.write(QStringLiteral("Contatti.pro"), QByteArray(3372 * 2, 'c'));
+        const QHash<QString, QByteArray> current = dataOf(seams->folder.path());
+        const QString before = BackupWriter::write(seams->folder.path(), copies->path(), kNow).zipPath;
+        const auto stopper = [&](const QString &folder, int step) {
+            QProcess p;
+            p.start(QStringLiteral(RESTORE_STOPPER), {folder, copy, before, QString::number(step)});
+            p.waitForFinished(60000);
+            return qMakePair(p.exitCode(), p.readAllStandardOutput().trimmed().toInt());
+        };
+        BackupFixture::fill(scratch.path(), false);
+        const int steps = stopper(scratch.path(), 1 << 30).second;
+        QVERIFY(steps > 20);
+        QCOMPARE(stopper(seams->folder.path(), steps * percent / 100).first, 9);
+        QVERIFY(dataOf(seams->folder.path()) != (restored ? copied : current));
+
+        QVERIFY(Tersalia::beforeLogin());
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown[0].kind, MessageKind::Information);
+        QVERIFY2(seams->messages.lastText().startsWith(told), qPrintable(seams->messages.lastText()));
+        QVERIFY(seams->messages.lastText().contains(QDir::toNativeSeparators(copy)));
+        QHash<QString, QByteArray> now = dataOf(seams->folder.path());
+        now.remove(QStringLiteral("Salvataggio.ini"));
+        QCOMPARE(now, restored ? copied : current);
+        // Told once: the next start has nothing to say.
+        QVERIFY(Tersalia::beforeLogin());
+        QCOMPARE(seams->messages.shown.size(), 1);
+    }
+
+    void aRestoreRunningAtAnotherStationStopsTheStart() {
+        BackupFixture::fill(seams->folder.path(), false);
+        QFile journal(seams->folder.file(QStringLiteral("Ripristino_in_corso.txt")));
+        QVERIFY(journal.open(QIODevice::ReadWrite));
+        journal.write("Tersalia - ripristino dei dati in corso\r\n");
+        journal.flush();
+        const QHash<QString, QByteArray> before = BackupFixture::tree(seams->folder.path());
+        FileLock running(journal);
+        QVERIFY(running.isLocked());
+        QVERIFY(!Tersalia::beforeLogin());
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown[0].kind, MessageKind::Error);
+        QVERIFY(seams->messages.lastText().startsWith(
+            QStringLiteral("In un'altra postazione è in corso il ripristino")));
+        QCOMPARE(BackupFixture::tree(seams->folder.path()), before);
     }
 
     void reminderAfterSevenDaysOnceADay_data() {

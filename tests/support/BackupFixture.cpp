@@ -100,7 +100,7 @@ quint32 crcOf(const QByteArray &bytes) {
 }
 
 bool writeZip(const QString &path, const QList<QPair<QString, QByteArray>> &entries, bool withList,
-              bool wrongCrc) {
+              bool wrongCrc, const QList<QPair<QString, QByteArray>> &listedOnly) {
     int error = 0;
     zip_t *za = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!za)
@@ -112,6 +112,8 @@ bool writeZip(const QString &path, const QList<QPair<QString, QByteArray>> &entr
         m.version = QStringLiteral("1.0");
         for (const auto &[name, bytes] : entries)
             m.entries.append({name, bytes.size(), crcOf(bytes) + (wrongCrc && m.entries.isEmpty() ? 1 : 0)});
+        for (const auto &[name, bytes] : listedOnly)
+            m.entries.append({name, bytes.size(), crcOf(bytes)});
         all.prepend({BackupManifest::fileName(), m.toBytes()});
     }
     // The buffers must live until zip_close.

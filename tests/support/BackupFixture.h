@@ -22,9 +22,10 @@ QStringList notDataFiles();
 
 // A ZIP archive with these entries stored as given; when withList, a list
 // "Tersalia_Copia.txt" naming each with its real size and CRC-32 comes first
-// (with wrongCrc, the first entry's CRC-32 on the list is off by one).
+// (with wrongCrc, the first entry's CRC-32 on the list is off by one; the
+// list also names the files of listedOnly, which the archive does not hold).
 bool writeZip(const QString &path, const QList<QPair<QString, QByteArray>> &entries, bool withList,
-              bool wrongCrc = false);
+              bool wrongCrc = false, const QList<QPair<QString, QByteArray>> &listedOnly = {});
 
 quint32 crcOf(const QByteArray &bytes);
 

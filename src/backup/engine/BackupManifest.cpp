@@ -1,5 +1,6 @@
 #include "backup/engine/BackupManifest.h"
 
+#include "backup/engine/EscapedText.h"
 #include "core/text/TextRules.h"
 
 #include <QSet>
@@ -12,44 +13,6 @@ const QByteArray kVersion = "Versione del programma: ";
 const QByteArray kCount = "File: ";
 const QByteArray kHeader = "Dimensione (byte)\tCRC-32\tFile";
 const QString kDateFormat = QStringLiteral("dd/MM/yyyy HH:mm");
-
-QByteArray escapedName(const QString &path) {
-    QByteArray out;
-    for (const QChar c : path) {
-        const int byte = c == QLatin1Char('\\') ? -1 : Text::cp1252Byte(c.unicode());
-        if (c == QLatin1Char('\\'))
-            out += "\\\\";
-        else if (byte >= 0x20 && !c.isSurrogate())
-            out += char(byte);
-        else
-            out += "\\u" + QByteArray::number(c.unicode(), 16).rightJustified(4, '0');
-    }
-    return out;
-}
-
-std::optional<QString> unescapedName(const QByteArray &bytes) {
-    QString out;
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\\') {
-            out += Text::fromCp1252(bytes.constData() + i, 1);
-            continue;
-        }
-        if (i + 1 < bytes.size() && bytes[i + 1] == '\\') {
-            out += QLatin1Char('\\');
-            ++i;
-            continue;
-        }
-        if (i + 5 >= bytes.size() || bytes[i + 1] != 'u')
-            return std::nullopt;
-        bool ok = false;
-        const uint unit = bytes.mid(i + 2, 4).toUInt(&ok, 16);
-        if (!ok)
-            return std::nullopt;
-        out += QChar(char16_t(unit));
-        i += 5;
-    }
-    return out;
-}
 
 bool hasPrefix(const QByteArray &line, const QByteArray &prefix, QByteArray *rest) {
     if (!line.startsWith(prefix))
@@ -87,7 +50,8 @@ QByteArray BackupManifest::toBytes() const {
     line(kHeader);
     for (const BackupEntry &e : entries)
         line(QByteArray::number(e.size) + '\t' +
-             QByteArray::number(e.crc, 16).toUpper().rightJustified(8, '0') + '\t' + escapedName(e.path));
+             QByteArray::number(e.crc, 16).toUpper().rightJustified(8, '0') + '\t' +
+             EscapedText::escaped(e.path));
     return out;
 }
 
@@ -123,7 +87,7 @@ std::optional<BackupManifest> BackupManifest::parse(const QByteArray &bytes) {
         BackupEntry e;
         e.size = cols[0].toLongLong(&sizeOk);
         e.crc = cols[1].toUInt(&crcOk, 16);
-        const std::optional<QString> name = unescapedName(cols[2]);
+        const std::optional<QString> name = EscapedText::unescaped(cols[2]);
         if (!sizeOk || !crcOk || e.size < 0 || !name || name->isEmpty() || seen.contains(*name))
             return std::nullopt;
         e.path = *name;

@@ -40,6 +40,16 @@ int topLevelKind(const QString &name, bool *isData) {
     return 0;
 }
 
+// A backup copy (saved into the data by mistake, it would be in every later
+// copy and come back with a restore) or a file the program is writing.
+bool isCopyOrTemporary(const QString &name) {
+    static const QRegularExpression copy(QStringLiteral("^Tersalia_Copia_.*\\.zip(\\.[A-Za-z0-9]{6})?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression attachmentCopy(QStringLiteral("^~Tersalia_copia_[A-Za-z0-9]{6}\\.tmp$"));
+    return copy.match(name).hasMatch() || name.contains(QLatin1String(".~tersalia~")) ||
+           attachmentCopy.match(name).hasMatch();
+}
+
 } // namespace
 
 namespace BackupSelection {
@@ -60,7 +70,7 @@ bool isSafeRelativePath(const QString &path) {
 }
 
 bool isDataFile(const QString &path) {
-    if (!isSafeRelativePath(path))
+    if (!isSafeRelativePath(path) || isCopyOrTemporary(path.section(QLatin1Char('/'), -1)))
         return false;
     const int slash = path.indexOf(QLatin1Char('/'));
     if (slash < 0) {

@@ -2,7 +2,8 @@
 // What a backup copy of the program folder holds: every data file (the
 // archives, the services files, the work registers, the photos, the attached
 // documents, the settings, the password store and the logo), never the
-// program itself, its libraries, the manual or the alarm sound. A restore
+// program itself, its libraries, the manual or the alarm sound, nor a backup
+// copy ("Tersalia_Copia_*.zip") or a file being written (a program temporary). A restore
 // writes only files this rule accepts, so a copy can never replace the program.
 #include <QList>
 #include <QString>

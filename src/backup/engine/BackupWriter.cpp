@@ -4,8 +4,9 @@
 #include "backup/engine/BackupManifest.h"
 #include "backup/engine/BackupSelection.h"
 #include "core/files/FileLock.h"
+#include "backup/engine/HeldTemporary.h"
+#include "backup/engine/ZipFileSink.h"
 #include "core/files/FileReplace.h"
-#include "backup/engine/ZipPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -203,6 +204,22 @@ bool add(zip_t *za, const QString &name, zip_source_callback callback, void *sta
     return zip_set_file_compression(za, zip_uint64_t(index), ZIP_CM_STORE, 0) == 0;
 }
 
+// The folder itself or any folder inside it, however it is spelled: through a
+// link, with "..", or in another letter case where the file system ignores it.
+bool liesInside(const QString &folder, const QString &outer) {
+    const QString inner = QFileInfo(folder).canonicalFilePath();
+    const QString root = QFileInfo(outer).canonicalFilePath();
+    if (inner.isEmpty() || root.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    return inner.compare(root, cs) == 0 ||
+           inner.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'), cs);
+}
+
 bool noRoom(int systemError) {
 #ifdef EDQUOT
     if (systemError == EDQUOT)
@@ -220,6 +237,10 @@ QString fileName(const QDateTime &moment, int n) {
            (n > 1 ? QStringLiteral("_%1").arg(n) : QString()) + QStringLiteral(".zip");
 }
 
+bool isInsideProgramFolder(const QString &folder, const QString &programFolder) {
+    return liesInside(folder, programFolder);
+}
+
 Result write(const QString &programFolder, const QString &destinationFolder, const QDateTime &moment,
              const Backup::Progress &progress) {
     Result r;
@@ -231,10 +252,15 @@ Result write(const QString &programFolder, const QString &destinationFolder, con
     const QDir destination(destinationFolder);
     if (!destination.exists())
         return fail(Failure::FolderNotWritable, destinationFolder);
-    int n = 1;
-    while (destination.exists(fileName(moment, n)))
-        ++n;
-    const QString zipPath = destination.filePath(fileName(moment, n));
+    // Every later copy would hold this one, and a restore would bring it back.
+    if (liesInside(destinationFolder, programFolder))
+        return fail(Failure::InsideProgramFolder, destinationFolder);
+    const auto freeName = [&destination, &moment]() {
+        int n = 1;
+        while (destination.exists(fileName(moment, n)))
+            ++n;
+        return destination.filePath(fileName(moment, n));
+    };
 
     Run run;
     run.progress = progress;
@@ -253,66 +279,87 @@ Result write(const QString &programFolder, const QString &destinationFolder, con
     list.files = &files;
     list.moment = moment;
     zip_error_init(&list.error);
+    const auto finiErrors = [&files, &list]() {
+        for (const auto &f : files)
+            zip_error_fini(&f->error);
+        zip_error_fini(&list.error);
+    };
 
-    int openError = 0;
-    zip_t *za = zip_open(zipPathBytes(zipPath).constData(), ZIP_CREATE | ZIP_EXCL, &openError);
-    if (!za)
+    // Every byte goes into the program's own locked temporary beside the copy's
+    // name; the name itself appears only once the copy is whole, synced and checked.
+    HeldTemporary copy(freeName());
+    if (!copy.open()) {
+        finiErrors();
+        return fail(copy.file().error() == QFileDevice::ResourceError ? Failure::DiskFull
+                                                                      : Failure::FolderNotWritable,
+                    destinationFolder);
+    }
+    zip_error_t openError;
+    zip_error_init(&openError);
+    zip_source_t *sink = ZipFileSink::create(copy.file(), &openError);
+    zip_t *za = sink ? zip_open_from_source(sink, ZIP_CREATE | ZIP_TRUNCATE, &openError) : nullptr;
+    zip_error_fini(&openError);
+    if (!za) {
+        if (sink)
+            zip_source_free(sink);
+        finiErrors();
         return fail(Failure::FolderNotWritable, destinationFolder);
+    }
     bool added = true;
     for (const auto &f : files)
         added = added && add(za, f->file.path, callback<FileSource>, f.get());
     added = added && add(za, BackupManifest::fileName(), callback<ListSource>, &list);
-    // libzip writes under a temporary name and renames the archive when whole;
-    // on any failure it removes what it wrote.
     if (!added || zip_close(za) != 0) {
         const zip_error_t *error = zip_get_error(za);
         const int systemCode = zip_error_code_system(error);
+        const bool sysError = zip_error_system_type(error) == ZIP_ET_SYS;
         zip_discard(za);
-        for (const auto &f : files)
-            zip_error_fini(&f->error);
-        zip_error_fini(&list.error);
+        finiErrors();
         if (run.cancelled)
             return fail(Failure::Cancelled, {});
         if (!run.unreadable.isEmpty())
             return fail(Failure::FileUnreadable, run.unreadable);
         // The system's own error tells a full disk, whatever step of libzip met it.
-        if (zip_error_system_type(error) == ZIP_ET_SYS && noRoom(systemCode))
+        if (sysError && noRoom(systemCode))
             return fail(Failure::DiskFull, destinationFolder);
         return fail(Failure::FolderNotWritable, destinationFolder);
     }
-    for (const auto &f : files)
-        zip_error_fini(&f->error);
-    zip_error_fini(&list.error);
+    finiErrors();
 
     // The copy is trusted only once it is on the disk and reads back as written.
-    const auto discard = [&](Failure f, const QString &subject) {
-        QFile::remove(zipPath);
-        return fail(f, subject);
-    };
-    if (!FileReplace::syncToDisk(zipPath))
-        return discard(Failure::DiskFull, destinationFolder);
-    const BackupArchive::Inspection check = BackupArchive::inspect(zipPath);
+    if (!copy.file().flush() || !FileReplace::syncToDisk(copy.path()))
+        return fail(Failure::DiskFull, destinationFolder);
+    const BackupArchive::Inspection check = BackupArchive::inspect(copy.path());
     if (!check.outcome.ok())
-        return discard(Failure::Damaged, check.outcome.subject);
+        return fail(Failure::Damaged, check.outcome.subject);
     for (const auto &f : files) {
         const BackupEntry *listed = check.manifest.find(f->file.path);
         if (!listed || listed->size != f->copied || listed->crc != quint32(f->crc))
-            return discard(Failure::Damaged, f->file.path);
+            return fail(Failure::Damaged, f->file.path);
     }
     if (check.manifest.entries.size() != qsizetype(files.size()))
-        return discard(Failure::Damaged, BackupManifest::fileName());
+        return fail(Failure::Damaged, BackupManifest::fileName());
     const qint64 copied = run.done;
     const Backup::Progress readBack = [&run, copied](qint64 done, qint64) {
         return !run.progress || run.progress(copied + done, std::max(run.total, copied + done));
     };
-    const Backup::Outcome read = BackupArchive::read(zipPath, check.manifest, {}, readBack);
+    const Backup::Outcome read = BackupArchive::read(copy.path(), check.manifest, {}, readBack);
     if (!read.ok())
-        return discard(read.failure == Failure::Cancelled ? Failure::Cancelled : Failure::Damaged,
-                       read.subject);
+        return fail(read.failure == Failure::Cancelled ? Failure::Cancelled : Failure::Damaged, read.subject);
 
-    r.zipPath = zipPath;
+    // Another station may have put a copy of the same minute there meanwhile: never replaced.
+    copy.setFinalPath(freeName());
+    if (!copy.commit()) {
+        const bool placed = QFileInfo::exists(copy.finalPath()) && !QFileInfo::exists(copy.path());
+        copy.release();
+        if (placed)
+            QFile::remove(copy.finalPath());
+        return fail(Failure::DiskFull, destinationFolder);
+    }
+    copy.release();
+    r.zipPath = copy.finalPath();
     r.files = int(files.size());
-    r.zipSize = QFileInfo(zipPath).size();
+    r.zipSize = QFileInfo(r.zipPath).size();
     return r;
 }
 

@@ -21,6 +21,11 @@ struct Result {
 // minute (an existing copy is never replaced).
 QString fileName(const QDateTime &moment, int n = 1);
 
+// True when folder is programFolder or lies inside it (compared as the file
+// system finds them: links followed, letter case ignored on Windows). A copy
+// is never written there.
+bool isInsideProgramFolder(const QString &folder, const QString &programFolder);
+
 // Each record file is read in blocks of whole records, each block under the
 // file's shared lock, so a station appending or saving at the same moment
 // never puts half a record into the copy; the settings are read whole under

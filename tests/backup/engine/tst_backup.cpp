@@ -9,12 +9,15 @@
 #include "backup/engine/BackupSelection.h"
 #include "backup/engine/BackupWriter.h"
 #include "core/files/FileLock.h"
+#include "core/files/FileReplace.h"
 #include "core/records/RecordLayout.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,7 +69,10 @@ private slots:
     void cancelledCopyLeavesNothing();
     void aFileHeldByAnotherStationStopsTheCopy();
     void appendsDuringTheCopyLeaveOnlyWholeRecords();
-    void restoreCutAtAFileLeavesEachFileOldOrNew();
+    void restoreCutAtAFileLeavesEveryFileAsItWas();
+    void aCopyIsNeverWrittenInsideTheProgramFolder_data();
+    void aCopyIsNeverWrittenInsideTheProgramFolder();
+    void theCopyTakesItsNameOnlyWhenWholeAndOnTheDisk();
 };
 
 void TstBackup::selectionKeepsDataFilesOnly_data() {
@@ -96,6 +102,19 @@ void TstBackup::selectionKeepsDataFilesOnly_data() {
     QTest::newRow("drive letter") << "C:Contatti.pro" << false << 0;
     QTest::newRow("backslash") << "Documenti_Allegati\\..\\tersalia.exe" << false << 0;
     QTest::newRow("empty part") << "Documenti_Allegati//x" << false << 0;
+    // A copy saved into the data would be in every later copy and come back with a restore.
+    QTest::newRow("a copy among the photos")
+        << "Anagrafica/Tersalia_Copia_2026-12-10_09-30.zip" << false << 0;
+    QTest::newRow("a copy among the attachments")
+        << "Documenti_Allegati/Tersalia_Copia_2026-12-10_09-30_2.zip" << false << 0;
+    QTest::newRow("what libzip left of a copy")
+        << "Documenti_Allegati/Tersalia_Copia_2026-12-10_09-30.zip.d7u2kv" << false << 0;
+    QTest::newRow("a file being written")
+        << "Anagrafica/Scheda_Dipendente_1.jpg.~tersalia~Q9x8Z7" << false << 0;
+    QTest::newRow("a settings file being written") << "Contratti.ini.~tersalia~a1B2c3" << false << 0;
+    QTest::newRow("an attachment being copied")
+        << "Documenti_Allegati/~Tersalia_copia_a1B2c3.tmp" << false << 0;
+    QTest::newRow("an attachment named alike") << "Documenti_Allegati/Tersalia_Copia_note.txt" << true << 0;
 }
 
 void TstBackup::selectionKeepsDataFilesOnly() {
@@ -124,6 +143,13 @@ void TstBackup::manifestRoundTripAndRefusals_data() {
     QTest::newRow("size not a number") << QByteArray(good).replace("3372\t", "33x2\t") << false;
     QTest::newRow("crc too short") << QByteArray(good).replace("1234ABCD", "1234ABC") << false;
     QTest::newRow("bad escape") << QByteArray(good).replace("\\u03a9", "\\u03") << false;
+    QTest::newRow("escape cut at the line's end")
+        << QByteArray(good).replace("\\u03a9mega\\\\x.txt", "\\u03") << false;
+    QTest::newRow("escape with a sign") << QByteArray(good).replace("\\u03a9", "\\u+3a9") << false;
+    QTest::newRow("escape with a blank") << QByteArray(good).replace("\\u03a9", "\\u 3a9") << false;
+    QTest::newRow("lone backslash at the end")
+        << QByteArray(good).replace("\\u03a9mega\\\\x.txt", "omega\\") << false;
+    QTest::newRow("half a surrogate pair") << QByteArray(good).replace("\\u03a9", "\\ud800") << false;
     QTest::newRow("same file twice") << QByteArray(good).replace("Documenti_Allegati/Citt\xe0 \xe8 ok.pdf",
                                                                  "Contatti.pro")
                                      << false;
@@ -247,21 +273,28 @@ void TstBackup::hostileArchivesAreRefusedAndWriteNothing_data() {
     QTest::addColumn<bool>("wrongCrc");
     QTest::addColumn<int>("failure");
     QTest::addColumn<QString>("subject");
+    QTest::addColumn<Entries>("listedOnly"); // named on the list, not in the archive
     const QPair<QString, QByteArray> clients{QStringLiteral("Contatti.pro"), QByteArray(3372, 'n')};
     QTest::newRow("parent folder") << Entries{clients, {QStringLiteral("../x"), "fuori"}} << true << false
-                                   << int(Failure::UnsafePath) << "../x";
+                                   << int(Failure::UnsafePath) << "../x" << Entries{};
     QTest::newRow("parent inside a data folder")
         << Entries{{QStringLiteral("Documenti_Allegati/../../x"), "fuori"}} << true << false
-        << int(Failure::UnsafePath) << "Documenti_Allegati/../../x";
+        << int(Failure::UnsafePath) << "Documenti_Allegati/../../x" << Entries{};
     QTest::newRow("absolute") << Entries{{QStringLiteral("/etc/x"), "fuori"}, clients} << true << false
-                              << int(Failure::UnsafePath) << "/etc/x";
+                              << int(Failure::UnsafePath) << "/etc/x" << Entries{};
     QTest::newRow("drive letter") << Entries{{QStringLiteral("C:\\x"), "fuori"}} << true << false
-                                  << int(Failure::UnsafePath) << "C:\\x";
-    QTest::newRow("the program itself") << Entries{clients, {QStringLiteral("tersalia"), "altro programma"}}
-                                        << true << false << int(Failure::NotDataFile) << "tersalia";
-    QTest::newRow("wrong CRC-32 on the list") << Entries{clients, {QStringLiteral("Logo.bmp"), "logo"}}
-                                              << true << true << int(Failure::Damaged) << "Contatti.pro";
-    QTest::newRow("no list") << Entries{clients} << false << false << int(Failure::NoManifest) << "";
+                                  << int(Failure::UnsafePath) << "C:\\x" << Entries{};
+    QTest::newRow("the program itself")
+        << Entries{clients, {QStringLiteral("tersalia"), "altro programma"}} << true << false
+        << int(Failure::NotDataFile) << "tersalia" << Entries{};
+    QTest::newRow("wrong CRC-32 on the list")
+        << Entries{clients, {QStringLiteral("Logo.bmp"), "logo"}} << true << true << int(Failure::Damaged)
+        << "Contatti.pro" << Entries{};
+    QTest::newRow("no list") << Entries{clients} << false << false << int(Failure::NoManifest) << ""
+                             << Entries{};
+    QTest::newRow("a listed file missing from the archive")
+        << Entries{clients} << true << false << int(Failure::Damaged) << "Logo.bmp"
+        << Entries{{QStringLiteral("Logo.bmp"), "logo"}};
 }
 
 void TstBackup::hostileArchivesAreRefusedAndWriteNothing() {
@@ -278,7 +311,8 @@ void TstBackup::hostileArchivesAreRefusedAndWriteNothing() {
         QVERIFY(current.open(QIODevice::WriteOnly) && current.write(QByteArray(3372, 'c')) == 3372);
     }
     const QString zip = outside.path() + QStringLiteral("/ostile.zip");
-    QVERIFY(BackupFixture::writeZip(zip, entries, withList, wrongCrc));
+    QFETCH(Entries, listedOnly);
+    QVERIFY(BackupFixture::writeZip(zip, entries, withList, wrongCrc, listedOnly));
     const QHash<QString, QByteArray> before = BackupFixture::tree(outside.path());
 
     const BackupArchive::Inspection copy = BackupArchive::inspect(zip);
@@ -424,7 +458,7 @@ void TstBackup::appendsDuringTheCopyLeaveOnlyWholeRecords() {
     }
 }
 
-void TstBackup::restoreCutAtAFileLeavesEachFileOldOrNew() {
+void TstBackup::restoreCutAtAFileLeavesEveryFileAsItWas() {
     QTemporaryDir from, to, copies;
     const QHash<QString, QByteArray> data = BackupFixture::fill(from.path(), false);
     const BackupWriter::Result written = BackupWriter::write(from.path(), copies.path(), kMoment);
@@ -448,16 +482,101 @@ void TstBackup::restoreCutAtAFileLeavesEachFileOldOrNew() {
     const BackupRestore::Result r = BackupRestore::run(to.path(), written.zipPath, copy.manifest, kMoment);
     QCOMPARE(r.outcome.failure, Failure::ReplaceFailed);
     QCOMPARE(r.outcome.subject, QStringLiteral("Contatti.pro"));
-    QVERIFY(r.replaced > 0 && r.replaced < data.size());
+    // Files of the copy had been put in place before it: all of them went back.
+    QVERIFY(r.undone && !r.pending);
+    QCOMPARE(r.replaced, 0);
     const QHash<QString, QByteArray> after = BackupFixture::tree(to.path());
-    int fresh = 0;
-    for (auto it = before.cbegin(); it != before.cend(); ++it) {
-        const QByteArray now = after.value(it.key());
-        QVERIFY2(now == it.value() || now == data.value(it.key()), qPrintable(it.key()));
-        fresh += now == data.value(it.key());
-    }
-    QCOMPARE(fresh, r.replaced);
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
+    QVERIFY(QFileInfo(QDir(to.path()).filePath(QStringLiteral("Contatti.pro/aperto"))).isDir());
     QVERIFY(!QDir(to.path()).exists(BackupRestore::workFolderName()));
+    QVERIFY(!QDir(to.path()).exists(QStringLiteral("Ripristino_in_corso.txt")));
+}
+
+void TstBackup::aCopyIsNeverWrittenInsideTheProgramFolder_data() {
+    QTest::addColumn<QString>("destination"); // under the folder holding "programma"
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("the program folder") << "programma" << true;
+    QTest::newRow("its data folder") << "programma/Anagrafica" << true;
+    QTest::newRow("deeper inside") << "programma/Documenti_Allegati/copie" << true;
+    QTest::newRow("through a link") << "collegamento" << true;
+    QTest::newRow("through a link, inside") << "collegamento/Anagrafica" << true;
+    QTest::newRow("by a roundabout way") << "altrove/../programma/Anagrafica" << true;
+    QTest::newRow("a folder whose name begins alike") << "programma2" << false;
+    QTest::newRow("beside it") << "altrove" << false;
+}
+
+void TstBackup::aCopyIsNeverWrittenInsideTheProgramFolder() {
+    QFETCH(QString, destination);
+    QFETCH(bool, refused);
+    QTemporaryDir place;
+    const QDir at(place.path());
+    const QString program = at.filePath(QStringLiteral("programma"));
+    BackupFixture::fill(program, false);
+    for (const char *folder : {"programma/Documenti_Allegati/copie", "programma2", "altrove"})
+        QVERIFY(at.mkpath(QLatin1String(folder)));
+    QVERIFY(QFile::link(program, at.filePath(QStringLiteral("collegamento"))));
+    const QString folder = at.filePath(destination);
+    const QHash<QString, QByteArray> before = BackupFixture::tree(program);
+
+    const BackupWriter::Result r = BackupWriter::write(program, folder, kMoment);
+    QCOMPARE(BackupWriter::isInsideProgramFolder(folder, program), refused);
+    if (refused) {
+        QCOMPARE(r.outcome.failure, Failure::InsideProgramFolder);
+        QCOMPARE(r.outcome.subject, folder);
+        QCOMPARE(BackupFixture::tree(program), before);
+    } else {
+        QVERIFY(r.outcome.ok());
+        QCOMPARE(QFileInfo(r.zipPath).absolutePath(), QFileInfo(folder).absoluteFilePath());
+    }
+}
+
+void TstBackup::theCopyTakesItsNameOnlyWhenWholeAndOnTheDisk() {
+    // Every step recorded; what the destination holds looked at while the copy is written.
+    struct Recording : FileReplace::Steps {
+        QStringList log;
+        bool syncToDisk(const QString &path) override {
+            log << QStringLiteral("sync ") + path;
+            return Steps::syncToDisk(path);
+        }
+        bool replace(const QString &from, const QString &to) override {
+            log << QStringLiteral("move ") + from + QStringLiteral(" > ") + to;
+            return Steps::replace(from, to);
+        }
+        bool syncFolder(const QString &folder) override {
+            log << QStringLiteral("folder ") + QDir::cleanPath(folder);
+            return Steps::syncFolder(folder);
+        }
+    } steps;
+    QTemporaryDir from, copies;
+    BackupFixture::fill(from.path(), false);
+    QSet<QString> seen;
+    FileReplace::setSteps(&steps);
+    const BackupWriter::Result r =
+        BackupWriter::write(from.path(), copies.path(), kMoment, [&](qint64, qint64) {
+            for (const QString &name : zipFiles(copies.path()))
+                seen.insert(name);
+            return true;
+        });
+    FileReplace::setSteps(nullptr);
+    QVERIFY(r.outcome.ok());
+    // While it was written and checked, only the program's own locked temporary was there.
+    QCOMPARE(seen.size(), 1);
+    const QString temporary = copies.filePath(*seen.begin());
+    QVERIFY2(QRegularExpression(
+                 QStringLiteral("^Tersalia_Copia_2026-12-10_09-30\\.zip\\.~tersalia~[A-Za-z0-9]{6}$"))
+                 .match(*seen.begin())
+                 .hasMatch(),
+             qPrintable(*seen.begin()));
+    const qsizetype synced = steps.log.indexOf(QStringLiteral("sync ") + temporary);
+    const qsizetype renamed =
+        steps.log.indexOf(QStringLiteral("move ") + temporary + QStringLiteral(" > ") + r.zipPath);
+    const qsizetype folderSynced =
+        steps.log.indexOf(QStringLiteral("folder ") + QDir::cleanPath(copies.path()), renamed);
+    QVERIFY(synced >= 0);
+    QVERIFY(renamed > synced);
+    QVERIFY(folderSynced > renamed);
+    QCOMPARE(zipFiles(copies.path()), QStringList{QFileInfo(r.zipPath).fileName()});
 }
 
 QTEST_MAIN(TstBackup)
