@@ -104,10 +104,13 @@ void TfrmImpostazioniFatture::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     m_closing = false;
     const Seller seller = InvoiceSettings::seller();
-    lblDitta->setText(QStringLiteral(" Le fatture sono emesse da: %1, partita IVA %2 (dati dell'impresa dei "
-                                     "contratti).")
-                          .arg(seller.name.isEmpty() ? QStringLiteral("-") : seller.name,
-                               seller.vatNumber.isEmpty() ? QStringLiteral("-") : seller.vatNumber));
+    lblDitta->setText(
+        seller.name.isEmpty()
+            ? QStringLiteral(" I dati dell'impresa (denominazione, partita IVA, sede) non sono ancora "
+                             "stati inseriti: si inseriscono nella schermata dei contratti.")
+            : QStringLiteral(" Le fatture sono emesse da: %1, partita IVA %2 (dati dell'impresa dei "
+                             "contratti).")
+                  .arg(seller.name, seller.vatNumber));
     m_settings.read();
     // What a first opening proposes.
     if (Text::trim(cmbRegime->currentText()).isEmpty())

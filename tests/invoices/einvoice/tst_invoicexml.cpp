@@ -48,6 +48,8 @@ private slots:
     void creditNoteRefersToItsInvoice();
     void flatRateRegime();
     void hostileAndForeignTextStaysValid();
+    void arithmeticCheckCatchesWrongDocuments_data();
+    void arithmeticCheckCatchesWrongDocuments();
     void latinText_data();
     void latinText();
     void fileName();
@@ -164,6 +166,49 @@ void TstInvoiceXml::hostileAndForeignTextStaysValid() {
                 .value(1)
                 .startsWith(QStringLiteral("Bar & Caffè \"Da Gino\" - Società <Srl>")));
     QCOMPARE(texts(xml, "Causale").size(), 3); // 200 + 200 + 50
+}
+
+// The arithmetic check the four invoices pass does find what the exchange
+// system refuses.
+void TstInvoiceXml::arithmeticCheckCatchesWrongDocuments_data() {
+    QTest::addColumn<Invoice>("invoice");
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QString>("fault");
+    const Invoice person = Samples::privatePerson();
+    QTest::newRow("line total") << person << QByteArray("<PrezzoTotale>29.99<")
+                                << QByteArray("<PrezzoTotale>29.98<") << "line 2: PrezzoTotale";
+    QTest::newRow("tax of the lines' taxes")
+        << person << QByteArray("<Imposta>28.61<") << QByteArray("<Imposta>28.60<")
+        << "Imposta is not rounded once";
+    QTest::newRow("summary not its lines")
+        << person << QByteArray("<ImponibileImporto>130.04<") << QByteArray("<ImponibileImporto>130.00<")
+        << "not the sum of its lines";
+    QTest::newRow("document total") << person << QByteArray("<ImportoTotaleDocumento>158.65<")
+                                    << QByteArray("<ImportoTotaleDocumento>158.66<")
+                                    << "ImportoTotaleDocumento";
+    QTest::newRow("Natura at 22%")
+        << person << QByteArray("<AliquotaIVA>22.00</AliquotaIVA>\n   </DettaglioLinee>")
+        << QByteArray("<AliquotaIVA>22.00</AliquotaIVA><Natura>N4</Natura></DettaglioLinee>")
+        << "Natura must be given exactly at 0%";
+    QTest::newRow("code for the format") << person << QByteArray("<CodiceDestinatario>0000000<")
+                                         << QByteArray("<CodiceDestinatario>000000<") << "CodiceDestinatario";
+    QTest::newRow("stamp duty left out")
+        << Samples::exempt() << QByteArray("<BolloVirtuale>SI</BolloVirtuale>") << QByteArray("")
+        << "DatiBollo must be";
+}
+
+void TstInvoiceXml::arithmeticCheckCatchesWrongDocuments() {
+    QFETCH(Invoice, invoice);
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QString, fault);
+    QByteArray xml = xmlOf(Samples::company(), invoice);
+    QVERIFY(SdiArithmetic::faults(xml).isEmpty());
+    QVERIFY2(xml.contains(from), from.constData());
+    xml.replace(from, to);
+    const QStringList faults = SdiArithmetic::faults(xml);
+    QVERIFY2(faults.join(QLatin1Char('\n')).contains(fault), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void TstInvoiceXml::latinText_data() {
