@@ -2,6 +2,7 @@
 
 #include "appointments/agenda/Agenda.h"
 #include "appointments/card/Archivio_Scadenze.h"
+#include "backup/BackupSettings.h"
 #include "clients/Clienti.h"
 #include "contracts/card/Contratto.h"
 #include "core/text/Formats.h"
@@ -170,7 +171,8 @@ int run(int argc, char *argv[]) {
     // a file being written is cleared away.
     createLogin().password->show();
     QTimer::singleShot(0, &app, []() {
-        StaleTemporaries::removeOlderThanADay();
+        // The backup copies' folder too: a copy being written is a temporary there.
+        StaleTemporaries::removeLeftovers({BackupSettings::last().folder});
         Manual::ensureInProgramFolder(HelpTexts::manual());
         createModules();
     });

@@ -84,10 +84,12 @@ void unlock(QFile &file) {
 }
 } // namespace
 
-FileLock::FileLock(QFile &file, Kind kind) : m_file(file) {
+FileLock::FileLock(QFile &file, Kind kind) : FileLock(file, kind, g_patienceMs.load()) {}
+
+FileLock::FileLock(QFile &file, Kind kind, int patienceMs) : m_file(file) {
     if (!file.isOpen() || file.handle() < 0)
         return;
-    const QDeadlineTimer deadline(g_patienceMs.load());
+    const QDeadlineTimer deadline(patienceMs);
     int pause = 1;
     while (!(m_locked = tryLock(file, kind)) && !deadline.hasExpired()) {
         QThread::msleep(pause);

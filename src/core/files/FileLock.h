@@ -16,6 +16,9 @@ public:
     // Tries to lock file (open for reading, and for writing when exclusive)
     // until it is had or the patience runs out; isLocked() tells which.
     explicit FileLock(QFile &file, Kind kind = Kind::Exclusive);
+    // The same with a patience of its own (0: one attempt, for a lock that
+    // tells whether anybody holds the file at all).
+    FileLock(QFile &file, Kind kind, int patienceMs);
     ~FileLock();
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;

@@ -1,64 +1,51 @@
 #include "core/files/StaleTemporaries.h"
 
-#include "core/platform/Clock.h"
+#include "core/files/FileLock.h"
+#include "core/files/PlatformFiles.h"
+#include "core/files/ProgramTemporary.h"
 #include "core/platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace StaleTemporaries {
-namespace {
 
-// QSaveFile and QTemporaryFile end a name with six letters or digits.
-const QString kRandom = QStringLiteral("[A-Za-z0-9]{6}");
-
-struct Place {
-    QString folder; // under the program folder; empty for the folder itself
-    QRegularExpression names;
-};
-
-QRegularExpression exactly(const QString &pattern) {
-    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
+QStringList programFolders() {
+    return {ProgramFolder::file(QString()), ProgramFolder::file(QStringLiteral("Anagrafica")),
+            ProgramFolder::file(QStringLiteral("Documenti_Allegati")),
+            ProgramFolder::file(QStringLiteral("Archivio_Lavori"))};
 }
 
-const QList<Place> &places() {
-    static const QList<Place> list = {
-        // The exports, the documents, the logo, the manual and the settings
-        // files, each written through a save file "<name>.XXXXXX".
-        {QString(), exactly(QStringLiteral("(Clienti|Contratti|Riepilogo_Appuntamenti|Appuntamenti_Imminenti|"
-                                           "Appuntamenti_Giornalieri|Appuntamenti_Mensili)\\.xls\\.") +
-                            kRandom)},
-        {QString(), exactly(QStringLiteral("(Contatto\\.pdf|Guida\\.pdf|Modulo_Privacy\\.rtf|Logo\\.bmp|"
-                                           "unins000\\.dll|Contratti\\.ini|Liberatoria_Privacy\\.ini)\\.") +
-                            kRandom)},
-        // The employee photos.
-        {QStringLiteral("Anagrafica"),
-         exactly(QStringLiteral("Scheda_Dipendente_[0-9]+\\.jpg\\.") + kRandom)},
-        // The attachments being copied.
-        {QStringLiteral("Documenti_Allegati"), exactly(QRegularExpression::escape(attachmentCopyTemplate())
-                                                           .replace(QStringLiteral("XXXXXX"), kRandom))},
-    };
-    return list;
+bool removeIfLeftover(const QString &path) {
+    if (!ProgramTemporary::isTemporaryName(QFileInfo(path).fileName()))
+        return false;
+    QFile file(path);
+    if (!PlatformFiles::open(file, QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return false;
+    // One attempt: a lock held is a write in progress, here or on another desk.
+    FileLock lock(file, FileLock::Kind::Exclusive, 0);
+    // Removed while held, and only when the name still is the file locked.
+    return lock.isLocked() && PlatformFiles::namesFile(file, path) && QFile::remove(path);
 }
 
-} // namespace
-
-QString attachmentCopyTemplate() { return QStringLiteral("~Tersalia_copia_XXXXXX.tmp"); }
-
-int removeOlderThanADay() {
-    const QDateTime limit = Clock::now().addDays(-1);
+int removeLeftovers(const QStringList &otherFolders) {
     int removed = 0;
-    for (const Place &place : places()) {
-        const QDir dir(ProgramFolder::file(place.folder));
-        const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-        for (const QFileInfo &file : files) {
-            if (file.isSymLink() || !place.names.match(file.fileName()).hasMatch())
-                continue;
-            if (file.lastModified() < limit && QFile::remove(file.absoluteFilePath()))
+    QStringList seen;
+    for (const QString &folder : programFolders() + otherFolders) {
+        if (folder.trimmed().isEmpty())
+            continue; // no folder: not the current one
+        const QDir dir(folder);
+        const QString canonical = dir.canonicalPath();
+        if (canonical.isEmpty() || seen.contains(canonical))
+            continue;
+        seen.append(canonical);
+        const QFileInfoList files =
+            dir.entryInfoList({QLatin1Char('*') + ProgramTemporary::marker() + QLatin1Char('*')},
+                              QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+        for (const QFileInfo &file : files)
+            if (removeIfLeftover(file.absoluteFilePath()))
                 ++removed;
-        }
     }
     return removed;
 }

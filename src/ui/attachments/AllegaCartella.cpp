@@ -5,7 +5,7 @@
 #include "ui/platform/Messages.h"
 #include "core/platform/OpenURL.h"
 #include "core/platform/ProgramFolder.h"
-#include "core/files/StaleTemporaries.h"
+#include "core/files/WholeFileWriter.h"
 #include "core/text/TextRules.h"
 #include "ui/card/CardIcons.h"
 #include "ui/card/CardParts.h"
@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryFile>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -268,26 +267,26 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
 
 namespace {
 
-bool copyBytes(const QString &source, QFile &to) {
+bool copyBytes(const QString &source, WholeFileWriter &to) {
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
         return false;
     QByteArray chunk;
     do {
         chunk = from.read(1 << 20);
-        if (from.error() != QFileDevice::NoError || to.write(chunk) != chunk.size())
+        if (from.error() != QFileDevice::NoError || !to.write(chunk))
             return false;
     } while (!chunk.isEmpty());
-    return to.flush();
+    return true;
 }
 
 } // namespace
 
-// The copy is made in a temporary file of its own in the folder (created
-// exclusively, so no other file is ever touched) and put in place under its
-// name by a rename that never replaces: a file of that name, whether there
-// before or put there by another desk during the copy, is replaced only
-// after the user's yes.
+// The copy is written whole beside its place (core/files/WholeFileWriter,
+// readable by every desk as any file the program writes) and takes its name
+// by a rename that never replaces: a file of that name, whether there before
+// or put there by another desk during the copy, is replaced only after the
+// user's yes.
 TfrmAllegaCartella::Placing TfrmAllegaCartella::copyInto(const QString &source, const QString &name) {
     const QString destination = folder() + name;
     bool replace = false;
@@ -296,34 +295,25 @@ TfrmAllegaCartella::Placing TfrmAllegaCartella::copyInto(const QString &source, 
             return Placing::Declined;
         replace = true;
     }
-    QString copyPath;
-    {
-        QTemporaryFile copy(folder() + StaleTemporaries::attachmentCopyTemplate());
-        if (!copy.open())
-            return Placing::Failed;
-        copyPath = copy.fileName(); // names the file (it may have none until asked)
-        copy.setAutoRemove(false);
-        if (copyPath.isEmpty() || !copyBytes(source, copy)) {
-            copy.remove();
-            return Placing::Failed;
-        }
-    }
+    WholeFileWriter copy(destination);
+    if (!copy.open() || !copyBytes(source, copy))
+        return Placing::Failed; // the copy's temporary goes with it
     for (;;) {
-        if (replace && QFileInfo::exists(destination) && !QFile::remove(destination))
-            break;
-        if (QFile::rename(copyPath, destination))
+        if (replace)
+            return copy.commit() ? Placing::Copied : Placing::Failed;
+        switch (copy.commitAsNew()) {
+        case WholeFileWriter::Placing::Placed:
             return Placing::Copied;
-        if (!QFileInfo::exists(destination))
+        case WholeFileWriter::Placing::Failed:
+            return Placing::Failed;
+        case WholeFileWriter::Placing::TargetExists:
             break;
-        // Another desk has just put a file of this name there.
-        if (!Messages::confirm(this, kOverwrite)) {
-            QFile::remove(copyPath);
-            return Placing::Declined;
         }
+        // Another desk has just put a file of this name there.
+        if (!Messages::confirm(this, kOverwrite))
+            return Placing::Declined;
         replace = true;
     }
-    QFile::remove(copyPath);
-    return Placing::Failed;
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot) {
