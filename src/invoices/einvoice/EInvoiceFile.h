@@ -1,9 +1,10 @@
 #pragma once
 // Where an e-invoice is kept and how it gets there: "Fatture_Elettroniche/
 // <year>/IT<IdCodice>_<progressivo>.xml" in the program folder, checked
-// against the official schema first and then written whole under a temporary
-// name, renamed when complete. A file that fails the schema is never
-// written, and a failed write leaves no file of that name.
+// against the official schema first and then written whole through the
+// program's writer (core/files/WholeFileWriter: a temporary beside it, renamed
+// when complete). A file that fails the schema is never written, and a failed
+// write leaves the name as it was.
 #include "invoices/einvoice/SchemaCheck.h"
 
 #include <QByteArray>
