@@ -3,10 +3,14 @@
 #include "core/files/PictureFile.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/text/Formats.h"
+#include "invoices/einvoice/EInvoiceFile.h"
 #include "invoices/einvoice/InvoiceXml.h"
 #include "invoices/einvoice/Natura.h"
 #include "reports/ListReport.h"
 #include "reports/ReportEngine.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -57,6 +61,8 @@ namespace CourtesyCopy {
 QString fileName(const Invoice &invoice) {
     return QStringLiteral("Fattura_%1_%2.pdf").arg(invoice.number).arg(invoice.date.year());
 }
+
+QString path(const Invoice &invoice) { return EInvoiceFile::folder(invoice.date.year()) + fileName(invoice); }
 
 QStringList lineTexts(const Invoice &invoice, const InvoiceTotals &totals) {
     QStringList out;
@@ -157,7 +163,8 @@ bool fill(ReportEngine &engine, const Seller &seller, const Invoice &invoice, co
 bool writePdf(const QString &path, const Seller &seller, const Invoice &invoice,
               const InvoiceTotals &totals) {
     ReportEngine engine;
-    if (!fill(engine, seller, invoice, totals) || !engine.prepare())
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !fill(engine, seller, invoice, totals) ||
+        !engine.prepare())
         return false;
     PdfSettings settings;
     settings.title = engine.report().title;

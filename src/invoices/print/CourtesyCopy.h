@@ -16,6 +16,8 @@ class ReportEngine;
 namespace CourtesyCopy {
 
 QString fileName(const Invoice &invoice); // "Fattura_7_2026.pdf"
+// Beside the year's e-invoices: "Fatture_Elettroniche/2026/Fattura_7_2026.pdf".
+QString path(const Invoice &invoice);
 
 // The line table's text, one fixed-column line per invoice line (a long
 // description continues on the lines after it).

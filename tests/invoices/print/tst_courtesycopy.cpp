@@ -48,6 +48,8 @@ void TstCourtesyCopy::textsOfTheInvoice() {
     const Invoice invoice = issued(Samples::publicOffice());
     const InvoiceTotals totals = *Totals::of(invoice);
     QCOMPARE(CourtesyCopy::fileName(invoice), QStringLiteral("Fattura_7_2026.pdf"));
+    QCOMPARE(CourtesyCopy::path(invoice),
+             folder->file(QStringLiteral("Fatture_Elettroniche/2026/Fattura_7_2026.pdf")));
     const QStringList lines = CourtesyCopy::lineTexts(invoice, totals);
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines[0].startsWith(QStringLiteral("Pulizia scuola elementare")));
@@ -74,7 +76,7 @@ void TstCourtesyCopy::pdfReadsAsTheInvoice() {
     if (!PdfText::toolsAvailable())
         QSKIP("poppler-utils is not installed");
     const Invoice invoice = issued(Samples::exempt());
-    const QString path = folder->file(CourtesyCopy::fileName(invoice));
+    const QString path = CourtesyCopy::path(invoice);
     QVERIFY(CourtesyCopy::writePdf(path, Samples::company(), invoice, *Totals::of(invoice)));
     const QString text = pdfWords(path);
     for (const char *expected :
