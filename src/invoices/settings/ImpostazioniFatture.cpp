@@ -1,7 +1,9 @@
 #include "invoices/settings/ImpostazioniFatture.h"
 
+#include "core/platform/Clock.h"
 #include "core/text/Formats.h"
 #include "core/text/TextRules.h"
+#include "invoices/issue/InvoiceNumbering.h"
 #include "invoices/settings/InvoiceSettings.h"
 #include "ui/card/FocusHighlight.h"
 #include "ui/input/InputRules.h"
@@ -119,7 +121,14 @@ void TfrmImpostazioniFatture::showEvent(QShowEvent *event) {
         cmbPagamento->setCurrentIndex(0);
     if (Text::trim(txtGiorni->text()).isEmpty())
         txtGiorni->setText(QString::number(InvoiceSettings::DefaultDays));
-    if (Text::trim(txtProgressivo->text()).isEmpty())
+    // The next progressive is never one already used, whatever the file says.
+    bool ok = false;
+    const qint64 typed = Text::trim(txtProgressivo->text()).toLongLong(&ok);
+    const std::optional<InvoiceNumbers> next =
+        InvoiceNumbering::peek(Clock::today().year(), ok && typed > 0 ? typed : 1);
+    if (next)
+        txtProgressivo->setText(QString::number(next->progressive.toLongLong()));
+    else if (!ok)
         txtProgressivo->setText(QString::number(InvoiceSettings::nextProgressive()));
     cmbRegime->setFocus(Qt::OtherFocusReason);
 }

@@ -2,7 +2,10 @@
 // seller the e-invoice is written for (the contract's company data with them).
 #include "ReadOnly.h"
 #include "TestEnv.h"
+#include "core/records/Archives.h"
+#include "core/records/RecordFile.h"
 #include "core/settings/IniFile.h"
+#include "invoices/issue/InvoiceNumbering.h"
 #include "invoices/settings/ImpostazioniFatture.h"
 #include "invoices/settings/InvoiceSettings.h"
 
@@ -21,6 +24,7 @@ private slots:
     void firstOpeningProposesDefaults();
     void closingKeepsWhatWasTyped();
     void sellerIsTheContractsCompany();
+    void nextProgressiveIsNeverOneUsed();
     void aFileThatCannotBeWrittenIsReported();
 
 private:
@@ -89,6 +93,29 @@ void TstImpostazioniFatture::sellerIsTheContractsCompany() {
     TfrmImpostazioniFatture screen;
     screen.show();
     QVERIFY(screen.lblDitta->text().contains(QStringLiteral("Splendor, partita IVA 01234567897")));
+}
+
+void TstImpostazioniFatture::nextProgressiveIsNeverOneUsed() {
+    // Progressives up to 41 have been given at issuing.
+    RecordFile numbers(InvoiceNumbering::path(), Archives::invoiceNumbers().size());
+    QVERIFY(numbers.open());
+    Record given(Archives::invoiceNumbers());
+    given.set("Fattura", QStringLiteral("1"));
+    given.set("Anno", QStringLiteral("2026"));
+    given.set("Numero", QStringLiteral("1"));
+    given.set("Progressivo", QStringLiteral("00041"));
+    QVERIFY(numbers.append(given.bytes()));
+    numbers.close();
+    QVERIFY(IniFile(InvoiceSettings::path())
+                .write(InvoiceSettings::section(), QStringLiteral("Progressivo"), QStringLiteral("7")));
+    TfrmImpostazioniFatture screen;
+    screen.show();
+    QCOMPARE(screen.txtProgressivo->text(), QStringLiteral("42"));
+    screen.hide();
+    QVERIFY(IniFile(InvoiceSettings::path())
+                .write(InvoiceSettings::section(), QStringLiteral("Progressivo"), QStringLiteral("100")));
+    screen.show();
+    QCOMPARE(screen.txtProgressivo->text(), QStringLiteral("100")); // a later one asked for stays
 }
 
 void TstImpostazioniFatture::aFileThatCannotBeWrittenIsReported() {
