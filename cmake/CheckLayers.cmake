@@ -1,7 +1,7 @@
 # Checks that every #include "folder/..." under SRC points down the layers:
 #
 #   shell                                   (start-up, login, main menu)
-#   appointments clients employees contracts validators privacy backup overview   (modules)
+#   appointments clients employees contracts validators privacy backup overview invoices   (modules)
 #   ui                                      (shared screen mechanisms)
 #   reports                                 (report engine)
 #   core                                    (files, formats, settings, seams; no widget)
@@ -23,7 +23,7 @@ list(APPEND MODULE_PUBLIC_HEADERS ${MODULE_PUBLIC_HEADERS_EXTRA})
 set(rank_core 0)
 set(rank_reports 1)
 set(rank_ui 2)
-foreach(module appointments clients employees contracts validators privacy backup overview)
+foreach(module appointments clients employees contracts validators privacy backup overview invoices)
   set(rank_${module} 3)
 endforeach()
 set(rank_shell 4)

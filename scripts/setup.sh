@@ -9,7 +9,7 @@ build="$root/build"
 
 packages=(
   cmake ninja-build g++ ccache pkg-config lld
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libqpdf-dev libzip-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libqpdf-dev libzip-dev libxml2-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-dejavu-core
   poppler-utils

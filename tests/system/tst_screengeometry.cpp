@@ -29,6 +29,8 @@
 #include "contracts/card/ExpContratti.h"
 #include "contracts/print/Logo.h"
 #include "contracts/card/Numerazione.h"
+#include "invoices/billing/DatiFatturazione.h"
+#include "invoices/settings/ImpostazioniFatture.h"
 #include "DialogsByName.h"
 #include "contracts/print/StampaCon.h"
 #include "contracts/card/TrovaContratti.h"
@@ -208,6 +210,14 @@ const std::map<QString, Make> &screens() {
         {"Slideshow_Dipendenti", [] { return new TfrmSlideshow_Dipendenti; }},
         {"Zoom", [] { return new TfrmZoom; }},
         {"Salvataggio", [] { return new TfrmSalvataggio; }},
+        {"ImpostazioniFatture", [] { return new TfrmImpostazioniFatture; }},
+        {"DatiFatturazione",
+         [] {
+             auto *screen = new TfrmDatiFatturazione;
+             screen->setClient(1, QStringLiteral("Officine Brambilla S.p.A."), QStringLiteral("12345678903"), {},
+                               QStringLiteral("amministrazione.brambilla@pec.it"));
+             return screen;
+         }},
         // Check tools.
         {"CodFisc", [] { return new TfrmCodFisc; }},
         {"PartitaIva", [] { return new TfrmPartitaIva; }},

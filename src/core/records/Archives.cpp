@@ -96,6 +96,45 @@ const RecordLayout &contracts() {
     return layout;
 }
 
+// The invoices: a header per invoice (draft or issued), its lines in an archive of their
+// own (a line belongs to the header whose record number it holds in `Fattura`; a line taken
+// off a draft keeps its record with `Fattura` empty), the numbers given at issuing, and each
+// client's billing data. A line's description (up to 1000 characters in the e-invoice) takes
+// four fields of 250.
+const RecordLayout &invoices() {
+    static const RecordLayout layout(QStringLiteral("Fatture.pro"),
+        {{"Stato", 6},            {"Numero", 20},          {"Anno", 4},           {"Data", 10},
+         {"Tipo", 4},             {"Progressivo", 5},      {"NomeFile", 40},      {"Cliente", 10},
+         {"Denominazione", 80},   {"PartitaIva", 28},      {"CodFisc", 16},       {"Indirizzo", 60},
+         {"CAP", 5},              {"Comune", 60},          {"Provincia", 2},      {"Nazione", 2},
+         {"CodiceDestinatario", 7}, {"PecDestinatario", 100}, {"PA", 2},          {"Scissione", 2},
+         {"Inversione", 2},       {"Pagamento", 4},        {"Giorni", 3},         {"Scadenza", 10},
+         {"Causale", 200},        {"Bollo", 2},            {"RifNumero", 20},     {"RifData", 10},
+         {"Imponibile", 15},      {"Imposta", 15},         {"Totale", 15},        {"Netto", 15}});
+    return layout;
+}
+
+const RecordLayout &invoiceLines() {
+    static const RecordLayout layout(QStringLiteral("Fatture_Righe.pro"),
+        {{"Fattura", 10},        {"Riga", 4},             {"Descrizione1", 250}, {"Descrizione2", 250},
+         {"Descrizione3", 250},  {"Descrizione4", 250},   {"Quantita", 22},      {"Prezzo", 22},
+         {"Aliquota", 6},        {"Natura", 4},           {"Servizio", 30},      {"Totale", 15}});
+    return layout;
+}
+
+const RecordLayout &invoiceNumbers() {
+    static const RecordLayout layout(QStringLiteral("Fatture_Numeri.pro"),
+        {{"Fattura", 10}, {"Anno", 4}, {"Numero", 20}, {"Progressivo", 5}, {"Data", 10}});
+    return layout;
+}
+
+const RecordLayout &billingData() {
+    static const RecordLayout layout(QStringLiteral("Dati_Fatturazione.pro"),
+        {{"Cliente", 10},            {"PartitaIva", 11}, {"CodFisc", 16}, {"CodiceDestinatario", 7},
+         {"PecFatture", 100},        {"PA", 2},          {"Scissione", 2}, {"Inversione", 2}});
+    return layout;
+}
+
 // clang-format on
 
 QString servicesFileName(qint64 clientNumber) {

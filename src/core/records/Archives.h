@@ -11,6 +11,12 @@ const RecordLayout &works();        // Archivio_Lavori/Lavori_Dipendente_CF_<cod
 const RecordLayout &appointments(); // Archivio_Appuntamenti.pro
 const RecordLayout &contracts();    // Contratti.pro
 
+// The invoices (the invoice module's own files).
+const RecordLayout &invoices();       // Fatture.pro: one header per invoice
+const RecordLayout &invoiceLines();   // Fatture_Righe.pro
+const RecordLayout &invoiceNumbers(); // Fatture_Numeri.pro: the numbers given at issuing
+const RecordLayout &billingData();    // Dati_Fatturazione.pro: each client's billing data
+
 // The services file is named after the client's record number.
 QString servicesFileName(qint64 clientNumber);
 // The names of every services file, as a folder listing's pattern; the part in

@@ -62,6 +62,10 @@ private slots:
         QTest::newRow("works") << &Archives::works() << 149;
         QTest::newRow("appointments") << &Archives::appointments() << 1265;
         QTest::newRow("contracts") << &Archives::contracts() << 4891;
+        QTest::newRow("invoices") << &Archives::invoices() << 806;
+        QTest::newRow("invoice lines") << &Archives::invoiceLines() << 1125;
+        QTest::newRow("invoice numbers") << &Archives::invoiceNumbers() << 54;
+        QTest::newRow("billing data") << &Archives::billingData() << 158;
     }
     void recordSizes() {
         QFETCH(const RecordLayout *, layout);
