@@ -86,8 +86,8 @@ QBarSet *amountSet(Year year, const QColor &color, double &top) {
     auto *set = new QBarSet(QString::number(year.number));
     set->setColor(color);
     for (const MonthFigures &m : year.figures->months) {
-        set->append(m.amount);
-        top = std::max(top, m.amount);
+        set->append(m.amount());
+        top = std::max(top, m.amount());
     }
     return set;
 }
@@ -135,8 +135,8 @@ QChart *hours(const YearFigures &year) {
     double top = 0;
     // On the category axis the months lie at 0 to 11.
     for (int i = 0; i < 12; ++i) {
-        series->append(i, year.months.at(i).hours);
-        top = std::max(top, year.months.at(i).hours);
+        series->append(i, year.months.at(i).hours());
+        top = std::max(top, year.months.at(i).hours());
     }
     attach(chart, series, monthAxis(), valueAxis(top, "%.0f"));
     return chart;
