@@ -225,10 +225,13 @@ bool TfrmPrivacy::btnChiudiClick() {
     return kept;
 }
 
-// Escape would close the dialog without keeping the company's data.
+// Escape leaves the form as every other satellite is left, and as Chiudi
+// does: the company's data kept (the dialog's own Escape would drop them).
 void TfrmPrivacy::keyPressEvent(QKeyEvent *e) {
-    if (e->key() == Qt::Key_Escape)
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        btnChiudiClick();
         return;
+    }
     QDialog::keyPressEvent(e);
 }
 
