@@ -45,6 +45,9 @@ QBarCategoryAxis *monthAxis() {
     QFont font = axis->labelsFont();
     font.setPointSize(7);
     axis->setLabelsFont(font);
+    // Three letters fit a month's place even in the narrowest chart; Qt would
+    // cut them to "G…" as soon as they touched their neighbours.
+    axis->setTruncateLabels(false);
     return axis;
 }
 
