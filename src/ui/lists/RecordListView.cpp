@@ -68,6 +68,11 @@ void RecordListView::setColumnsInView(int columns) {
     fitColumns();
 }
 
+void RecordListView::showEvent(QShowEvent *e) {
+    QListView::showEvent(e);
+    fitColumns();
+}
+
 void RecordListView::resizeEvent(QResizeEvent *e) {
     QListView::resizeEvent(e);
     fitColumns();
@@ -94,7 +99,8 @@ void RecordListView::fitColumns() {
     const int room =
         viewport()->width() - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) - 4;
     QFont f = m_given;
-    if (columns > 0 && room > 0) {
+    // Measured only on screen: a list not yet laid out has no width of its own.
+    if (columns > 0 && room > 0 && isVisible()) {
         const qreal given = m_given.pointSizeF();
         const qreal needed = QFontMetricsF(m_given).horizontalAdvance(QString(columns, QLatin1Char('0')));
         if (needed > room) {
