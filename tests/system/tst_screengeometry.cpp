@@ -318,6 +318,25 @@ void checkLinesInView(QWidget *window, const QString &screen, QStringList &fault
     list->listModel()->setLines(kept, QList<qint64>(kept.size(), 1));
 }
 
+// Fields whose whole value the user reads at a glance: a street of the
+// fifty characters the client card holds.
+void checkWholeValues(QWidget *window, const QString &screen, QStringList &faults) {
+    static const QMap<QString, QStringList> fields = {
+        {QStringLiteral("Privacy"), {QStringLiteral("txtIndirizzo")}}};
+    const QString street = QStringLiteral("Via Giuseppe Garibaldi 122, scala B, interno 14 A");
+    for (const QString &name : fields.value(screen)) {
+        auto *edit = window->findChild<QLineEdit *>(name);
+        if (!edit)
+            continue;
+        const int needs = edit->fontMetrics().horizontalAdvance(street) + 12; // the frame's margins
+        if (edit->width() < needs)
+            faults << QStringLiteral("%1 is %2 pixels wide, a whole street needs %3")
+                          .arg(name)
+                          .arg(edit->width())
+                          .arg(needs);
+    }
+}
+
 void checkControl(const QWidget *w, QStringList &faults) {
     if (auto *l = qobject_cast<const QLabel *>(w)) {
         checkLabel(l, faults);
@@ -457,6 +476,7 @@ private slots:
                 << QStringLiteral("the window (%1) is not inside the work area").arg(rectText(w->geometry()));
         checkContainer(w.get(), faults);
         checkLinesInView(w.get(), screen, faults);
+        checkWholeValues(w.get(), screen, faults);
         // TERSALIA_SHOTS=<folder> keeps a picture of every screen at both sizes, to look at.
         if (const QString shots = qEnvironmentVariable("TERSALIA_SHOTS"); !shots.isEmpty())
             w->grab().save(QDir(shots).filePath(QString(QTest::currentDataTag()).replace(' ', '_') +
