@@ -28,7 +28,7 @@ fi
 # a real window manager where its frames and placement matter, and read the
 # privacy document back through LibreOffice's Writer part.
 if [ "$mode" = "test" ]; then
-  packages+=(xvfb xdotool openbox libreoffice-writer-nogui)
+  packages+=(xvfb xdotool openbox imagemagick libreoffice-writer-nogui)
 fi
 # ... and read the backup copies back with another ZIP reader (Python's zipfile).
 if [ "$mode" = "test" ]; then

@@ -7,6 +7,7 @@
 #include "core/records/ResultLine.h"
 #include "core/text/TextRules.h"
 #include "ui/input/AmountField.h"
+#include "ui/lists/RecordListView.h"
 #include "ui/lists/ListPanel.h"
 
 #include <QLabel>
@@ -90,6 +91,7 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget *parent, qint64 clientNumber, const QSt
     txtImporto->setText(QStringLiteral("0,00"));
     lblTotale->setText(QStringLiteral("0,00"));
     connect(list->btnStampa, &QPushButton::clicked, this, &TfrmAllegaExcel::btnStampaClick);
+    list->lstRecords->setColumnsInView(0); // the cost ends the line
 }
 
 QString TfrmAllegaExcel::leftOutText(int n) {

@@ -114,7 +114,7 @@ TfrmAndamento::TfrmAndamento(QWidget *parent) : ModuleWindow(parent) {
     // The whole table, all thirteen rows, without scrolling.
     grdMesi->setFixedHeight(grdMesi->horizontalHeader()->sizeHint().height() +
                             13 * grdMesi->verticalHeader()->defaultSectionSize() + 2 * grdMesi->frameWidth());
-    fillTable(YearFigures());
+    blankTable();
     // Nothing to print or export before the archives are read.
     cmdStampa->setEnabled(false);
     cmdEsporta->setEnabled(false);
@@ -126,7 +126,7 @@ TfrmAndamento::TfrmAndamento(QWidget *parent) : ModuleWindow(parent) {
     top->addSpacing(12);
     top->addWidget(prgLettura);
     top->addWidget(lblEscluse, 1);
-    top->addWidget(panInfo, 1);
+    top->addStretch();
     top->addWidget(cmdStampa);
     top->addWidget(cmdEsporta);
     top->addWidget(cmdGuida);
@@ -143,6 +143,9 @@ TfrmAndamento::TfrmAndamento(QWidget *parent) : ModuleWindow(parent) {
     layout->addLayout(top);
     layout->addLayout(charts, 1);
     layout->addWidget(grdMesi);
+    // At the foot, as on the cards: an empty panel among the commands would
+    // look like a field to type in.
+    layout->addWidget(panInfo);
 
     new HintTracker(
         background, panInfo,
@@ -178,6 +181,7 @@ void TfrmAndamento::refresh() {
     for (QWidget *w : std::initializer_list<QWidget *>{cmbAnno, cmdStampa, cmdEsporta})
         w->setEnabled(false);
     lblEscluse->hide();
+    blankTable(); // no figures until they are read, never a table of zeros
     prgLettura->setValue(0);
     prgLettura->show();
     QElapsedTimer sinceRepaint;
@@ -244,6 +248,18 @@ void TfrmAndamento::fillTable(const YearFigures &figures) {
             grdMesi->setItem(r, c, item);
         }
     }
+}
+
+// The months and "Totale" with no figures beside them.
+void TfrmAndamento::blankTable() {
+    grdMesi->clearContents();
+    for (int m = 1; m <= 12; ++m)
+        grdMesi->setItem(m - 1, MonthTable::Mese, new QTableWidgetItem(MonthTable::monthName(m)));
+    auto *total = new QTableWidgetItem(MonthTable::totalCaption());
+    QFont bold = total->font();
+    bold.setBold(true);
+    total->setFont(bold);
+    grdMesi->setItem(12, MonthTable::Mese, total);
 }
 
 QList<QStringList> TfrmAndamento::tableRows() const {

@@ -46,6 +46,7 @@ private:
     void showYear(int year);
     QList<QChart *> makeCharts() const; // amounts, appointments, hours of the year shown
     void fillTable(const YearFigures &figures);
+    void blankTable();
     void cmdStampaClick();
     void cmdEsportaClick();
 

@@ -30,12 +30,12 @@ const char *const kMonths[12] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  
 QStringList row(const QString &caption, const MonthFigures &m) {
     return {caption,
             QString::number(m.services),
-            Formats::groupedAmountText(m.amount),
+            Formats::groupedCentsText(m.cents),
             QString::number(m.appointments()),
             QString::number(m.fulfilled),
             QString::number(m.pending),
             QString::number(m.overdue),
-            hoursText(m.hours)};
+            hoursText(m.hours())};
 }
 } // namespace
 

@@ -45,6 +45,9 @@ QBarCategoryAxis *monthAxis() {
     QFont font = axis->labelsFont();
     font.setPointSize(7);
     axis->setLabelsFont(font);
+    // Three letters fit a month's place even in the narrowest chart; Qt would
+    // cut them to "G…" as soon as they touched their neighbours.
+    axis->setTruncateLabels(false);
     return axis;
 }
 
@@ -86,8 +89,8 @@ QBarSet *amountSet(Year year, const QColor &color, double &top) {
     auto *set = new QBarSet(QString::number(year.number));
     set->setColor(color);
     for (const MonthFigures &m : year.figures->months) {
-        set->append(m.amount);
-        top = std::max(top, m.amount);
+        set->append(m.amount());
+        top = std::max(top, m.amount());
     }
     return set;
 }
@@ -135,8 +138,8 @@ QChart *hours(const YearFigures &year) {
     double top = 0;
     // On the category axis the months lie at 0 to 11.
     for (int i = 0; i < 12; ++i) {
-        series->append(i, year.months.at(i).hours);
-        top = std::max(top, year.months.at(i).hours);
+        series->append(i, year.months.at(i).hours());
+        top = std::max(top, year.months.at(i).hours());
     }
     attach(chart, series, monthAxis(), valueAxis(top, "%.0f"));
     return chart;

@@ -11,11 +11,11 @@
 
 MonthFigures &MonthFigures::operator+=(const MonthFigures &o) {
     services += o.services;
-    amount += o.amount;
+    cents += o.cents;
     fulfilled += o.fulfilled;
     overdue += o.overdue;
     pending += o.pending;
-    hours += o.hours;
+    hundredths += o.hundredths;
     return *this;
 }
 
@@ -63,6 +63,15 @@ QList<Source> servicesFiles() {
             files.append({f.filePath(), f.size()});
     }
     return files;
+}
+
+// A readable amount or number of hours in hundredths, rounded half up on its
+// decimal digits by the amount rule of the cards ("12,345" gives 1235), so no
+// binary fraction ever enters a sum.
+qint64 hundredthsOf(const QString &text) {
+    QString rounded = AmountField::normalise(text); // "-12,35": always two decimals
+    rounded.remove(QLatin1Char(','));
+    return rounded.toLongLong();
 }
 
 QList<Source> workFiles() {
@@ -145,14 +154,14 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
                 return;
             }
             bool ok = false;
-            const double amount = AmountField::read(amountText, &ok);
+            AmountField::read(amountText, &ok);
             if (!ok) {
                 ++figures.m_years[d.year()].unreadable;
                 return;
             }
             MonthFigures &m = figures.month(d);
             ++m.services;
-            m.amount += amount;
+            m.cents += hundredthsOf(amountText);
         });
 
     if (hasAppointments) {
@@ -185,12 +194,13 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
                 return;
             }
             bool ok = false;
-            const double hours = Formats::parseDecimal(decodeField(workLayout, record, workHours), &ok);
+            const QString hoursText = decodeField(workLayout, record, workHours);
+            Formats::parseDecimal(hoursText, &ok);
             if (!ok) {
                 ++figures.m_years[d.year()].unreadable;
                 return;
             }
-            figures.month(d).hours += hours;
+            figures.month(d).hundredths += hundredthsOf(hoursText);
         });
 
     ticker.finish();

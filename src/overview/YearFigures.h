@@ -10,15 +10,21 @@
 #include <array>
 #include <functional>
 
+// Amounts in cents and hours in hundredths: each entry is rounded once, half
+// up, as it is read, and then only added, so the months add up to the year's
+// total to the cent whatever decimals were typed outside the program.
 struct MonthFigures {
-    int services = 0;  // services billed in the month
-    double amount = 0; // their amounts
-    int fulfilled = 0; // appointments marked fulfilled ("Sì")
-    int overdue = 0;   // not fulfilled, dated before today
-    int pending = 0;   // not fulfilled, dated today or later
-    double hours = 0;  // hours of the activities of the month
+    int services = 0;      // services billed in the month
+    qint64 cents = 0;      // their amounts
+    int fulfilled = 0;     // appointments marked fulfilled ("Sì")
+    int overdue = 0;       // not fulfilled, dated before today
+    int pending = 0;       // not fulfilled, dated today or later
+    qint64 hundredths = 0; // hours of the activities of the month, in hundredths
 
     int appointments() const { return fulfilled + overdue + pending; }
+    // For the charts' scales, which draw with floating point.
+    double amount() const { return double(cents) / 100; }
+    double hours() const { return double(hundredths) / 100; }
     MonthFigures &operator+=(const MonthFigures &other);
 };
 

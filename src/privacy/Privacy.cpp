@@ -77,16 +77,19 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
 
     auto *client = new CardBand(QStringLiteral("DATI DEL CLIENTE"), band, this);
     Rows cl(client, look);
-    cl.row({{"Cliente:", cl.edit(txtPaziente, "txtPaziente"), -1, 3}});
+    cl.row(
+        {{"Cliente:", cl.edit(txtPaziente, "txtPaziente")}, {"Tel.", cl.edit(txtRecapito, "txtRecapito")}});
     cl.row({{"Comune di nascita:", cl.beside({{nullptr, cl.edit(txtComuneNasc, "txtComuneNasc")},
                                               {"Prov.", cl.provinces(txtProvNasc, "txtProvNasc")}})},
             {"Data di nascita:", cl.edit(txtDataNasc, "txtDataNasc")}});
     cl.row({{"Comune di residenza:", cl.beside({{nullptr, cl.edit(txtComuneRes, "txtComuneRes")},
                                                 {"Prov.", cl.provinces(txtProvRes, "txtProvRes")}})},
             {"C.F.", cl.edit(txtCodFisc, "txtCodFisc")}});
-    cl.row({{"Via e numero civico:", cl.beside({{nullptr, cl.edit(txtIndirizzo, "txtIndirizzo")},
-                                                {"CAP:", cl.edit(txtCapRes, "txtCapRes", {.width = 80})}})},
-            {"Tel.", cl.edit(txtRecapito, "txtRecapito")}});
+    // The street as wide as the company's: a whole address in view.
+    cl.row({{"Via e numero civico:",
+             cl.beside({{nullptr, cl.edit(txtIndirizzo, "txtIndirizzo")},
+                        {"CAP:", cl.edit(txtCapRes, "txtCapRes", {.width = 80})}}),
+             -1, 3}});
 
     auto *signing = new CardBand(QString(), band, this);
     Rows si(signing, look);
@@ -222,10 +225,13 @@ bool TfrmPrivacy::btnChiudiClick() {
     return kept;
 }
 
-// Escape would close the dialog without keeping the company's data.
+// Escape leaves the form as every other satellite is left, and as Chiudi
+// does: the company's data kept (the dialog's own Escape would drop them).
 void TfrmPrivacy::keyPressEvent(QKeyEvent *e) {
-    if (e->key() == Qt::Key_Escape)
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        btnChiudiClick();
         return;
+    }
     QDialog::keyPressEvent(e);
 }
 

@@ -16,6 +16,7 @@
 #include "ui/windows/ModuleWindow.h"
 #include "ui/windows/WindowPlacement.h"
 #include "shell/Password.h"
+#include "shell/QtCatalogue.h"
 #include "reports/Manual.h"
 #include "shell/HelpTexts.h"
 
@@ -145,7 +146,7 @@ bool installItalian() {
     static QTranslator *installed = nullptr;
     if (installed)
         return true;
-    auto *catalogue = new QTranslator(QCoreApplication::instance());
+    auto *catalogue = new QtCatalogue(QCoreApplication::instance());
     const QStringList folders = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
                                  QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
     for (const QString &folder : folders) {

@@ -98,7 +98,7 @@ QStringList overviewParagraphs() {
                        "automaticamente il totale delle ore."),
         QStringLiteral(
             "Il riepilogo si ottiene indicando il codice fiscale del dipendente, che può essere digitato "
-            "oppure importato dall'archivio dei dipendenti con il pulsante con la freccia verde, insieme "
+            "oppure importato dall'archivio dei dipendenti con il pulsante con la freccia arancione, insieme "
             "alle date di inizio e di fine del periodo."),
         QStringLiteral("Per ogni attività del periodo il riepilogo riporta il tipo di lavoro, la data, il "
                        "luogo, l'orario e le ore lavorate; il totale delle ore compare in fondo alla "

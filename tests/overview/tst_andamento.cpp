@@ -183,6 +183,16 @@ private slots:
         QVERIFY(s.andamento->windowState() & Qt::WindowMaximized);
         QVERIFY(!s.avvio->isVisible());
         QVERIFY(!s.andamento->cmdEsporta->isEnabled()); // until the archives are read
+        // Until then the months stand without figures: no table of zeros.
+        const QList<QStringList> unread = s.andamento->tableRows();
+        QCOMPARE(unread.size(), 13);
+        QCOMPARE(unread.first().first(), QStringLiteral("Gennaio"));
+        QCOMPARE(unread.last().first(), QStringLiteral("Totale"));
+        for (const QStringList &row : unread)
+            QCOMPARE(row.mid(1).join(QString()), QString());
+        // The hint panel lies at the foot, not among the commands where it
+        // would look like a field.
+        QVERIFY(s.andamento->panInfo->geometry().top() >= s.andamento->grdMesi->geometry().bottom());
         QTRY_COMPARE(s.andamento->shownYear(), 2024);
         QVERIFY(s.andamento->cmdEsporta->isEnabled());
         QVERIFY(s.andamento->prgLettura->isHidden());
@@ -208,6 +218,25 @@ private slots:
                 for (int x = 0; x < picture.width(); x += 3)
                     colours.insert(picture.pixel(x, y));
             QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+        }
+    }
+
+    // The months' names stand whole under the bars even in a chart of the
+    // smallest size the screen gives.
+    void monthNamesAreWhole() {
+        open();
+        YearFigures year = CompanyFigures::read(OverviewFixture::today()).year(2024);
+        YearFigures previous = CompanyFigures::read(OverviewFixture::today()).year(2023);
+        const QSize smallest = screen->chtImporti->minimumSize();
+        for (QChart *chart : {OverviewCharts::amounts({2024, &year}, {2023, &previous}),
+                              OverviewCharts::visits(year), OverviewCharts::hours(year)}) {
+            QChartView view(chart);
+            view.setFixedSize(smallest);
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            const QList<QAbstractAxis *> axes = chart->axes(Qt::Horizontal);
+            QCOMPARE(axes.size(), 1);
+            QTRY_VERIFY2(!axes.first()->labelsTruncated(), qPrintable(chart->title()));
         }
     }
 

@@ -2,6 +2,7 @@
 // billed, appointments by state and hours, month by month, what cannot be read
 // counted, and the years found.
 #include "OverviewFixture.h"
+#include "overview/MonthTable.h"
 #include "overview/YearFigures.h"
 
 #include <QDirIterator>
@@ -45,12 +46,12 @@ private slots:
         OverviewFixture::write(folder);
         const MonthFigures m = CompanyFigures::read(OverviewFixture::today()).year(year).months.at(month - 1);
         QCOMPARE(m.services, services);
-        QCOMPARE(qRound64(m.amount * 100), cents);
+        QCOMPARE(m.cents, cents);
         QCOMPARE(m.fulfilled, fulfilled);
         QCOMPARE(m.overdue, overdue);
         QCOMPARE(m.pending, pending);
         QCOMPARE(m.appointments(), fulfilled + overdue + pending);
-        QCOMPARE(m.hours, hours);
+        QCOMPARE(m.hours(), hours);
     }
 
     void yearTotals_data() {
@@ -77,9 +78,9 @@ private slots:
         const YearFigures y = figures.year(year);
         const MonthFigures t = y.total();
         QCOMPARE(t.services, services);
-        QCOMPARE(qRound64(t.amount * 100), cents);
+        QCOMPARE(t.cents, cents);
         QCOMPARE(t.appointments(), appointments);
-        QCOMPARE(t.hours, hours);
+        QCOMPARE(t.hours(), hours);
         QCOMPARE(y.unreadable, unreadable);
         // Dates that cannot be read: 31/02/2024, "xx", 32/01/2024.
         QCOMPARE(figures.undated(), 3);
@@ -99,6 +100,38 @@ private slots:
         TempProgramFolder folder;
         OverviewFixture::write(folder);
         QCOMPARE(CompanyFigures::read(OverviewFixture::today()).years(current), years);
+    }
+
+    // Amounts and hours typed with three decimals outside the program: each
+    // entry is rounded once, half up, so the "Totale" row is the sum of the
+    // month rows to the cent (adding first and rounding the sum would give
+    // 0,02 and 3,02 here).
+    void totalIsTheSumOfItsMonths() {
+        TempProgramFolder folder;
+        folder.write(Archives::servicesFileName(1),
+                     OverviewFixture::services({{QStringLiteral("10/01/2024"), QStringLiteral("0,005")},
+                                                {QStringLiteral("10/02/2024"), QStringLiteral("0,005")},
+                                                {QStringLiteral("10/03/2024"), QStringLiteral("0,005")},
+                                                {QStringLiteral("11/03/2024"), QStringLiteral("12,344")}}));
+        QDir(folder.path()).mkpath(Archives::worksFolderName());
+        folder.write(Archives::worksFolderName() + QLatin1Char('/') +
+                         Archives::worksFileName(QStringLiteral("RSSMRA80A01H501U")),
+                     OverviewFixture::works({{QStringLiteral("10/01/2024"), QStringLiteral("1,005")},
+                                             {QStringLiteral("10/02/2024"), QStringLiteral("1.005")},
+                                             {QStringLiteral("10/03/2024"), QStringLiteral("1,005")}}));
+        const YearFigures y = CompanyFigures::read(OverviewFixture::today()).year(2024);
+        QCOMPARE(y.months.at(0).cents, qint64(1));
+        QCOMPARE(y.months.at(2).cents, qint64(1235));
+        QCOMPARE(y.months.at(1).hundredths, qint64(101));
+        QCOMPARE(y.total().cents, qint64(1237));
+        QCOMPARE(y.total().hundredths, qint64(303));
+
+        const QList<QStringList> rows = MonthTable::rows(y);
+        QCOMPARE(rows.at(0).at(MonthTable::Importo), QStringLiteral("0,01"));
+        QCOMPARE(rows.at(2).at(MonthTable::Importo), QStringLiteral("12,35"));
+        QCOMPARE(rows.at(12).at(MonthTable::Importo), QStringLiteral("12,37"));
+        QCOMPARE(rows.at(0).at(MonthTable::Ore), QStringLiteral("1,01"));
+        QCOMPARE(rows.at(12).at(MonthTable::Ore), QStringLiteral("3,03"));
     }
 
     // The overview only reads: an empty folder stays empty.

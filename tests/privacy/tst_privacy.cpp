@@ -272,6 +272,23 @@ private slots:
         });
     }
 
+    // Escape leaves the form as it leaves every other satellite, and as
+    // Chiudi does: the company's data are kept.
+    void escapeLeavesAsChiudi() {
+        bool closed = false;
+        withScreen([&](TfrmPrivacy *s) {
+            fillAll(s);
+            s->txtLuogo->setFocus();
+            QTest::keyClick(s->txtLuogo, Qt::Key_Escape);
+            closed = !s->isVisible();
+        });
+        QVERIFY(closed);
+        QVERIFY(seams->messages.shown.isEmpty());
+        const IniFile ini(TfrmPrivacy::settingsFile());
+        QCOMPARE(ini.read(QStringLiteral("Modulo Privacy"), QStringLiteral("Denominazione Impresa")),
+                 QStringLiteral("Pulizie Splendor S.r.l."));
+    }
+
     // Values with ";", "#", "=" or quotes, and long ones, go to the settings
     // file as typed and come back whole at the next opening.
     void companyDataAreKeptWhole() {

@@ -13,6 +13,7 @@
 #include "overview/AndamentoHelp.h"
 #include "shell/HelpTexts.h"
 #include "shell/PasswordStore.h"
+#include "ui/card/CardIcons.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,7 @@ private slots:
     void joinedSeparatesParagraphsWithBlankLines();
     void helpDescribesTheCommands_data();
     void helpDescribesTheCommands();
+    void arrowsAreNamedInTheirColour();
     void firstAccessPasswordOpensTheShippedStore();
 };
 
@@ -155,6 +157,43 @@ void TstHelpTexts::helpDescribesTheCommands() {
     QVERIFY(std::any_of(manual.begin(), manual.end(), [&](const HelpText &chapter) {
         return chapter.title == help.title && chapter.paragraphs == help.paragraphs;
     }));
+}
+
+namespace {
+// The Italian word a user would say for a button's colour.
+QString colourWord(const QColor &c) {
+    if (c.hsvSaturation() < 60)
+        return QStringLiteral("grigia");
+    const int h = c.hsvHue();
+    if (h < 15 || h >= 345)
+        return QStringLiteral("rossa");
+    if (h < 45)
+        return QStringLiteral("arancione");
+    if (h < 70)
+        return QStringLiteral("gialla");
+    if (h < 165)
+        return QStringLiteral("verde");
+    if (h < 215)
+        return QStringLiteral("azzurra");
+    if (h < 255)
+        return QStringLiteral("blu");
+    return QStringLiteral("viola");
+}
+} // namespace
+
+// Wherever the help calls a button "la freccia" of some colour, it is the
+// import arrow beside a field, and the colour is the one on screen.
+void TstHelpTexts::arrowsAreNamedInTheirColour() {
+    const QString shown = colourWord(CardIcons::defaultColor(CardIcons::Symbol::Import));
+    QCOMPARE(shown, QStringLiteral("arancione"));
+    static const QRegularExpression arrow(
+        QStringLiteral("freccia (rossa|arancione|gialla|verde|azzurra|blu|viola|grigia)"));
+    int named = 0;
+    for (const HelpText &chapter : HelpTexts::manual())
+        for (const QString &p : chapter.paragraphs)
+            for (auto it = arrow.globalMatch(p); it.hasNext(); ++named)
+                QVERIFY2(it.next().captured(1) == shown, qPrintable(chapter.title));
+    QVERIFY(named >= 2); // the working-hours summary's, in its help and in the main help
 }
 
 void TstHelpTexts::firstAccessPasswordOpensTheShippedStore() {

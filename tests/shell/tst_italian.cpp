@@ -4,12 +4,17 @@
 // test runs under LC_ALL=C.UTF-8), while the program's own formats stay.
 #include "core/text/Formats.h"
 #include "shell/Application.h"
+#include "ui/platform/FileDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QAbstractFileIconProvider>
+#include <QAbstractProxyModel>
 #include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -64,6 +69,58 @@ private slots:
         QVERIFY2(!date.contains(QStringLiteral("Dec")), qPrintable(date));
         QCOMPARE(model->data(index.siblingAtColumn(1)).toString(), italian.formattedDataSize(2500));
         QVERIFY(model->data(index.siblingAtColumn(1)).toString().contains(QLatin1Char(',')));
+    }
+
+    // The types in the file list, which Qt 6 asks where the catalogue does
+    // not have them: "Cartella", not "Folder".
+    void fileTypesAreItalian() {
+        QTemporaryDir dir;
+        const QAbstractFileIconProvider icons;
+        QCOMPARE(icons.type(QFileInfo(dir.path())), QStringLiteral("Cartella"));
+        // A text the catalogue has nowhere stays as Qt wrote it.
+        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Tersalia"),
+                 QStringLiteral("Tersalia"));
+    }
+
+    // The program's file dialogs: the list in columns whose headings are
+    // never cut, dates with four-digit years.
+    void fileDialogShowsWholeHeadingsAndFourDigitYears() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("Contratti.xls")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(2500, 'x'));
+        QVERIFY(file.flush()); // before the time is set, which a later write would change
+        QVERIFY(file.setFileTime(QDateTime(QDate(2026, 12, 10), QTime(9, 30)),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+
+        QFileDialog dialog(nullptr, QStringLiteral(" Apri"), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        FileDialogs::prepare(dialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *list = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+        QVERIFY(list && list->isVisible());
+        auto *files = dialog.findChild<QFileSystemModel *>();
+        QVERIFY(files);
+        QAbstractItemModel *shown = list->model();
+        QCOMPARE(shown, static_cast<QAbstractItemModel *>(dialog.proxyModel()));
+        const auto index = [&] {
+            return dialog.proxyModel()->mapFromSource(files->index(file.fileName())).siblingAtColumn(3);
+        };
+        QTRY_VERIFY(index().isValid() &&
+                    !files->data(files->index(file.fileName()).siblingAtColumn(3)).toString().isEmpty());
+        QCOMPARE(shown->data(index()).toString(), QStringLiteral("10/12/2026 09:30"));
+
+        QHeaderView *header = list->header();
+        QTRY_VERIFY(header->sectionSize(3) > 0);
+        for (int c = 0; c < header->count(); ++c) {
+            const QString heading = shown->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(header->sectionSize(c) > header->fontMetrics().horizontalAdvance(heading),
+                     qPrintable(heading));
+        }
+        const QString modified = shown->headerData(3, Qt::Horizontal).toString();
+        QVERIFY2(!modified.contains(QStringLiteral("Date")), qPrintable(modified));
     }
 
     // The program's own formats do not follow the locale: dates, amounts and

@@ -4,6 +4,7 @@
 #include "DialogsByName.h"
 #include "StartedScreens.h"
 #include "TestEnv.h"
+#include "core/platform/Clock.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -41,6 +42,28 @@ private slots:
         if (dialog == QLatin1String("cambia password")) // back to the login, as with Chiudi
             QVERIFY(Tersalia::screens().password->isVisible());
         QVERIFY(started->seams.messages.shown.isEmpty());
+    }
+
+    // The calendar opens on the date already in its field, in its month; an
+    // empty field or one that is no date opens on today.
+    void theCalendarOpensOnTheFieldsDate_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QDate>("selected");
+        QTest::newRow("a date") << "12/03/2024" << QDate(2024, 3, 12);
+        QTest::newRow("empty") << "" << Clock::today();
+        QTest::newRow("no date") << "31/02/2024" << Clock::today();
+    }
+    void theCalendarOpensOnTheFieldsDate() {
+        QFETCH(QString, field);
+        QFETCH(QDate, selected);
+        QLineEdit txtData(field);
+        TfrmCalendario calendar;
+        calendar.markForAppointmentDate(&txtData);
+        calendar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+        QCOMPARE(calendar.calAppuntamenti->selectedDate(), selected);
+        QCOMPARE(calendar.calAppuntamenti->monthShown(), selected.month());
+        QCOMPARE(calendar.calAppuntamenti->yearShown(), selected.year());
     }
 
     // A double-click on a day, or Enter, imports it as "Importa" does; Escape

@@ -1,6 +1,7 @@
 // The e-mail buttons of the three cards hand the mail program one address:
 // a stored address carrying "?", "&" or "#" cannot add headers, attachments
-// or recipients to the message.
+// or recipients to the message. The WhatsApp link reaches the number with its
+// country code, whatever way it was typed, and the card keeps it as typed.
 #include "StartedScreens.h"
 #include "TestEnv.h"
 #include "appointments/card/Archivio_Scadenze.h"
@@ -68,6 +69,45 @@ private slots:
         QVERIFY(!url.hasFragment());
         // The address as stored reaches the mail program whole.
         QCOMPARE(url.path(QUrl::FullyDecoded), address);
+    }
+
+    void whatsAppReachesTheNumberWithItsCountryCode_data() {
+        QTest::addColumn<QString>("mobile");
+        QTest::addColumn<QString>("phone");
+        QTest::newRow("Italian mobile, ten digits") << "3380335156"
+                                                    << "393380335156";
+        QTest::newRow("Italian mobile, nine digits") << "338033515"
+                                                     << "39338033515";
+        QTest::newRow("Italian mobile starting with 39") << "3931234567"
+                                                         << "393931234567";
+        QTest::newRow("with 39 already") << "393380335156"
+                                         << "393380335156";
+        QTest::newRow("with +39 and blanks") << "+39 338 033 5156"
+                                             << "393380335156";
+        QTest::newRow("with 0039") << "00393380335156"
+                                   << "393380335156";
+        QTest::newRow("Swiss, with +") << "+41 79 123 45 67"
+                                       << "41791234567";
+        QTest::newRow("Swiss, with 0041") << "0041791234567"
+                                          << "41791234567";
+        QTest::newRow("German mobile with 49") << "4915112345678"
+                                               << "4915112345678";
+        QTest::newRow("Italian landline") << "0547123456"
+                                          << "0547123456";
+        QTest::newRow("eleven digits starting with 3") << "33803351561"
+                                                       << "33803351561";
+    }
+    void whatsAppReachesTheNumberWithItsCountryCode() {
+        QFETCH(QString, mobile);
+        QFETCH(QString, phone);
+        const Tersalia::Screens s = Tersalia::screens();
+        s.scadenze->txtData->setText(QStringLiteral("05/03/2024"));
+        s.scadenze->txtCel->setText(mobile);
+        s.scadenze->btnWhatsApp->click();
+        QCOMPARE(started->seams.shell.commands.size(), 1);
+        const QUrlQuery query(TMisc::urlFor(started->seams.shell.commands.first()));
+        QCOMPARE(query.queryItemValue(QStringLiteral("phone"), QUrl::FullyDecoded), phone);
+        QCOMPARE(s.scadenze->txtCel->text(), mobile); // the card keeps the number as typed
     }
 };
 

@@ -54,6 +54,8 @@
 #include "shell/Info.h"
 #include "shell/Password.h"
 #include "shell/Splash.h"
+#include "ui/lists/RecordListView.h"
+#include "appointments/agenda/AgendaRules.h"
 #include "ui/attachments/AllegaCartella.h"
 #include "ui/widgets/Calendario.h"
 #include "ui/card/CardParts.h"
@@ -295,6 +297,56 @@ void checkLabel(const QLabel *l, QStringList &faults) {
                       .arg(fm.height() * lines.size());
 }
 
+// The lists whose users come for a value at the end of a line (the cost,
+// the time and hours, the mobile) show that much of a line without
+// scrolling sideways: the characters up to it, for each screen.
+int valueColumns(const QString &screen) {
+    static const QMap<QString, int> columns = {
+        {QStringLiteral("AllegaExcel"), 151},      // a service with its cost "1250,50"
+        {QStringLiteral("Lavori_Svolti"), 153},    // an activity with its hours "8"
+        {QStringLiteral("RiepStraordinari"), 153}, // the same line
+        {QStringLiteral("Agenda"), AgendaRules::agendaMobileEnd()}};
+    return columns.value(screen, 0);
+}
+
+void checkLinesInView(QWidget *window, const QString &screen, QStringList &faults) {
+    const int columns = valueColumns(screen);
+    auto *list = window->findChild<RecordListView *>(QStringLiteral("lstRecords"));
+    if (columns == 0 || !list || !list->isVisible())
+        return;
+    const QString line(columns, QLatin1Char('M'));
+    const QStringList kept = list->listModel()->lines();
+    list->listModel()->setLines({line}, {1});
+    const int needs = list->fontMetrics().horizontalAdvance(line);
+    if (needs > list->viewport()->width())
+        faults << QStringLiteral("lstRecords shows %1 of the %2 pixels of its first %3 characters")
+                      .arg(list->viewport()->width())
+                      .arg(needs)
+                      .arg(columns);
+    if (list->font().pointSizeF() < RecordListView::kSmallestPoints)
+        faults << QStringLiteral("lstRecords is written too small");
+    list->listModel()->setLines(kept, QList<qint64>(kept.size(), 1));
+}
+
+// Fields whose whole value the user reads at a glance: a street of the
+// fifty characters the client card holds.
+void checkWholeValues(QWidget *window, const QString &screen, QStringList &faults) {
+    static const QMap<QString, QStringList> fields = {
+        {QStringLiteral("Privacy"), {QStringLiteral("txtIndirizzo")}}};
+    const QString street = QStringLiteral("Via Giuseppe Garibaldi 122, scala B, interno 14 A");
+    for (const QString &name : fields.value(screen)) {
+        auto *edit = window->findChild<QLineEdit *>(name);
+        if (!edit)
+            continue;
+        const int needs = edit->fontMetrics().horizontalAdvance(street) + 12; // the frame's margins
+        if (edit->width() < needs)
+            faults << QStringLiteral("%1 is %2 pixels wide, a whole street needs %3")
+                          .arg(name)
+                          .arg(edit->width())
+                          .arg(needs);
+    }
+}
+
 void checkControl(const QWidget *w, QStringList &faults) {
     if (auto *l = qobject_cast<const QLabel *>(w)) {
         checkLabel(l, faults);
@@ -433,6 +485,8 @@ private slots:
             faults
                 << QStringLiteral("the window (%1) is not inside the work area").arg(rectText(w->geometry()));
         checkContainer(w.get(), faults);
+        checkLinesInView(w.get(), screen, faults);
+        checkWholeValues(w.get(), screen, faults);
         // TERSALIA_SHOTS=<folder> keeps a picture of every screen at both sizes, to look at.
         if (const QString shots = qEnvironmentVariable("TERSALIA_SHOTS"); !shots.isEmpty())
             w->grab().save(QDir(shots).filePath(QString(QTest::currentDataTag()).replace(' ', '_') +

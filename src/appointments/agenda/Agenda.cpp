@@ -138,6 +138,7 @@ void TfrmAgenda::buildScreen() {
 
     lstRecords = new RecordListView(background);
     lstRecords->setFont(Fonts::font(QStringLiteral("Courier New"), 14));
+    lstRecords->setColumnsInView(AgendaRules::agendaMobileEnd());
     btnWhatsApp = CardParts::iconButton(background, "btnWhatsApp", CardIcons::icon(Symbol::WhatsApp), 48);
     btnWhatsApp->setToolTip(
         QStringLiteral("Invia un promemoria dell'appuntamento selezionato tramite WhatsApp"));

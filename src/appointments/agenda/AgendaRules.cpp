@@ -20,7 +20,9 @@ const Fields &fields() {
     return f;
 }
 
-QByteArrayView bytes(const char *record, int field) { return fieldBytes(Archives::appointments(), record, field); }
+QByteArrayView bytes(const char *record, int field) {
+    return fieldBytes(Archives::appointments(), record, field);
+}
 
 // The code is the date's year, month and day, then hours and minutes.
 LineFormat withCode(LineFormat format) {
@@ -36,19 +38,20 @@ const LineFormat &uniqueCodeFormat() {
 }
 
 const LineFormat &agendaLineFormat() {
-    static const LineFormat format = withCode(LineFormat(Archives::appointments()).text(QStringLiteral("ID: ")))
-                                         .text(QStringLiteral("  Data: "))
-                                         .field("Data", 10)
-                                         .text(QStringLiteral("  Ora: "))
-                                         .field("Ora", 5)
-                                         .text(QStringLiteral("  "))
-                                         .field("Contatto", 30)
-                                         .text(QStringLiteral("  Cel. "))
-                                         .field("Cel", 14)
-                                         .text(QStringLiteral("  "))
-                                         .field("Causale", 42)
-                                         .text(QStringLiteral("  \u20ac "))
-                                         .field("Importo");
+    static const LineFormat format =
+        withCode(LineFormat(Archives::appointments()).text(QStringLiteral("ID: ")))
+            .text(QStringLiteral("  Data: "))
+            .field("Data", 10)
+            .text(QStringLiteral("  Ora: "))
+            .field("Ora", 5)
+            .text(QStringLiteral("  "))
+            .field("Contatto", 30)
+            .text(QStringLiteral("  Cel. "))
+            .field("Cel", 14)
+            .text(QStringLiteral("  "))
+            .field("Causale", 42)
+            .text(QStringLiteral("  \u20ac "))
+            .field("Importo");
     return format;
 }
 
@@ -67,5 +70,12 @@ bool isImminent(const char *record, const QDate &today) {
 QString uniqueCode(const char *record) { return uniqueCodeFormat().build(record); }
 
 QString agendaLine(const char *record) { return agendaLineFormat().build(record); }
+
+int agendaMobileEnd() {
+    const Record empty(Archives::appointments());
+    const QString line = agendaLine(empty.bytes().constData());
+    const QString mobile = QStringLiteral("  Cel. ");
+    return int(line.indexOf(mobile) + mobile.size()) + 14; // the mobile's column
+}
 
 } // namespace AgendaRules

@@ -20,6 +20,8 @@ const LineFormat &uniqueCodeFormat(); // the same code, for a grid to keep
 // "ID: " + code + "  Data: " + date + "  Ora: " + time + "  " + client + "  Cel. " + mobile
 // + "  " + services + "  € " + amount, every field but the amount at a fixed width.
 QString agendaLine(const char *record);
+// Where the mobile ends in an agenda line: what the list keeps in view.
+int agendaMobileEnd();
 const LineFormat &agendaLineFormat(); // the same line, for a list to keep
 
 } // namespace AgendaRules

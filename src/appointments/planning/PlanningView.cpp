@@ -72,6 +72,10 @@ QFont smallFont(int pixels, bool bold = false) {
     f.setBold(bold);
     return f;
 }
+
+// Less than a line of a block in view counts as out of view.
+constexpr int kLineInView = 14;
+const QColor kHiddenMark(28, 62, 110);
 } // namespace
 
 PlanningSheet::PlanningSheet(QWidget *parent) : QWidget(parent) {
@@ -121,6 +125,44 @@ QRect PlanningSheet::blockRect(const Block &b) const {
     return QRect(left, top + 1, right - left - 1, bottom - top - 2);
 }
 
+void PlanningSheet::setBand(int top, int bottom) {
+    if (top == m_bandTop && bottom == m_bandBottom)
+        return;
+    m_bandTop = top;
+    m_bandBottom = bottom;
+    update();
+}
+
+int PlanningSheet::hiddenAbove(int day) const {
+    if (m_bandBottom < 0)
+        return 0;
+    return int(std::count_if(m_blocks.begin(), m_blocks.end(), [&](const Block &b) {
+        return b.day == day && blockRect(b).bottom() < m_bandTop + kLineInView;
+    }));
+}
+
+int PlanningSheet::hiddenBelow(int day) const {
+    if (m_bandBottom < 0)
+        return 0;
+    return int(std::count_if(m_blocks.begin(), m_blocks.end(), [&](const Block &b) {
+        return b.day == day && blockRect(b).top() > m_bandBottom - kLineInView;
+    }));
+}
+
+QRect PlanningSheet::blockInside(const Block &b) const {
+    const QRect r = blockRect(b);
+    return r.adjusted(r.width() < 40 ? 5 : 7, 2, -3, -1);
+}
+
+bool PlanningSheet::timeWhole(int block) const {
+    const Block &b = m_blocks.at(block);
+    const QString time = m_week->appointments().at(b.appointment).time;
+    const QRect inside = blockInside(b);
+    const QFontMetrics fm(smallFont(11, true));
+    const int length = fm.horizontalAdvance(time);
+    return length <= inside.width() || (length <= inside.height() && fm.height() <= inside.width() + 2);
+}
+
 int PlanningSheet::blockAt(const QPoint &pos) const {
     // The later block is drawn over the earlier: it is the one under the mouse.
     for (qsizetype i = m_blocks.size() - 1; i >= 0; --i)
@@ -163,6 +205,36 @@ void PlanningSheet::paintEvent(QPaintEvent *) {
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < m_blocks.size(); ++i)
         paintBlock(p, m_blocks.at(i), i == m_hot);
+    paintHidden(p);
+}
+
+// "▲ 2" at the top of a day, "▼ 1" at its foot: visits out of view.
+void PlanningSheet::paintHidden(QPainter &p) const {
+    if (m_bandBottom < 0)
+        return;
+    p.setFont(smallFont(11, true));
+    const QFontMetrics fm = p.fontMetrics();
+    for (int day = 0; day < 7; ++day) {
+        const QRect column = dayColumn(day);
+        const struct {
+            int count;
+            QString arrow;
+            int top;
+        } marks[] = {{hiddenAbove(day), QStringLiteral("\u25B2 "), m_bandTop + 3},
+                     {hiddenBelow(day), QStringLiteral("\u25BC "), m_bandBottom - fm.height() - 5}};
+        for (const auto &m : marks) {
+            if (m.count == 0)
+                continue;
+            const QString text = m.arrow + QString::number(m.count);
+            const int width = fm.horizontalAdvance(text) + 10;
+            const QRect badge(column.right() - width - 3, m.top, width, fm.height() + 2);
+            p.setPen(Qt::NoPen);
+            p.setBrush(kHiddenMark);
+            p.drawRoundedRect(badge, 6, 6);
+            p.setPen(Qt::white);
+            p.drawText(badge, Qt::AlignCenter, text);
+        }
+    }
 }
 
 void PlanningSheet::paintBlock(QPainter &p, const Block &b, bool hot) const {
@@ -173,7 +245,7 @@ void PlanningSheet::paintBlock(QPainter &p, const Block &b, bool hot) const {
     p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     // A coloured edge on the left, as a diary's tab.
     p.fillRect(QRect(r.left() + 1, r.top() + 3, 3, r.height() - 6), PlanningLook::border(a.state));
-    const QRect inside = r.adjusted(7, 2, -3, -1);
+    const QRect inside = b.place == Place::Grid ? blockInside(b) : r.adjusted(7, 2, -3, -1);
     p.save();
     p.setClipRect(inside);
     p.setPen(PlanningLook::text(a.state));
@@ -182,6 +254,20 @@ void PlanningSheet::paintBlock(QPainter &p, const Block &b, bool hot) const {
         const QString line = a.time + QLatin1Char(' ') + a.client + QStringLiteral(" \u2013 ") + a.services;
         p.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter,
                    p.fontMetrics().elidedText(line, Qt::ElideRight, inside.width()));
+        p.restore();
+        return;
+    }
+    // Too narrow for the time across (six visits at one hour): the time and
+    // the client run along the block, read from the bottom up.
+    if (QFontMetrics(smallFont(11, true)).horizontalAdvance(a.time) > inside.width()) {
+        p.setFont(smallFont(11, true));
+        p.translate(inside.left(), inside.bottom());
+        p.rotate(-90);
+        const QRect along(0, 0, inside.height(), inside.width());
+        p.drawText(
+            along, Qt::AlignLeft | Qt::AlignVCenter,
+            p.fontMetrics().elidedText(a.time + QLatin1Char(' ') + a.client, Qt::ElideRight,
+                                       std::max(along.width(), p.fontMetrics().horizontalAdvance(a.time))));
         p.restore();
         return;
     }
@@ -277,11 +363,25 @@ PlanningView::PlanningView(QWidget *parent) : QWidget(parent) {
     layout->addWidget(days);
     layout->addWidget(scrOre, 1);
     days->setRightMargin(scrOre->verticalScrollBar()->sizeHint().width());
+    // The marks of the visits out of view follow the scrolling and the view's height.
+    connect(scrOre->verticalScrollBar(), &QScrollBar::valueChanged, this, &PlanningView::markHidden);
+    connect(scrOre->verticalScrollBar(), &QScrollBar::rangeChanged, this, &PlanningView::markHidden);
+}
+
+void PlanningView::resizeEvent(QResizeEvent *e) {
+    QWidget::resizeEvent(e);
+    markHidden();
+}
+
+void PlanningView::markHidden() {
+    const int top = scrOre->verticalScrollBar()->value();
+    sheet->setBand(top, top + scrOre->viewport()->height());
 }
 
 void PlanningView::showWeek(const Week &week, const QList<Block> &blocks, const QDate &today) {
     days->setWeek(week.monday(), today);
     sheet->setWeek(&week, blocks);
+    markHidden();
 }
 
 void PlanningView::scrollToHour(int hour) {

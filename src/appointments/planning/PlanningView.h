@@ -45,6 +45,15 @@ public:
     const QList<Planning::Block> &blocks() const { return m_blocks; }
     QSize sizeHint() const override;
 
+    // The part of the sheet in view (from the scroll area): a day's visits
+    // above or below it are marked at its edges with their count.
+    void setBand(int top, int bottom);
+    int hiddenAbove(int day) const;
+    int hiddenBelow(int day) const;
+    // A block's time is drawn whole: across the block, or along it when the
+    // block is too narrow (six visits at one hour share a day's width).
+    bool timeWhole(int block) const;
+
 signals:
     void hovered(int appointment); // -1: no block under the mouse
     void chosen(int appointment);  // double-clicked
@@ -59,11 +68,15 @@ private:
     int stripHeight(Planning::Place place) const;
     int gridTop() const { return stripHeight(Planning::Place::Early); }
     void paintBlock(QPainter &p, const Planning::Block &b, bool hot) const;
+    void paintHidden(QPainter &p) const;
+    // Where a grid block's lines go: inside its frame, past the coloured edge.
+    QRect blockInside(const Planning::Block &b) const;
 
     const Planning::Week *m_week = nullptr;
     QList<Planning::Block> m_blocks;
     int m_early = 0, m_late = 0; // lines of the two strips
     int m_hot = -1;
+    int m_bandTop = 0, m_bandBottom = -1; // -1: all in view
 };
 
 // The day headings: weekday and date over each column, today marked.
@@ -97,8 +110,13 @@ public:
     // Scrolls up to the week's earliest block when it lies above the part in
     // view, so a visit before the morning (or in the early strip) is seen.
     void revealEarliest();
+    // Tells the sheet the part of it in view.
+    void markHidden();
 
     PlanningDays *days;
     QScrollArea *scrOre;
     PlanningSheet *sheet;
+
+protected:
+    void resizeEvent(QResizeEvent *e) override;
 };

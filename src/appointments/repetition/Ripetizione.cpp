@@ -1,5 +1,7 @@
 #include "appointments/repetition/Ripetizione.h"
 
+#include "appointments/card/AppointmentRequired.h"
+#include "core/platform/Clock.h"
 #include "core/records/Archives.h"
 #include "core/text/Formats.h"
 #include "ui/platform/Messages.h"
@@ -65,6 +67,13 @@ void TfrmRipetizione::buildScreen() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(background);
     outer->setSizeConstraint(QLayout::SetFixedSize); // a dialog of its own size, as the others
+
+    m_banner = new CardBanner(
+        Artwork::Glyph::Agenda, QStringLiteral("Ripeti appuntamento"),
+        {QStringLiteral("L'appuntamento della scheda ripetuto ogni tanti giorni, settimane o mesi: gli "
+                        "appuntamenti elencati sono inseriti in archivio tutti insieme.")},
+        80, background);
+    m_banner->setObjectName(QStringLiteral("imgIstruzioni"));
 
     lblAppuntamento = new QLabel(background);
     lblAppuntamento->setObjectName(QStringLiteral("lblAppuntamento"));
@@ -144,6 +153,7 @@ void TfrmRipetizione::buildScreen() {
     auto *settings = m_layout = new QVBoxLayout;
     settings->setSpacing(10);
     settings->addWidget(lblAppuntamento);
+    settings->addWidget(appointmentBand(background));
     settings->addWidget(repeat);
     settings->addWidget(end);
     settings->addStretch();
@@ -154,6 +164,7 @@ void TfrmRipetizione::buildScreen() {
     auto *layout = new QVBoxLayout(background);
     layout->setContentsMargins(16, 14, 16, 12);
     layout->setSpacing(10);
+    layout->addWidget(m_banner);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 
@@ -176,7 +187,7 @@ void TfrmRipetizione::buildScreen() {
             reject();
             return true;
         }
-        QLineEdit *date = w == txtFino ? txtFino : w == txtData && txtData ? txtData : nullptr;
+        QLineEdit *date = w == txtFino ? txtFino : w == txtData && m_changes ? txtData : nullptr;
         if (!date || KeyFilters::isWindowKey(e))
             return false;
         if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)
@@ -205,18 +216,29 @@ void TfrmRipetizione::buildScreen() {
     connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+// The services are in the band below: the line names the day and the client.
 void TfrmRipetizione::describe() {
     lblAppuntamento->setText(QStringLiteral("Appuntamento di partenza: ") + Recurrence::weekdayName(m_first) +
                              QLatin1Char(' ') + m_appointment.get("Data") + QLatin1Char(' ') + m_time +
-                             QStringLiteral(" - ") + m_appointment.get("Contatto") + QStringLiteral(" - ") +
-                             m_appointment.get("Causale"));
+                             QStringLiteral(" - ") + m_appointment.get("Contatto"));
 }
 
-void TfrmRipetizione::allowChanges() {
-    if (txtData)
-        return;
+void TfrmRipetizione::setTitle(const QString &caption, const QString &bannerTitle,
+                               const QStringList &bannerLines) {
+    setWindowTitle(caption);
+    auto *banner = new CardBanner(Artwork::Glyph::Agenda, bannerTitle, bannerLines, m_banner->height(),
+                                  m_banner->parentWidget());
+    banner->setObjectName(m_banner->objectName());
+    delete m_banner->parentWidget()->layout()->replaceWidget(m_banner, banner);
+    delete m_banner;
+    m_banner = banner;
+}
+
+// The same band from the card and from a contract, so the screen has one
+// size: from the card it shows the appointment as the card holds it.
+CardBand *TfrmRipetizione::appointmentBand(QWidget *background) {
     const auto items = BandRows::twoDigitItems;
-    auto *band = new CardBand(QStringLiteral("APPUNTAMENTO"), kBand, lblAppuntamento->parentWidget());
+    auto *band = new CardBand(QStringLiteral("APPUNTAMENTO"), kBand, background);
     band->setObjectName(QStringLiteral("panAppuntamento"));
     {
         using BandRows::Rows;
@@ -237,7 +259,6 @@ void TfrmRipetizione::allowChanges() {
                                          .gap = 16}})}});
     }
     band->grid()->setColumnStretch(1, 1);
-    m_layout->insertWidget(1, band);
 
     txtData->setText(m_appointment.get("Data"));
     txtOreApp->setCurrentText(m_appointment.get("Ore"));
@@ -245,6 +266,21 @@ void TfrmRipetizione::allowChanges() {
     InputRules::setShown(txtTipologia, m_appointment.get("Tipologia"));
     InputRules::setShown(txtCausale, m_appointment.get("Causale"));
     txtCel->setText(m_appointment.get("Cel"));
+    for (QLineEdit *e : {txtTipologia, txtCausale, txtCel})
+        e->setReadOnly(true);
+    for (QWidget *w : std::initializer_list<QWidget *>{txtOreApp, txtMinutiApp, impData})
+        w->setEnabled(false);
+    return band;
+}
+
+void TfrmRipetizione::allowChanges() {
+    if (m_changes)
+        return;
+    m_changes = true;
+    for (QLineEdit *e : {txtTipologia, txtCausale, txtCel})
+        e->setReadOnly(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{txtOreApp, txtMinutiApp, impData})
+        w->setEnabled(true);
     m_rules->add(txtData);
     m_rules->add(txtOreApp, {FieldInput::ListOnly});
     m_rules->add(txtMinutiApp, {FieldInput::ListOnly});
@@ -373,9 +409,12 @@ QString TfrmRipetizione::tooManyText() {
         .arg(Recurrence::kMostVisits);
 }
 
-QString TfrmRipetizione::noFirstDateText() {
+QString TfrmRipetizione::noFirstDateText() { return AppointmentRequired::fields().first().warning; }
+
+QString TfrmRipetizione::firstBeforeTodayText() {
     return QStringLiteral(
-        "Attenzione: per salvare la scheda è necessario indicare la data dell'appuntamento.");
+        "Attenzione: il primo appuntamento non può essere anteriore alla data odierna.\n\r\n\rIndicare "
+        "la data del primo intervento da oggi in poi.");
 }
 
 QString TfrmRipetizione::noEndDateText() {
@@ -396,9 +435,26 @@ QList<QByteArray> TfrmRipetizione::records(const QList<Recurrence::Visit> &visit
     return list;
 }
 
+bool TfrmRipetizione::requiredFieldsGiven() {
+    for (const RequiredField &r : AppointmentRequired::fields()) {
+        auto *shown = findChild<QLineEdit *>(QLatin1String(r.control));
+        const QString value =
+            shown ? shown->text() : m_appointment.get(AppointmentRequired::recordField(r.control));
+        if (!Text::trim(value).isEmpty())
+            continue;
+        Messages::warning(this, r.warning);
+        if (shown && m_changes)
+            shown->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
 void TfrmRipetizione::cmdCreaClick() {
-    if (txtData && Text::trim(txtData->text()).isEmpty()) {
-        Messages::warning(this, noFirstDateText());
+    if (!requiredFieldsGiven())
+        return;
+    if (m_changes && m_first < Clock::today()) {
+        Messages::warning(this, firstBeforeTodayText());
         txtData->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -28,9 +28,13 @@ public:
     TfrmRipetizione(QWidget *parent, const Record &appointment, bool ownIsNew);
 
     // For an appointment made elsewhere (a contract's visits): its date, time,
-    // operator, services and mobile shown in fields of their own, to be
-    // changed before Crea.
+    // operator, services and mobile, shown in the band APPUNTAMENTO, can be
+    // changed before Crea (from the card they are shown as the card holds
+    // them, and changed there); its first visit may not lie before today.
     void allowChanges();
+    // The window's caption and the banner's words (the card's: " Ripeti
+    // appuntamento").
+    void setTitle(const QString &caption, const QString &bannerTitle, const QStringList &bannerLines);
 
     // The repetition shown (weekdays 0: the first visit's weekday).
     void setRule(const Recurrence::Rule &rule);
@@ -44,6 +48,7 @@ public:
     static QString tooManyText();
     static QString noEndDateText();
     static QString noFirstDateText(); // the appointment card's
+    static QString firstBeforeTodayText();
 
     QLabel *lblAppuntamento, *lblTotale;
     QLineEdit *txtOgni, *txtFino, *txtVolte;
@@ -53,10 +58,10 @@ public:
     QToolButton *impFino;
     QListWidget *lstDate;
     QPushButton *cmdCrea, *cmdChiudi;
-    // Made by allowChanges() only.
-    QLineEdit *txtData = nullptr, *txtTipologia = nullptr, *txtCausale = nullptr, *txtCel = nullptr;
-    QComboBox *txtOreApp = nullptr, *txtMinutiApp = nullptr;
-    QToolButton *impData = nullptr;
+    // The band APPUNTAMENTO: read only unless allowChanges().
+    QLineEdit *txtData, *txtTipologia, *txtCausale, *txtCel;
+    QComboBox *txtOreApp, *txtMinutiApp;
+    QToolButton *impData;
 
     void cmdCreaClick();
 
@@ -65,6 +70,10 @@ protected:
 
 private:
     void buildScreen();
+    class CardBand *appointmentBand(QWidget *background);
+    // The first required field (the card's, in its order) left empty: its
+    // warning is shown; false then.
+    bool requiredFieldsGiven();
     QCheckBox *weekday(int dayOfWeek) const;
     void refresh();
     void describe();
@@ -76,6 +85,8 @@ private:
 
     Record m_appointment;
     bool m_ownIsNew;
+    bool m_changes = false;
+    QWidget *m_banner = nullptr;
     QDate m_first;
     QString m_time;
     class QVBoxLayout *m_layout = nullptr;

@@ -1,9 +1,13 @@
 #include "contracts/card/ContractVisits.h"
 
+#include "core/calendar/Holidays.h"
+#include "core/platform/ProgramFolder.h"
 #include "core/records/Archives.h"
+#include "core/records/RecordScan.h"
 #include "core/text/Formats.h"
 #include "core/text/TextRules.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace ContractVisits {
@@ -19,10 +23,45 @@ QTime firstTime(const QString &hours) {
     return QTime(9, 0);
 }
 
+QString clientMobile(const Contract &c) {
+    const QString path = ProgramFolder::file(Archives::clients().fileName());
+    if (!QFileInfo(path).isFile()) // only read: a missing archive is not created
+        return {};
+    const RecordLayout &layout = Archives::clients();
+    const int vat = layout.indexOf("PartitaIva"), taxCode = layout.indexOf("CodFisc"),
+              name = layout.indexOf("Cliente"), mobile = layout.indexOf("TelCel");
+    const QString wantedVat = Text::trim(c.vat), wantedCode = Text::trim(c.taxCode),
+                  wantedName = Text::trim(c.client);
+    const auto same = [](const QString &a, const QString &b) {
+        return !b.isEmpty() && Text::compareNoCaseAZ(a, b) == 0;
+    };
+    // The best match so far: 3 by VAT number, 2 by tax code, 1 by name.
+    int best = 0;
+    QString found;
+    RecordScan::forEach(path, layout, [&](const char *record, qint64) {
+        const int match = same(decodeField(layout, record, vat), wantedVat)        ? 3
+                          : same(decodeField(layout, record, taxCode), wantedCode) ? 2
+                          : same(decodeField(layout, record, name), wantedName)    ? 1
+                                                                                   : 0;
+        if (match > 0 && match >= best) {
+            best = match;
+            found = decodeField(layout, record, mobile);
+        }
+        return true;
+    });
+    return found;
+}
+
+QDate firstVisit(const Contract &c, const QDate &today) {
+    const QDate signing = Formats::parseDate(Text::trim(c.date));
+    QDate first = signing.isValid() && signing > today ? signing : today;
+    if (!Holidays::isWorkingDay(first))
+        first = Holidays::nextWorkingDay(first);
+    return first;
+}
+
 Record appointment(const Contract &c, const QDate &today) {
-    QDate first = Formats::parseDate(Text::trim(c.date));
-    if (!first.isValid())
-        first = today;
+    const QDate first = firstVisit(c, today);
     const QTime at = firstTime(c.hours);
     const QString hh = at.toString(QStringLiteral("hh")), mm = at.toString(QStringLiteral("mm"));
     QStringList activities;
@@ -39,6 +78,7 @@ Record appointment(const Contract &c, const QDate &today) {
                          activities.join(QStringLiteral("; ")));
     r.set("Contatto", c.client);
     r.set("Tel", c.phone);
+    r.set("Cel", clientMobile(c));
     r.set("Importo", QStringLiteral("0,00"));
     r.set("Ottemperata", QStringLiteral("No"));
     return r;
@@ -46,8 +86,11 @@ Record appointment(const Contract &c, const QDate &today) {
 
 Recurrence::Rule repetition(const QString &frequency, const QDate &first) {
     using Recurrence::weekdayBit;
-    Recurrence::Rule rule{
-        .first = first, .every = 1, .unit = Recurrence::Unit::Weeks, .until = first.addYears(1)};
+    Recurrence::Rule rule{.first = first,
+                          .every = 1,
+                          .unit = Recurrence::Unit::Weeks,
+                          .until = first.addYears(1),
+                          .skipHolidays = true};
     const QString f = Text::trim(frequency);
     if (f == QLatin1String("Giornaliera")) {
         for (int d = Qt::Monday; d <= Qt::Saturday; ++d)

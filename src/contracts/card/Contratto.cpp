@@ -516,6 +516,8 @@ void TfrmContratto::cmdPianificaClick() {
     ContractVisits::Contract contract{.number = txtNumContratto->text(),
                                       .date = txtData->text(),
                                       .client = txtCliente->text(),
+                                      .vat = txtPartitaIvaCli->text(),
+                                      .taxCode = txtCodFiscCli->text(),
                                       .phone = txtTelCli->text(),
                                       .hours = txtDurata->text(),
                                       .frequency = txtQualitaCli->currentText()};

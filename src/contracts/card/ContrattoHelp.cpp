@@ -87,16 +87,16 @@ HelpText contractHelp() {
                            " Libre Office o Microsoft Office)."),
             QStringLiteral(
                 "Il pulsante Pianifica interventi prepara gli appuntamenti del contratto corrente nello "
-                "Schedario Appuntamenti: il cliente, il suo telefono, il numero del contratto con le "
-                "attività "
-                "comprese, la data di stipula e il primo orario indicato negli orari di intervento "
-                "(altrimenti "
-                "le 9:00) formano un appuntamento, che si ripete secondo la frequenza dei servizi "
-                "(giornaliera "
-                "dal lunedì al sabato, settimanale, bisettimanale il lunedì e il giovedì, mensile) per un "
-                "anno. "
-                "Prima di premere Crea appuntamenti si possono cambiare la ripetizione e la sua fine; il "
-                "contratto non viene modificato."),
+                "Schedario Appuntamenti: il cliente, il suo telefono e il cellulare della sua scheda "
+                "anagrafica (trovata per partita IVA, codice fiscale o nome), il numero del contratto con "
+                "le attività comprese, la data di stipula (ma non prima di oggi) e il primo orario "
+                "indicato negli orari di intervento (altrimenti le 9:00) formano un appuntamento, che si "
+                "ripete secondo la frequenza dei servizi (giornaliera dal lunedì al sabato, settimanale, "
+                "bisettimanale il lunedì e il giovedì, mensile) per un anno, saltando i giorni festivi. "
+                "Prima di premere Crea appuntamenti si possono cambiare il primo appuntamento, "
+                "l'operatore, il cellulare, la ripetizione e la sua fine; come nella scheda appuntamento, "
+                "servono i servizi richiesti e il cellulare del cliente. Il contratto non viene "
+                "modificato."),
         }};
 }
 

@@ -116,12 +116,17 @@ QString decimalText(double value, int decimals) {
 QString groupedAmountText(double value) {
     // Half up on the magnitude, so -0,005 and 0,005 round alike.
     const qint64 cents = qint64(std::floor(std::abs(value) * 100 + 0.5 + 1e-9));
-    QString whole = QString::number(cents / 100);
+    return groupedCentsText(value < 0 ? -cents : cents);
+}
+
+QString groupedCentsText(qint64 cents) {
+    const qint64 magnitude = cents < 0 ? -cents : cents;
+    QString whole = QString::number(magnitude / 100);
     for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
         whole.insert(i, QLatin1Char('.'));
     const QString text =
-        whole + QLatin1Char(',') + QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
-    return value < 0 && cents > 0 ? QLatin1Char('-') + text : text;
+        whole + QLatin1Char(',') + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+    return cents < 0 ? QLatin1Char('-') + text : text;
 }
 
 } // namespace Formats

@@ -42,5 +42,7 @@ QString decimalText(double value, int decimals = -1);
 // An amount as a report shows it: rounded half up to cents, a dot between
 // thousands and two decimals after the comma ("1.250,00", "-3,50").
 QString groupedAmountText(double value);
+// The same text of an amount kept in cents.
+QString groupedCentsText(qint64 cents);
 
 } // namespace Formats

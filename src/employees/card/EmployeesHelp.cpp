@@ -64,10 +64,10 @@ HelpText workingHoursHelp() {
                 "dipendenti dell'impresa e totalizza automaticamente le ore di lavoro, in qualsiasi arco "
                 "di tempo, anche di più anni solari, filtrando per codice fiscale del dipendente e per data "
                 "di inizio e di fine dell'intervallo."),
-            QStringLiteral(
-                "Il codice fiscale si può digitare oppure importare dall'archivio anagrafico dei "
-                "dipendenti con il pulsante a freccia verde accanto al campo; il modulo legge il registro "
-                "delle prestazioni del dipendente e totalizza le ore dell'intervallo."),
+            QStringLiteral("Il codice fiscale si può digitare oppure importare dall'archivio anagrafico dei "
+                           "dipendenti con il pulsante a freccia arancione accanto al campo; il modulo legge "
+                           "il registro "
+                           "delle prestazioni del dipendente e totalizza le ore dell'intervallo."),
             QStringLiteral(
                 "Il riepilogo elenca ogni attività archiviata nel periodo con tipologia, data, luogo, "
                 "orario e ore, e mostra il totale delle ore di lavoro in fondo alla schermata."),

@@ -77,6 +77,7 @@ TfrmLavori_Svolti::TfrmLavori_Svolti(QWidget *parent, const QString &employee, c
     lblTitolo->setText(QStringLiteral("Registro prestazioni lavorative del dipendente"));
     lblTotale->setText(QStringLiteral("0"));
     connect(list->btnStampa, &QPushButton::clicked, this, &TfrmLavori_Svolti::btnStampaClick);
+    list->lstRecords->setColumnsInView(0); // the time and the hours end the line
 }
 
 // The date comes first, and must be one.

@@ -93,6 +93,7 @@ TfrmRiepStraordinari::TfrmRiepStraordinari(QWidget *parent, const QString &taxCo
     whole->addWidget(background);
 
     connect(list->btnStampa, &QPushButton::clicked, this, &TfrmRiepStraordinari::btnStampaClick);
+    list->lstRecords->setColumnsInView(0); // the hours end the line
     connect(imgGuida, &QToolButton::clicked, this,
             [this]() { TfrmGuida::showHelp(this, workingHoursHelp()); });
 }

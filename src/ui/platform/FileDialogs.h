@@ -2,6 +2,7 @@
 // File-open, file-save and folder dialogs behind one seam: tests set the next name.
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 class FileDialogSink {
@@ -22,5 +23,8 @@ QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
 // A folder chosen, starting from start (an empty text when cancelled).
 QString folder(QWidget *parent, const QString &caption, const QString &start);
 void setSink(FileDialogSink *sink); // nullptr restores the real dialogs
+// What the real dialogs get before they are shown: the list with its
+// columns, headings never cut, dates with the year in four digits.
+void prepare(QFileDialog &dialog);
 
 } // namespace FileDialogs

@@ -48,7 +48,14 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent) {
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfrmCalendario::markForAppointmentDate(QLineEdit *txtData) { m_appointmentDate = txtData; }
+// The calendar opens on the date the field already holds, so changing a
+// date starts from it; an empty field or one that is no date leaves today.
+void TfrmCalendario::markForAppointmentDate(QLineEdit *txtData) {
+    m_appointmentDate = txtData;
+    const QDate shown = txtData ? Formats::parseDate(txtData->text().trimmed()) : QDate();
+    if (shown.isValid())
+        calAppuntamenti->setSelectedDate(shown);
+}
 
 void TfrmCalendario::btnImportaDataClick() {
     if (!m_appointmentDate)

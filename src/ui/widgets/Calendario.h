@@ -15,8 +15,8 @@ class TfrmCalendario : public QDialog {
 public:
     explicit TfrmCalendario(QWidget *parent = nullptr);
 
-    // The mark: the appointment card's date field that "Importa" fills.
-    // Without it "Importa" does nothing.
+    // The mark: the appointment card's date field that "Importa" fills, and
+    // whose date the calendar shows selected. Without it "Importa" does nothing.
     void markForAppointmentDate(QLineEdit *txtData);
 
     QLabel *lblImporta;

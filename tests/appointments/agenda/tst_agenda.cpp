@@ -377,8 +377,9 @@ private slots:
         const QUrlQuery query(url);
         QCOMPARE(query.queryItems(QUrl::FullyDecoded).size(), 2);
         QCOMPARE(query.queryItems().at(0).first, QStringLiteral("phone"));
+        // The number typed the Italian way, with the country code WhatsApp needs.
         QCOMPARE(query.queryItemValue(QStringLiteral("phone"), QUrl::FullyDecoded),
-                 QStringLiteral("3471234567"));
+                 QStringLiteral("393471234567"));
         QCOMPARE(query.queryItemValue(QStringLiteral("text"), QUrl::FullyDecoded),
                  QStringLiteral(
                      "Gentile Cliente, le ricordiamo l'appuntamento fissato per le ore 07:45 del giorno "

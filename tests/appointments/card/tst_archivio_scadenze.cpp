@@ -681,7 +681,7 @@ private slots:
             const auto items = query.queryItems(QUrl::FullyDecoded);
             QCOMPARE(items.size(), 2);
             QCOMPARE(items[0].first, QStringLiteral("phone"));
-            QCOMPARE(items[0].second, QStringLiteral("3331234567"));
+            QCOMPARE(items[0].second, QStringLiteral("393331234567")); // with the Italian prefix
             QCOMPARE(items[1].first, QStringLiteral("text"));
             QCOMPARE(items[1].second, text + times[i] + QStringLiteral(" del giorno 05/03/2024"));
         }

@@ -166,6 +166,46 @@ private slots:
         QCOMPARE(bar->value(), 0);
     }
 
+    // Visits above or below the hours in view are marked at the day's edge
+    // with their count, and the marks follow the scrolling.
+    void visitsOutOfViewAreMarked() {
+        seams->folder.write(
+            kFile, PlanningFixture::record({"09/03/2026", "09", "00", "09:00", "Anna", "Rossi", "No"}) +
+                       PlanningFixture::record({"10/03/2026", "20", "30", "20:30", "Anna", "Bianchi", "No"}) +
+                       PlanningFixture::record({"10/03/2026", "21", "00", "21:00", "Anna", "Verdi", "No"}));
+        const auto p = openPlanner();
+        QVERIFY(p);
+        PlanningSheet *sheet = p->view->sheet;
+        QScrollBar *bar = p->view->scrOre->verticalScrollBar();
+        QTRY_COMPARE(bar->value(), sheet->rowTop(4) - 1); // on 08:00
+        QVERIFY(bar->maximum() > bar->value());
+        QCOMPARE(sheet->hiddenAbove(0), 0);
+        QCOMPARE(sheet->hiddenBelow(1), 2); // Tuesday evening
+        QCOMPARE(sheet->hiddenBelow(0), 0);
+        bar->setValue(bar->maximum());
+        QCOMPARE(sheet->hiddenBelow(1), 0);
+        QCOMPARE(sheet->hiddenAbove(0), 1); // Monday morning
+    }
+
+    // Six visits at one hour share a day's width on a laptop's screen, each
+    // still showing its time whole.
+    void sixVisitsAtOneHourShowTheirTimes() {
+        QByteArray archive;
+        for (const char *client : {"Uno", "Due", "Tre", "Quattro", "Cinque", "Sei"})
+            archive += PlanningFixture::record({"11/03/2026", "10", "00", "10:00", "Anna", client, "No"});
+        seams->folder.write(kFile, archive);
+        const auto p = openPlanner();
+        QVERIFY(p);
+        p->showNormal();
+        p->resize(1366, 728);
+        QTRY_COMPARE(p->width(), 1366);
+        PlanningSheet *sheet = p->view->sheet;
+        QCOMPARE(sheet->blocks().size(), 6);
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(sheet->timeWhole(i),
+                     qPrintable(QString::number(sheet->blockRect(sheet->blocks().at(i)).width())));
+    }
+
     void movingTheWeek_data() {
         QTest::addColumn<QList<Step>>("steps");
         QTest::addColumn<QDate>("monday");

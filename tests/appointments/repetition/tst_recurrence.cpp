@@ -126,6 +126,13 @@ private slots:
             << QStringList{"ven 02/01/2026 09:30  (spostato da gio 01/01/2026, festivo: Capodanno)",
                            "sab 03/01/2026 09:30", "lun 05/01/2026 09:30"}
             << 3 << false;
+        QTest::newRow("daily, the first visit on a holiday moved onto the next visited day")
+            << "24/04/2025" << 1 << Unit::Days << ""
+            << "" << 4 << true
+            << QStringList{"sab 26/04/2025 09:30  (vale anche per ven 25/04/2025, festivo: Festa della "
+                           "Liberazione)",
+                           "dom 27/04/2025 09:30", "lun 28/04/2025 09:30"}
+            << 3 << false;
         QTest::newRow("a monthly visit on a holiday, kept")
             << "08/11/2026" << 1 << Unit::Months << ""
             << "" << 2 << false << QStringList{"mar 08/12/2026 09:30  (festivo: Immacolata Concezione)"} << 1

@@ -1,11 +1,17 @@
 // "Pianifica interventi" on the contract screen: the appointment made from
 // the contract and the repetition of its service frequency, as the
 // repetition screen shows them, and the records it writes; the contract is
-// not changed.
+// not changed. The visits obey the appointment card's rules: its required
+// fields, the mobile from the client's card, no visit before today.
 #include "TestEnv.h"
+#include "appointments/card/AppointmentRequired.h"
+#include "appointments/card/Archivio_Scadenze.h"
 #include "appointments/repetition/Ripetizione.h"
 #include "contracts/card/Contratto.h"
 #include "core/platform/Clock.h"
+#include "core/records/Archives.h"
+#include "ui/card/CardParts.h"
+#include "ui/card/CardScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,6 +39,24 @@ QByteArray appointment(std::initializer_list<std::pair<int, QByteArray>> puts) {
     return r;
 }
 
+struct Client {
+    QString name, vat, taxCode, mobile;
+};
+
+// Contatti.pro with these clients, in this order.
+QByteArray clients(const QList<Client> &list) {
+    QByteArray bytes;
+    for (const Client &c : list) {
+        Record r(Archives::clients());
+        r.set("Cliente", c.name);
+        r.set("PartitaIva", c.vat);
+        r.set("CodFisc", c.taxCode);
+        r.set("TelCel", c.mobile);
+        bytes += r.bytes();
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TstPianifica : public QObject {
@@ -58,6 +82,10 @@ private slots:
         Clock::setFixed(QDateTime(QDate(2026, 1, 2), QTime(10, 0)));
         screen = new TfrmContratto;
         screen->show();
+        // The contract's client on its card, with a mobile.
+        seams->folder.write(QStringLiteral("Contatti.pro"),
+                            clients({{QStringLiteral("Condominio Aurora"), QString(), QString(),
+                                      QStringLiteral("3471112233")}}));
     }
     void cleanup() {
         delete screen;
@@ -81,7 +109,8 @@ private slots:
                                      << "05/01/2026"
                                      << "08:30" << 1 << "1111110"
                                      << "05/01/2027"
-                                     << "mar 06/01/2026 08:30  (festivo: Epifania)";
+                                     << "mer 07/01/2026 08:30  (vale anche per mar 06/01/2026, festivo: "
+                                        "Epifania)";
         QTest::newRow("Settimanale") << "Settimanale"
                                      << "07/01/2026"
                                      << "al mattino"
@@ -124,7 +153,7 @@ private slots:
         fillContract(date, hours, frequency);
         QString ticks, fino, firstLine;
         int shownUnit = -1, count = 0;
-        bool byDate = false;
+        bool byDate = false, skipsHolidays = false;
         whenModal([&](QWidget *w) {
             auto *r = qobject_cast<TfrmRipetizione *>(w);
             QVERIFY(r);
@@ -133,6 +162,7 @@ private slots:
             shownUnit = r->cmbUnita->currentIndex();
             fino = r->txtFino->text();
             byDate = r->optFino->isChecked();
+            skipsHolidays = r->chkFestivi->isChecked();
             firstLine = r->lstDate->count() ? r->lstDate->item(0)->text() : QString();
             count = r->lstDate->count();
             r->cmdCrea->click();
@@ -142,6 +172,7 @@ private slots:
         if (unit == 1)
             QCOMPARE(ticks, ticked);
         QVERIFY(byDate);
+        QVERIFY(skipsHolidays); // from a contract, holidays are skipped unless the user says otherwise
         QCOMPARE(fino, until);
         QCOMPARE(firstLine, line);
         QCOMPARE(seams->messages.lastText(), TfrmRipetizione::insertedText(count + 1));
@@ -158,6 +189,7 @@ private slots:
                               {78, "Contratto N. 12: pulizia pavimenti; svuotamento cestini"},
                               {580, "Condominio Aurora"},
                               {631, "0547 123456"},
+                              {662, "3471112233"},
                               {995, "0,00"},
                               {1262, "No"}}));
         // The contract stays as it was, unsaved.
@@ -240,6 +272,185 @@ private slots:
         QVERIFY(none.seen.isEmpty());
         QCOMPARE(seams->messages.lastText(), TfrmContratto::noClientToPlanText());
         QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
+    }
+
+    // The visits ask what the card's Salva asks, with its messages.
+    void theRequiredFieldsAreTheCards() {
+        TfrmArchivio_Scadenze card;
+        const QList<RequiredField> &cards = card.card()->definition().required;
+        const QList<RequiredField> &asked = AppointmentRequired::fields();
+        QCOMPARE(asked.size(), cards.size());
+        for (int i = 0; i < cards.size(); ++i) {
+            QCOMPARE(QLatin1String(asked[i].control), QLatin1String(cards[i].control));
+            QCOMPARE(asked[i].warning, cards[i].warning);
+        }
+    }
+
+    void aRequiredFieldLeftEmptyStopsCrea_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("warning"); // the card's field whose warning is shown
+        QTest::newRow("the mobile") << "txtCel"
+                                    << "txtCel";
+        QTest::newRow("the services") << "txtCausale"
+                                      << "txtCausale";
+        QTest::newRow("the first date") << "txtData"
+                                        << "txtData";
+    }
+    void aRequiredFieldLeftEmptyStopsCrea() {
+        QFETCH(QString, field);
+        QFETCH(QString, warning);
+        fillContract(QStringLiteral("07/01/2026"), QString(), QStringLiteral("Settimanale"));
+        QString focused;
+        bool stillOpen = false;
+        whenModal([&](QWidget *w) {
+            auto *r = static_cast<TfrmRipetizione *>(w);
+            r->findChild<QLineEdit *>(field)->clear();
+            r->cmdCrea->click();
+            focused = r->focusWidget() ? r->focusWidget()->objectName() : QString();
+            stillOpen = r->isVisible();
+            r->cmdChiudi->click();
+        });
+        screen->cmdPianifica->click();
+        QVERIFY(stillOpen);
+        QCOMPARE(seams->messages.shown.size(), 1);
+        QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
+        for (const RequiredField &r : AppointmentRequired::fields())
+            if (QLatin1String(r.control) == warning)
+                QCOMPARE(seams->messages.lastText(), r.warning);
+        QCOMPARE(focused, field);
+        QVERIFY(seams->folder.read(kAppointments).isEmpty());
+    }
+
+    // The client's card is found by VAT number, else by tax code, else by
+    // name (a–z case aside); of several cards the last one gives the mobile.
+    void theMobileComesFromTheClientsCard_data() {
+        QTest::addColumn<QStringList>("cards"); // name|VAT|tax code|mobile, in file order
+        QTest::addColumn<QString>("vat");
+        QTest::addColumn<QString>("taxCode");
+        QTest::addColumn<QString>("mobile");
+        QTest::newRow("by VAT number, under another name")
+            << QStringList{"Aurora Srl|01234567890||3330000001"} << "01234567890"
+            << ""
+            << "3330000001";
+        QTest::newRow("VAT number before an earlier name")
+            << QStringList{"Condominio Aurora|||3330000002", "Aurora Srl|01234567890||3330000001"}
+            << "01234567890"
+            << ""
+            << "3330000001";
+        QTest::newRow("VAT number before a later name")
+            << QStringList{"Aurora Srl|01234567890||3330000001", "Condominio Aurora|||3330000002"}
+            << "01234567890"
+            << ""
+            << "3330000001";
+        QTest::newRow("tax code before name, a-z case aside")
+            << QStringList{"Condominio Aurora|||3330000002", "Rossi Mario||RSSMRA80A01H501U|3330000003"} << ""
+            << "rssmra80a01h501u"
+            << "3330000003";
+        QTest::newRow("by name, a-z case aside") << QStringList{"CONDOMINIO AURORA|||3330000004"} << ""
+                                                 << ""
+                                                 << "3330000004";
+        QTest::newRow("of two cards, the last")
+            << QStringList{"Condominio Aurora|||3330000005", "Condominio Aurora|||3330000006"} << ""
+            << ""
+            << "3330000006";
+        QTest::newRow("an empty VAT number matches no empty one")
+            << QStringList{"Altro Cliente|||3330000007"} << ""
+            << ""
+            << "";
+        QTest::newRow("no card") << QStringList{} << "01234567890"
+                                 << "RSSMRA80A01H501U"
+                                 << "";
+    }
+    void theMobileComesFromTheClientsCard() {
+        QFETCH(QStringList, cards);
+        QFETCH(QString, vat);
+        QFETCH(QString, taxCode);
+        QFETCH(QString, mobile);
+        QList<Client> list;
+        for (const QString &c : cards) {
+            const QStringList f = c.split(QLatin1Char('|'));
+            list.append({f[0], f[1], f[2], f[3]});
+        }
+        seams->folder.write(QStringLiteral("Contatti.pro"), clients(list));
+        fillContract(QStringLiteral("07/01/2026"), QString(), QStringLiteral("Settimanale"));
+        screen->txtPartitaIvaCli->setText(vat);
+        screen->txtCodFiscCli->setText(taxCode);
+        QString shown;
+        whenModal([&](QWidget *w) {
+            auto *r = static_cast<TfrmRipetizione *>(w);
+            shown = r->txtCel->text();
+            r->cmdChiudi->click();
+        });
+        screen->cmdPianifica->click();
+        QCOMPARE(shown, mobile);
+    }
+
+    // A contract signed months ago starts its visits today; a first visit on
+    // a Sunday or a holiday moves to the next working day (today is Friday
+    // 02/01/2026).
+    void theFirstVisitIsNeverBeforeToday_data() {
+        QTest::addColumn<QString>("signing");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("signed eight months back") << "02/05/2025"
+                                                  << "02/01/2026";
+        QTest::newRow("signed for a later Sunday") << "04/01/2026"
+                                                   << "05/01/2026";
+        QTest::newRow("signed for Epiphany") << "06/01/2026"
+                                             << "07/01/2026";
+    }
+    void theFirstVisitIsNeverBeforeToday() {
+        QFETCH(QString, signing);
+        QFETCH(QString, first);
+        fillContract(signing, QString(), QStringLiteral("Giornaliera"));
+        QString shown;
+        whenModal([&](QWidget *w) {
+            auto *r = static_cast<TfrmRipetizione *>(w);
+            shown = r->txtData->text();
+            r->cmdChiudi->click();
+        });
+        screen->cmdPianifica->click();
+        QCOMPARE(shown, first);
+    }
+
+    void aFirstVisitBeforeTodayIsRefused() {
+        fillContract(QStringLiteral("07/01/2026"), QString(), QStringLiteral("Settimanale"));
+        whenModal([&](QWidget *w) {
+            auto *r = static_cast<TfrmRipetizione *>(w);
+            r->txtData->setText(QStringLiteral("01/01/2026"));
+            r->cmdCrea->click();
+            r->cmdChiudi->click();
+        });
+        screen->cmdPianifica->click();
+        QCOMPARE(seams->messages.lastText(), TfrmRipetizione::firstBeforeTodayText());
+        QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
+        QVERIFY(seams->folder.read(kAppointments).isEmpty());
+    }
+
+    // Titled for the contract, with the banner of the other satellites, and
+    // of the size the card's repetition of the same appointment has.
+    void theWindowIsTheCardsRepetitionRetitled() {
+        fillContract(QStringLiteral("07/01/2026"), QString(), QStringLiteral("Settimanale"));
+        QString title, bannerName;
+        QSize size;
+        whenModal([&](QWidget *w) {
+            auto *r = static_cast<TfrmRipetizione *>(w);
+            title = r->windowTitle();
+            if (auto *banner = r->findChild<CardBanner *>())
+                bannerName = banner->objectName();
+            size = r->size();
+            r->cmdCrea->click();
+        });
+        screen->cmdPianifica->click();
+        QCOMPARE(title, QStringLiteral(" Pianifica interventi"));
+        QCOMPARE(bannerName, QStringLiteral("imgIstruzioni"));
+        Record first(Archives::appointments());
+        first.bytes() = seams->folder.read(kAppointments).left(kSize);
+        TfrmRipetizione fromCard(nullptr, first, true);
+        fromCard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fromCard));
+        QCOMPARE(fromCard.windowTitle(), QStringLiteral(" Ripeti appuntamento"));
+        QVERIFY(fromCard.findChild<CardBanner *>());
+        QCOMPARE(size, fromCard.size());
     }
 };
 
