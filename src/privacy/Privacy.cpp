@@ -14,6 +14,7 @@
 #include "ui/card/CardParts.h"
 #include "ui/card/FocusHighlight.h"
 #include "ui/input/InputRules.h"
+#include "ui/windows/ScreenNames.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -38,9 +39,7 @@ const QList<SettingsKey> kSettings = {
 
 } // namespace
 
-TfrmPrivacy::TfrmPrivacy(QWidget *parent)
-    : QDialog(parent),
-      m_settings(this, &TfrmPrivacy::settingsFile, QStringLiteral("Modulo Privacy"), kSettings) {
+TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmPrivacy"));
     setWindowTitle(QStringLiteral(" Esporta e stampa Modulo Privacy"));
@@ -144,6 +143,7 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
         rules->add(w, rule);
     }
     rules->setEnterOrder(m_order);
+    m_settings.emplace(this, &TfrmPrivacy::settingsFile, QStringLiteral("Modulo Privacy"), kSettings);
     txtData->setText(Formats::dateText(Clock::today()));
 }
 
@@ -175,8 +175,7 @@ QMap<QString, QString> TfrmPrivacy::values() const {
 }
 
 void TfrmPrivacy::setValue(const char *control, const QString &text) {
-    if (QWidget *w = findChild<QWidget *>(QLatin1String(control)))
-        InputRules::setShown(w, text); // a long value shows its beginning
+    InputRules::setShown(ScreenNames::control(this, control), text); // a long value shows its beginning
 }
 
 void TfrmPrivacy::showEvent(QShowEvent *e) {
@@ -188,7 +187,7 @@ void TfrmPrivacy::showEvent(QShowEvent *e) {
         c->setCurrentIndex(-1);
         c->setEditText(t);
     }
-    m_settings.read();
+    m_settings->read();
     txtStudioDent->setFocus();
 }
 
@@ -218,7 +217,7 @@ bool TfrmPrivacy::btnRTFClick() {
 bool TfrmPrivacy::btnChiudiClick() {
     // The company's data are kept for the next time; a file that cannot be
     // written is reported, and the data stay for the next opening of this session.
-    const bool kept = m_settings.write();
+    const bool kept = m_settings->write();
     if (!kept)
         Messages::error(this, settingsNotWrittenText());
     close();

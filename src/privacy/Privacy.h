@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QMap>
 
+#include <optional>
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +42,6 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
-    QList<QWidget *> m_order; // the Enter order
-    SettingsForm m_settings;  // the company's data in Liberatoria_Privacy.ini
+    QList<QWidget *> m_order;               // the Enter order
+    std::optional<SettingsForm> m_settings; // the company's data in Liberatoria_Privacy.ini
 };

@@ -1,6 +1,7 @@
 #include "contracts/card/ContractVisits.h"
 
 #include "core/records/Archives.h"
+#include "core/records/FieldAliases.h"
 #include "core/text/Formats.h"
 #include "core/text/TextRules.h"
 
@@ -35,12 +36,12 @@ Record appointment(const Contract &c, const QDate &today) {
     r.set("Minuti", mm);
     r.set("Ora", hh + QLatin1Char(':') + mm);
     r.set("Avviso", QStringLiteral("0"));
-    r.set("Causale", QStringLiteral("Contratto N. ") + Text::trim(c.number) + QStringLiteral(": ") +
-                         activities.join(QStringLiteral("; ")));
+    r.set(AppointmentField::Servizi, QStringLiteral("Contratto N. ") + Text::trim(c.number) +
+                                         QStringLiteral(": ") + activities.join(QStringLiteral("; ")));
     r.set("Contatto", c.client);
     r.set("Tel", c.phone);
     r.set("Importo", QStringLiteral("0,00"));
-    r.set("Ottemperata", QStringLiteral("No"));
+    r.set(AppointmentField::Assolto, QStringLiteral("No"));
     return r;
 }
 

@@ -23,7 +23,6 @@
 using Symbol = CardIcons::Symbol;
 
 ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec setup) : QDialog(parent), m_spec(std::move(setup)) {
-    Q_ASSERT(m_spec.layout);
     setWindowTitle(m_spec.caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::CustomizeWindowHint);
@@ -32,9 +31,8 @@ ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec setup) : QDialog(parent),
     QStringList headers;
     for (const GridColumn &c : std::as_const(m_spec.columns)) {
         headers.append(c.header);
-        const int index = c.field ? m_spec.layout->indexOf(c.field) : -1;
-        Q_ASSERT_X(c.made || index >= 0, "ExportGrid: unknown record field", c.field);
-        m_fields.append(index);
+        // A column shows a field (checked by its name) or a text made from fields.
+        m_fields.append(c.made ? -1 : m_spec.layout->require(c.field, m_spec.caption));
     }
     m_model = new GridModel(headers, this);
     for (int i = 0; i < m_spec.columns.size(); ++i)
@@ -131,7 +129,8 @@ void ExportGrid::fill() {
     const QString path = ProgramFolder::file(layout.fileName());
     qint64 bytesPerRow = 0;
     for (int i = 0; i < m_fields.size(); ++i)
-        bytesPerRow += m_fields.at(i) >= 0 ? layout.field(m_fields.at(i)).width : m_spec.columns.at(i).made->maxLength();
+        bytesPerRow +=
+            m_fields.at(i) >= 0 ? layout.field(m_fields.at(i)).width : m_spec.columns.at(i).made->maxLength();
     m_model->beginFill(QFileInfo(path).size() / layout.size(), bytesPerRow);
     qint64 shown = 0;
     QByteArray made;

@@ -4,6 +4,7 @@
 // not changed.
 #include "TestEnv.h"
 #include "appointments/repetition/Ripetizione.h"
+#include "contracts/card/ContractPlanning.h"
 #include "contracts/card/Contratto.h"
 #include "core/platform/Clock.h"
 
@@ -238,7 +239,7 @@ private slots:
         NoModalExpected none;
         screen->cmdPianifica->click();
         QVERIFY(none.seen.isEmpty());
-        QCOMPARE(seams->messages.lastText(), TfrmContratto::noClientToPlanText());
+        QCOMPARE(seams->messages.lastText(), ContractPlanning::noClientText());
         QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
     }
 };
