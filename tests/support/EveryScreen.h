@@ -60,12 +60,14 @@
 #include "validators/PartitaIVA.h"
 
 #include "DialogsByName.h"
+#include "TestEnv.h"
 
 #include <QAbstractButton>
 #include <QTimer>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 // No camera: the webcam screen shows with its camera off.
 class NoCamera : public CameraDevice {
@@ -74,6 +76,22 @@ public:
     void start() override {}
     void stop() override {}
     bool isActive() const override { return false; }
+};
+
+// What every screen needs to be made and shown in a test: a program folder,
+// scripted messages and file dialogs, a recording shell, a fixed day, no camera.
+struct EveryScreenDoubles {
+    TempProgramFolder folder;
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    RecordingShell shell;
+    EveryScreenDoubles() {
+        Clock::setFixed(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
+        Camera::setFactory([] { return std::make_unique<NoCamera>(); });
+    }
+    ~EveryScreenDoubles() { Camera::setFactory({}); }
+    EveryScreenDoubles(const EveryScreenDoubles &) = delete;
+    EveryScreenDoubles &operator=(const EveryScreenDoubles &) = delete;
 };
 
 using Make = std::function<QWidget *()>;

@@ -200,10 +200,7 @@ void checkContainer(const QWidget *container, QStringList &faults) {
 
 class TstScreenGeometry : public QObject {
     Q_OBJECT
-    std::unique_ptr<TempProgramFolder> m_folder;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<ScriptedFileDialogs> m_dialogs;
-    std::unique_ptr<RecordingShell> m_shell;
+    std::unique_ptr<EveryScreenDoubles> m_doubles;
 
     QScreen *screenFor(const QSize &area) {
         for (QScreen *s : QGuiApplication::screens())
@@ -213,15 +210,8 @@ class TstScreenGeometry : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        m_folder = std::make_unique<TempProgramFolder>();
-        m_messages = std::make_unique<ScriptedMessages>();
-        m_dialogs = std::make_unique<ScriptedFileDialogs>();
-        m_shell = std::make_unique<RecordingShell>();
-        Clock::setFixed(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
-        Camera::setFactory([] { return std::make_unique<NoCamera>(); });
-    }
-    void cleanupTestCase() { Camera::setFactory({}); }
+    void initTestCase() { m_doubles = std::make_unique<EveryScreenDoubles>(); }
+    void cleanupTestCase() { m_doubles.reset(); }
 
     void everyScreenIsWhole_data() {
         QTest::addColumn<QString>("screen");

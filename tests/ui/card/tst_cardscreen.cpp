@@ -5,7 +5,7 @@
 #include "TestEnv.h"
 #include "ui/input/AmountField.h"
 #include "ui/widgets/Calendario.h"
-#include "core/records/NameError.h"
+#include "NameErrorOf.h"
 #include "ui/card/CardScreen.h"
 #include "core/platform/Clock.h"
 
@@ -306,13 +306,7 @@ private slots:
                  existing = &other;
              }},
         };
-        try {
-            TrialCard w(wrongs.at(wrong));
-        } catch (const NameError &e) {
-            QCOMPARE(QString::fromUtf8(e.what()), told);
-            return;
-        }
-        QFAIL("the wrong name went unnoticed");
+        QCOMPARE(nameErrorOf([&] { TrialCard w(wrongs.at(wrong)); }), told);
     }
 
     void archiveFailuresAsTheCardWants() {
