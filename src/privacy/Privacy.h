@@ -9,6 +9,7 @@
 
 #include <optional>
 
+struct CardField;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -42,6 +43,8 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    QList<CardField> fields();
+
     QList<QWidget *> m_order;               // the Enter order
     std::optional<SettingsForm> m_settings; // the company's data in Liberatoria_Privacy.ini
 };

@@ -76,3 +76,9 @@ struct CardField {
     ControlShape shape = {};
     QStringList items = {}; // a list's entries
 };
+
+// The rows' controls (controls[i] made from rows[i]) under their rules: each
+// text field framed while it has the focus ("txtData" -> "effData"), each
+// given its input rule, and Enter walking the text fields in the rows' order
+// (those placed last after the others).
+void applyFieldRules(InputRules &rules, const QList<CardField> &rows, const QList<QWidget *> &controls);

@@ -1,7 +1,6 @@
 #include "ui/card/CardScreen.h"
 
 #include "ui/card/BandRows.h"
-#include "ui/card/FocusHighlight.h"
 #include "ui/input/InputRules.h"
 #include "ui/platform/Messages.h"
 #include "core/platform/ProgramFolder.h"
@@ -31,7 +30,6 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
         throw NameError(ScreenNames::of(form), QStringLiteral("the card names no archive"));
     m_position = ScreenNames::control<QLabel>(form, "lblPosizione");
     bind();
-    m_rules->setEnterOrder(enterOrder());
     m_rules->keyHook = m_def.keyHook;
     if (m_def.tabAlongFields) {
         QList<QWidget *> tabbed;
@@ -50,9 +48,10 @@ CardScreen::CardScreen(QWidget *form, CardDefinition definition)
 }
 
 // Each row's control (made by its band, or found by its name), its record
-// field, maximum length, focus frame and input rule.
+// field and maximum length, then the rows' focus frames, input rules and Enter walk.
 void CardScreen::bind() {
     const QString screen = ScreenNames::of(m_form);
+    QList<QWidget *> controls;
     for (const CardField &f : std::as_const(m_def.fields)) {
         QWidget *w = f.member.isEmpty() ? ScreenNames::control(m_form, f.control) : f.member.widget();
         if (!w)
@@ -65,15 +64,11 @@ void CardScreen::bind() {
         const int index = field ? m_def.layout->require(field, screen) : -1;
         m_fields.append({f, w, index});
 
-        const int width = index >= 0 ? m_def.layout->field(index).width : 0;
-        if (QLineEdit *edit = InputRules::editOf(w)) {
-            if (width > 0)
-                edit->setMaxLength(width);
-            // The frame is named after the field: "txtData" -> "effData".
-            FocusHighlight::attach(w, QStringLiteral("eff") + QLatin1String(f.control).mid(3));
-        }
-        m_rules->add(w, {f.input, f.flags, f.whenEmpty});
+        if (QLineEdit *edit = InputRules::editOf(w); edit && index >= 0)
+            edit->setMaxLength(m_def.layout->field(index).width);
+        controls.append(w);
     }
+    applyFieldRules(*m_rules, m_def.fields, controls);
     for (int i = 0; i < m_fields.size(); ++i)
         if (!m_fields[i].def.required.isEmpty())
             m_required.append(i);
@@ -82,14 +77,6 @@ void CardScreen::bind() {
     });
     if (m_def.firstField)
         bound(m_def.firstField); // a name that is no field's fails here
-}
-
-QList<QWidget *> CardScreen::enterOrder() const {
-    QList<QWidget *> order, last;
-    for (const Bound &b : m_fields)
-        if (InputRules::editOf(b.widget))
-            (b.def.enter == EnterPlace::Last ? last : order).append(b.widget);
-    return order + last;
 }
 
 QList<CardHint> CardScreen::hints() const {

@@ -131,7 +131,6 @@ private:
         int recordField; // -1: not stored
     };
     void bind();
-    QList<QWidget *> enterOrder() const;
     QList<CardHint> hints() const;
     const Bound *bound(const QObject *widget) const;
     const Bound &bound(const char *control) const;
