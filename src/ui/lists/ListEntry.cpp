@@ -13,6 +13,7 @@
 #include "ui/lists/ListPanel.h"
 #include "ui/lists/RecordListModel.h"
 #include "ui/lists/RecordListView.h"
+#include "ui/windows/ScreenNames.h"
 #include "ui/windows/WindowPlacement.h"
 
 #include <QGridLayout>
@@ -193,11 +194,11 @@ void ListEntry::checkNames() const {
 }
 
 QLineEdit *ListEntry::edit(const char *control) const {
-    return findChild<QLineEdit *>(QLatin1String(control));
+    return ScreenNames::control<QLineEdit>(this, control);
 }
 
 QToolButton *ListEntry::button(const char *control) const {
-    return findChild<QToolButton *>(QLatin1String(control));
+    return ScreenNames::control<QToolButton>(this, control);
 }
 
 void ListEntry::setFile(const QString &path) {

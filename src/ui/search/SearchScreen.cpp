@@ -8,6 +8,7 @@
 #include "ui/platform/Messages.h"
 #include "core/platform/ProgramFolder.h"
 #include "ui/lists/QuickFind.h"
+#include "ui/windows/ScreenNames.h"
 #include "ui/lists/RecordListView.h"
 #include "core/text/TextRules.h"
 #include "reports/ListReport.h"
@@ -127,7 +128,7 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup)
 }
 
 QLineEdit *SearchScreen::criterion(const char *control) const {
-    return findChild<QLineEdit *>(QLatin1String(control));
+    return ScreenNames::control<QLineEdit>(this, control);
 }
 
 QString SearchScreen::callerText() const { return Text::trim(lblMemory->text()); }
