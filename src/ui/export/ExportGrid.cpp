@@ -1,5 +1,7 @@
 #include "ui/export/ExportGrid.h"
 
+#include "core/records/NameError.h"
+
 #include "ui/card/CardIcons.h"
 #include "ui/card/CardParts.h"
 #include "ui/export/GridModel.h"
@@ -32,7 +34,10 @@ ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec setup) : QDialog(parent),
     for (const GridColumn &c : std::as_const(m_spec.columns)) {
         headers.append(c.header);
         // A column shows a field (checked by its name) or a text made from fields.
-        m_fields.append(c.made ? -1 : m_spec.layout->require(c.field, m_spec.caption));
+        const int index = c.field ? m_spec.layout->require(c.field, m_spec.caption) : -1;
+        if (index < 0 && !c.made)
+            throw NameError(m_spec.caption, QStringLiteral("the column \"%1\" shows no field").arg(c.header));
+        m_fields.append(index);
     }
     m_model = new GridModel(headers, this);
     for (int i = 0; i < m_spec.columns.size(); ++i)
