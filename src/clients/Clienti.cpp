@@ -7,6 +7,7 @@
 #include "clients/Ricontatta.h"
 #include "clients/TrovaClienti.h"
 #include "core/records/Archives.h"
+#include "core/records/FieldAliases.h"
 #include "ui/platform/Messages.h"
 #include "core/platform/OpenURL.h"
 #include "core/text/TextRules.h"
@@ -41,11 +42,12 @@ const QColor kBand(176, 104, 40);
 TfrmClienti::TfrmClienti(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmClienti"));
     setWindowTitle(QStringLiteral(" Tersalia - Clienti e Servizi"));
-    buildScreen();
-    buildCard();
+    CardDefinition d = definition();
+    buildScreen(d.fields);
+    m_card = new CardScreen(this, std::move(d));
 }
 
-void TfrmClienti::buildScreen() {
+void TfrmClienti::buildScreen(const QList<CardField> &fields) {
     auto *background = new CardBackground(this);
     setCentralWidget(background);
 
@@ -59,59 +61,49 @@ void TfrmClienti::buildScreen() {
 
     auto *personal = new CardBand(QStringLiteral("DATI ANAGRAFICI E RESIDENZA"), kBand, background);
     personal->setObjectName(QStringLiteral("panAnagrafica"));
-    Rows p(personal);
-    p.row({{"Cognome e nome (o Ragione sociale):", p.edit(txtCliente, "txtCliente", {.minWidth = 280}), 3},
-           {"Tel. preferenziale:", p.edit(txtRecapito, "txtRecapito", {.minWidth = 150}), 1}});
-    p.row({{"Data di nascita:", p.edit(txtDataNasc, "txtDataNasc", {.minWidth = 110, .centred = true}), 1},
-           {"Comune di nascita:", p.edit(txtComuneNasc, "txtComuneNasc", {.minWidth = 180}), 3},
-           {"Prov.", p.provinces(txtProvNasc, "txtProvNasc")},
-           {"Sesso:", p.edit(txtSesso, "txtSesso", {.width = 44, .centred = true})}});
-    p.row({{"Residente in Via / Piazza e numero civico:",
-            p.edit(txtIndirizzoRes, "txtIndirizzoRes", {.minWidth = 160}), 3},
-           {"Prov.", p.provinces(txtProvRes, "txtProvRes")},
-           {"Comune di residenza:", p.edit(txtComuneRes, "txtComuneRes", {.minWidth = 140}), 2},
-           {"CAP:", p.edit(txtCapRes, "txtCapRes", {.width = 70})}});
+    Rows p(personal, {}, &fields);
+    p.row({p.field(txtCliente, {.stretch = 3}), p.field(txtRecapito, {.stretch = 1})});
+    p.row({p.field(txtDataNasc, {.stretch = 1}), p.field(txtComuneNasc, {.stretch = 3}), p.field(txtProvNasc),
+           p.field(txtSesso)});
+    p.row({p.field(txtIndirizzoRes, {.stretch = 3}), p.field(txtProvRes),
+           p.field(txtComuneRes, {.stretch = 2}), p.field(txtCapRes)});
 
     auto *contacts = new CardBand(QStringLiteral("TELEFONI E POSTA ELETTRONICA"), kBand, background);
     contacts->setObjectName(QStringLiteral("panRecapiti"));
-    Rows c(contacts);
-    c.row({{"Tel. casa:", c.edit(txtTelCasa, "txtTelCasa", {.minWidth = 120}), 1},
-           {"Tel. ufficio:", c.edit(txtTelUff, "txtTelUff", {.minWidth = 120}), 1},
-           {"Tel. cellulare:", c.edit(txtTelCel, "txtTelCel", {.minWidth = 120}), 1}});
-    c.row({{"PEC:", c.edit(txtFax, "txtFax", {.minWidth = 200}), 1},
-           {"E-mail:", c.edit(txtEmail, "txtEmail", {.minWidth = 200}), 1},
+    Rows c(contacts, {}, &fields);
+    c.row({c.field(txtTelCasa, {.stretch = 1}), c.field(txtTelUff, {.stretch = 1}),
+           c.field(txtTelCel, {.stretch = 1})});
+    c.row({c.field(txtFax, {.stretch = 1}),
+           c.field(txtEmail, {.stretch = 1}),
            {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}});
 
     auto *fiscal = new CardBand(QStringLiteral("DATI FISCALI E DI PAGAMENTO"), kBand, background);
     fiscal->setObjectName(QStringLiteral("panFiscali"));
-    Rows f(fiscal);
-    f.row({{"Codice fiscale:", f.edit(txtCodFisc, "txtCodFisc", {.minWidth = 170}), 1},
+    Rows f(fiscal, {}, &fields);
+    f.row({f.field(txtCodFisc, {.stretch = 1}),
            {nullptr, f.button(btnCodFisc, "btnCodFisc", check)},
-           {"Partita IVA:", f.edit(txtPartitaIva, "txtPartitaIva", {.minWidth = 120}), 1},
+           f.field(txtPartitaIva, {.stretch = 1}),
            {nullptr, f.button(btnPartitaIva, "btnPartitaIva", check)},
-           {"IBAN:", f.edit(txtIban, "txtIban", {.minWidth = 230}), 2},
+           f.field(txtIban, {.stretch = 2}),
            {nullptr, f.button(btnIban, "btnIban", check)}});
-    f.row({{"Carta di credito n.", f.edit(txtCarta, "txtCarta", {.minWidth = 200}), 2},
+    f.row({f.field(txtCarta, {.stretch = 2}),
            {nullptr, f.button(btnCarta, "btnCarta", check)},
-           {"Scadenza:", f.edit(txtScadeCarta, "txtScadeCarta", {.minWidth = 100}), 1},
-           {"Modalità di pagamento:", f.edit(txtEstremi, "txtEstremi", {.minWidth = 280}), 3}});
+           f.field(txtScadeCarta, {.stretch = 1}),
+           f.field(txtEstremi, {.stretch = 3})});
 
     auto *profile = new CardBand(QStringLiteral("DOCUMENTO, OCCUPAZIONE E INTERESSI"), kBand, background);
     profile->setObjectName(QStringLiteral("panProfilo"));
-    Rows d(profile);
-    d.row({{"Estremi documento:", d.edit(txtDocumento, "txtDocumento", {.minWidth = 280}), 3},
-           {"Occupazione:", d.edit(txtOccupazione, "txtOccupazione", {.minWidth = 160}), 2},
-           {"Stato civile:", d.edit(txtCivile, "txtCivile", {.minWidth = 120}), 1}});
-    d.row({{"Titoli e qualifiche:", d.edit(txtTitoli, "txtTitoli", {.minWidth = 200}), 2},
-           {"Prodotti o servizi di interesse:", d.edit(txtProdotti, "txtProdotti", {.minWidth = 280}), 3},
-           {"Zona:", d.edit(txtZona, "txtZona", {.minWidth = 140}), 1}});
+    Rows d(profile, {}, &fields);
+    d.row({d.field(txtDocumento, {.stretch = 3}), d.field(txtOccupazione, {.stretch = 2}),
+           d.field(txtCivile, {.stretch = 1})});
+    d.row({d.field(txtTitoli, {.stretch = 2}), d.field(txtProdotti, {.stretch = 3}),
+           d.field(txtZona, {.stretch = 1})});
 
     auto *notes = new CardBand(QStringLiteral("QUESTIONI IN SOSPESO E NOTE"), kBand, background);
     notes->setObjectName(QStringLiteral("panNote"));
-    Rows n(notes);
-    n.row({{"Questioni in sospeso:", n.edit(txtQuestioni, "txtQuestioni", {.minWidth = 300}), 1},
-           {nullptr, n.check(chkRicontatta, "chkRicontatta", QStringLiteral("Da ricontattare"))}});
-    n.row({{"Note:", n.edit(txtNote, "txtNote", {.minWidth = 300}), 1},
+    Rows n(notes, {}, &fields);
+    n.row({n.field(txtQuestioni, {.stretch = 1}), n.field(chkRicontatta)});
+    n.row({n.field(txtNote, {.stretch = 1}),
            {nullptr, n.button(btnPrivacy, "btnPrivacy", CardIcons::icon(Symbol::Privacy))}});
 
     std::tie(lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03) =
@@ -181,65 +173,185 @@ void TfrmClienti::buildScreen() {
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void TfrmClienti::buildCard() {
+// The 36 fields of Contatti.pro, in the Enter order; Tab stops at the check
+// box between the pending issues and the notes.
+QList<CardField> TfrmClienti::fields() {
     using namespace FieldFlag;
+    using BandRows::provinceField;
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    const unsigned province = Code | TrimOnLeave | UpperOnLeave;
+    return QList<CardField>{
+               {.member = txtCliente,
+                .control = "txtCliente",
+                .field = "Cliente",
+                .caption = "Cognome e nome (o Ragione sociale):",
+                .required = need + QStringLiteral("il nome del cliente."),
+                .shape = {.minWidth = 280}},
+               {.member = txtDataNasc,
+                .control = "txtDataNasc",
+                .field = "DataNasc",
+                .caption = "Data di nascita:",
+                .shape = {.minWidth = 110, .centred = true}},
+               {.member = txtComuneNasc,
+                .control = "txtComuneNasc",
+                .field = "ComuneNasc",
+                .caption = "Comune di nascita:",
+                .shape = {.minWidth = 180}},
+               provinceField({.member = txtProvNasc,
+                              .control = "txtProvNasc",
+                              .field = "ProvNasc",
+                              .caption = "Prov.",
+                              .flags = province}),
+               {.member = txtSesso,
+                .control = "txtSesso",
+                .field = "Sesso",
+                .caption = "Sesso:",
+                .flags = UpperTyping,
+                .shape = {.width = 44, .centred = true}},
+               {.member = txtRecapito,
+                .control = "txtRecapito",
+                .field = ClientField::TelPreferenziale,
+                .caption = "Tel. preferenziale:",
+                .shape = {.minWidth = 150}},
+               {.member = txtIndirizzoRes,
+                .control = "txtIndirizzoRes",
+                .field = "IndirizzoRes",
+                .caption = "Residente in Via / Piazza e numero civico:",
+                .shape = {.minWidth = 160}},
+               provinceField({.member = txtProvRes,
+                              .control = "txtProvRes",
+                              .field = "ProvRes",
+                              .caption = "Prov.",
+                              .flags = province}),
+               {.member = txtComuneRes,
+                .control = "txtComuneRes",
+                .field = "ComuneRes",
+                .caption = "Comune di residenza:",
+                .shape = {.minWidth = 140}},
+               {.member = txtCapRes,
+                .control = "txtCapRes",
+                .field = "CapRes",
+                .caption = "CAP:",
+                .flags = UpperTyping,
+                .shape = {.width = 70}},
+               {.member = txtEstremi,
+                .control = "txtEstremi",
+                .field = ClientField::Pagamento,
+                .caption = "Modalità di pagamento:",
+                .shape = {.minWidth = 280}},
+               {.member = txtTelCasa,
+                .control = "txtTelCasa",
+                .field = "TelCasa",
+                .caption = "Tel. casa:",
+                .shape = {.minWidth = 120}},
+               {.member = txtTelUff,
+                .control = "txtTelUff",
+                .field = "TelUff",
+                .caption = "Tel. ufficio:",
+                .shape = {.minWidth = 120}},
+               {.member = txtTelCel,
+                .control = "txtTelCel",
+                .field = "TelCel",
+                .caption = "Tel. cellulare:",
+                .input = FieldInput::Digits,
+                .required = need + QStringLiteral("il numero di cellulare del cliente."),
+                .shape = {.minWidth = 120}},
+               {.member = txtFax,
+                .control = "txtFax",
+                .field = ClientField::Pec,
+                .caption = "PEC:",
+                .flags = TrimTyping,
+                .shape = {.minWidth = 200}},
+               {.member = txtEmail,
+                .control = "txtEmail",
+                .field = "Email",
+                .caption = "E-mail:",
+                .flags = TrimTyping | TrimOnLeave,
+                .shape = {.minWidth = 200}},
+               {.member = txtCodFisc,
+                .control = "txtCodFisc",
+                .field = "CodFisc",
+                .caption = "Codice fiscale:",
+                .flags = Code,
+                .required = need + QStringLiteral("il codice fiscale del cliente."),
+                .shape = {.minWidth = 170}},
+               {.member = txtCarta,
+                .control = "txtCarta",
+                .field = "Carta",
+                .caption = "Carta di credito n.",
+                .input = FieldInput::Digits,
+                .shape = {.minWidth = 200}},
+               {.member = txtScadeCarta,
+                .control = "txtScadeCarta",
+                .field = "ScadeCarta",
+                .caption = "Scadenza:",
+                .shape = {.minWidth = 100}},
+               {.member = txtPartitaIva,
+                .control = "txtPartitaIva",
+                .field = "PartitaIva",
+                .caption = "Partita IVA:",
+                .input = FieldInput::Digits,
+                .shape = {.minWidth = 120}},
+               {.member = txtIban,
+                .control = "txtIban",
+                .field = "Iban",
+                .caption = "IBAN:",
+                .flags = Code,
+                .shape = {.minWidth = 230}},
+               {.member = txtDocumento,
+                .control = "txtDocumento",
+                .field = "Documento",
+                .caption = "Estremi documento:",
+                .shape = {.minWidth = 280}},
+               {.member = txtOccupazione,
+                .control = "txtOccupazione",
+                .field = "Occupazione",
+                .caption = "Occupazione:",
+                .shape = {.minWidth = 160}},
+               {.member = txtCivile,
+                .control = "txtCivile",
+                .field = "Civile",
+                .caption = "Stato civile:",
+                .shape = {.minWidth = 120}},
+               {.member = txtTitoli,
+                .control = "txtTitoli",
+                .field = "Titoli",
+                .caption = "Titoli e qualifiche:",
+                .shape = {.minWidth = 200}},
+               {.member = txtProdotti,
+                .control = "txtProdotti",
+                .field = "Prodotti",
+                .caption = "Prodotti o servizi di interesse:",
+                .shape = {.minWidth = 280}},
+               {.member = txtZona,
+                .control = "txtZona",
+                .field = "Zona",
+                .caption = "Zona:",
+                .shape = {.minWidth = 140}},
+               {.member = txtQuestioni,
+                .control = "txtQuestioni",
+                .field = "Questioni",
+                .caption = "Questioni in sospeso:",
+                .shape = {.minWidth = 300}},
+               {.member = chkRicontatta,
+                .control = "chkRicontatta",
+                .field = "Ricontatta",
+                .caption = "Da ricontattare",
+                .hint = QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso.")},
+               {.member = txtNote,
+                .control = "txtNote",
+                .field = "Note",
+                .caption = "Note:",
+                .shape = {.minWidth = 300}},
+           } +
+           BandRows::attachmentFields(BandRows::AttachmentFields::Plain, ResetOnDuplicate);
+}
+
+CardDefinition TfrmClienti::definition() {
     CardDefinition d;
     d.layout = &Archives::clients();
-    d.fields = {
-        {.control = "txtCliente", .field = "Cliente"},
-        {.control = "txtDataNasc", .field = "DataNasc"},
-        {.control = "txtComuneNasc", .field = "ComuneNasc"},
-        {.control = "txtProvNasc",
-         .field = "ProvNasc",
-         .flags = TrimTyping | UpperTyping | TrimOnLeave | UpperOnLeave},
-        {.control = "txtSesso", .field = "Sesso", .flags = UpperTyping},
-        {.control = "txtRecapito", .field = "Recapito"},
-        {.control = "txtIndirizzoRes", .field = "IndirizzoRes"},
-        {.control = "txtProvRes",
-         .field = "ProvRes",
-         .flags = TrimTyping | UpperTyping | TrimOnLeave | UpperOnLeave},
-        {.control = "txtComuneRes", .field = "ComuneRes"},
-        {.control = "txtCapRes", .field = "CapRes", .flags = UpperTyping},
-        {.control = "txtEstremi", .field = "Estremi"},
-        {.control = "txtTelCasa", .field = "TelCasa"},
-        {.control = "txtTelUff", .field = "TelUff"},
-        {.control = "txtTelCel", .field = "TelCel", .input = FieldInput::Digits},
-        {.control = "txtFax", .field = "Fax", .flags = TrimTyping},
-        {.control = "txtEmail", .field = "Email", .flags = TrimTyping | TrimOnLeave},
-        {.control = "txtCodFisc", .field = "CodFisc", .flags = TrimTyping | UpperTyping},
-        {.control = "txtCarta", .field = "Carta", .input = FieldInput::Digits},
-        {.control = "txtScadeCarta", .field = "ScadeCarta"},
-        {.control = "txtPartitaIva", .field = "PartitaIva", .input = FieldInput::Digits},
-        {.control = "txtIban", .field = "Iban", .flags = TrimTyping | UpperTyping},
-        {.control = "txtDocumento", .field = "Documento"},
-        {.control = "txtOccupazione", .field = "Occupazione"},
-        {.control = "txtCivile", .field = "Civile"},
-        {.control = "txtTitoli", .field = "Titoli"},
-        {.control = "txtProdotti", .field = "Prodotti"},
-        {.control = "txtZona", .field = "Zona"},
-        {.control = "txtQuestioni", .field = "Questioni"},
-        {.control = "txtNote", .field = "Note"},
-        {.control = "chkRicontatta", .field = "Ricontatta"},
-        // The attachment block: the three names, then the three descriptions.
-        {.control = "lblFile01", .field = "File01", .flags = ResetOnDuplicate},
-        {.control = "lblFile02", .field = "File02", .flags = ResetOnDuplicate},
-        {.control = "lblFile03", .field = "File03", .flags = ResetOnDuplicate},
-        {.control = "lblDesc01", .field = "Desc01", .flags = ResetOnDuplicate},
-        {.control = "lblDesc02", .field = "Desc02", .flags = ResetOnDuplicate},
-        {.control = "lblDesc03", .field = "Desc03", .flags = ResetOnDuplicate},
-    };
-    d.enterOrder = {"txtCliente",  "txtDataNasc",     "txtComuneNasc",  "txtProvNasc",   "txtSesso",
-                    "txtRecapito", "txtIndirizzoRes", "txtProvRes",     "txtComuneRes",  "txtCapRes",
-                    "txtEstremi",  "txtTelCasa",      "txtTelUff",      "txtTelCel",     "txtFax",
-                    "txtEmail",    "txtCodFisc",      "txtCarta",       "txtScadeCarta", "txtPartitaIva",
-                    "txtIban",     "txtDocumento",    "txtOccupazione", "txtCivile",     "txtTitoli",
-                    "txtProdotti", "txtZona",         "txtQuestioni",   "txtNote"};
-    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
-    d.required = {
-        {"txtCliente", need + QStringLiteral("il nome del cliente.")},
-        {"txtTelCel", need + QStringLiteral("il numero di cellulare del cliente.")},
-        {"txtCodFisc", need + QStringLiteral("il codice fiscale del cliente.")},
-    };
+    d.fields = fields();
+    d.tabAlongFields = true;
     d.hints = {
         {"cmdNuovo", QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda.")},
         {"cmdSalva", QStringLiteral("Salva la scheda corrente in archivio.")},
@@ -266,17 +378,10 @@ void TfrmClienti::buildCard() {
         {"btnCarta", QStringLiteral("Controlla il numero di carta di credito.")},
         {"btnIban", QStringLiteral("Controlla l'IBAN.")},
         {"btnPrivacy", QStringLiteral("Stampa liberatoria per il trattamento dei dati personali.")},
-        {"chkRicontatta",
-         QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso.")},
     };
-    // Tab follows the Enter order, with the check box between the pending issues and the notes.
-    QList<const char *> tabOrder = d.enterOrder;
-    tabOrder.insert(tabOrder.indexOf("txtNote"), "chkRicontatta");
-    BandRows::tabOrder(this, tabOrder);
-    d.firstField = "txtCliente";
     // Salva reads every control as it is at the click, the edited one included.
     d.saveLeavesField = false;
-    m_card = new CardScreen(this, std::move(d));
+    return d;
 }
 
 void TfrmClienti::showEvent(QShowEvent *event) {

@@ -4,7 +4,11 @@
 #include "core/records/RecordLayout.h"
 #include "ui/windows/ModuleWindow.h"
 
+#include <QList>
+
 class CardScreen;
+struct CardDefinition;
+struct CardField;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -38,8 +42,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildScreen();
-    void buildCard();
+    QList<CardField> fields();
+    CardDefinition definition();
+    void buildScreen(const QList<CardField> &fields);
     void cmdTrovaClick();
     void cmdFileClick();
     void btnEmailClick();

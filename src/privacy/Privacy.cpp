@@ -13,8 +13,8 @@
 #include "ui/card/CardIcons.h"
 #include "ui/card/BandRows.h"
 #include "ui/card/CardParts.h"
-#include "ui/card/FocusHighlight.h"
 #include "ui/input/InputRules.h"
+#include "ui/windows/ScreenNames.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -38,9 +38,68 @@ const QList<SettingsKey> kSettings = {
 
 } // namespace
 
-TfrmPrivacy::TfrmPrivacy(QWidget *parent)
-    : QDialog(parent),
-      m_settings(this, &TfrmPrivacy::settingsFile, QStringLiteral("Modulo Privacy"), kSettings) {
+// The company's data, the client's and the signing, in the Enter order (the
+// client's tax code right after the birth date). Tax
+// codes and provinces are trimmed and upper-cased while typing, the provinces
+// again on leaving; the VAT number takes digits only.
+QList<CardField> TfrmPrivacy::fields() {
+    using namespace FieldFlag;
+    using BandRows::provinceField;
+    const unsigned province = Code | TrimOnLeave | UpperOnLeave;
+    return {
+        {.member = txtStudioDent,
+         .control = "txtStudioDent",
+         .caption = "Impresa:",
+         .shape = {.maxLength = 250}},
+        {.member = txtTelDent,
+         .control = "txtTelDent",
+         .caption = "Rappresentante legale:",
+         .shape = {.maxLength = 250}},
+        {.member = txtIvaDent,
+         .control = "txtIvaDent",
+         .caption = "Partita IVA:",
+         .input = FieldInput::Digits,
+         .shape = {.maxLength = 11}},
+        {.member = txtCodFiscDent,
+         .control = "txtCodFiscDent",
+         .caption = "C.F.",
+         .flags = Code,
+         .shape = {.maxLength = 16}},
+        {.member = txtCittaDent,
+         .control = "txtCittaDent",
+         .caption = "Comune sede legale:",
+         .shape = {.maxLength = 120}},
+        provinceField(
+            {.member = txtProvDent, .control = "txtProvDent", .caption = "Prov.", .flags = province}),
+        {.member = txtIndirizzoDent,
+         .control = "txtIndirizzoDent",
+         .caption = "Via e numero civico:",
+         .shape = {.maxLength = 250}},
+        {.member = txtCapDent,
+         .control = "txtCapDent",
+         .caption = "CAP:",
+         .shape = {.width = 80, .maxLength = 5}},
+        {.member = txtPaziente, .control = "txtPaziente", .caption = "Cliente:"},
+        {.member = txtComuneNasc, .control = "txtComuneNasc", .caption = "Comune di nascita:"},
+        provinceField(
+            {.member = txtProvNasc, .control = "txtProvNasc", .caption = "Prov.", .flags = province}),
+        {.member = txtDataNasc, .control = "txtDataNasc", .caption = "Data di nascita:"},
+        {.member = txtCodFisc, .control = "txtCodFisc", .caption = "C.F.", .flags = Code},
+        {.member = txtComuneRes, .control = "txtComuneRes", .caption = "Comune di residenza:"},
+        provinceField({.member = txtProvRes, .control = "txtProvRes", .caption = "Prov.", .flags = province}),
+        {.member = txtIndirizzo, .control = "txtIndirizzo", .caption = "Via e numero civico:"},
+        {.member = txtCapRes, .control = "txtCapRes", .caption = "CAP:", .shape = {.width = 80}},
+        {.member = txtRecapito, .control = "txtRecapito", .caption = "Tel."},
+        {.member = txtPrivacy, .control = "txtPrivacy", .caption = "Titolare Privacy:"},
+        {.member = txtData,
+         .control = "txtData",
+         .caption = "Data:",
+         .shape = {.width = 110, .maxLength = 10}},
+        {.member = txtLuogo, .control = "txtLuogo", .caption = "Luogo:", .shape = {.maxLength = 120}},
+    };
+}
+
+TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmPrivacy"));
     setWindowTitle(QStringLiteral(" Esporta e stampa Modulo Privacy"));
@@ -60,42 +119,27 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
     const QColor band(120, 80, 160);
     const BandRows::RowLook look{.columns = true};
 
+    const QList<CardField> rows = fields();
     auto *company = new CardBand(QStringLiteral("DATI DELL'IMPRESA"), band, this);
-    Rows co(company, look);
-    co.row({{"Impresa:", co.edit(txtStudioDent, "txtStudioDent", {.maxLength = 250}), -1, 3}});
-    co.row({{"Rappresentante legale:", co.edit(txtTelDent, "txtTelDent", {.maxLength = 250}), -1, 3}});
-    co.row({{"Partita IVA:", co.edit(txtIvaDent, "txtIvaDent", {.maxLength = 11})},
-            {"C.F.", co.edit(txtCodFiscDent, "txtCodFiscDent", {.maxLength = 16})}});
-    co.row({{"Comune sede legale:",
-             co.beside({{nullptr, co.edit(txtCittaDent, "txtCittaDent", {.maxLength = 120})},
-                        {"Prov.", co.provinces(txtProvDent, "txtProvDent")}}),
-             -1, 3}});
-    co.row({{"Via e numero civico:",
-             co.beside({{nullptr, co.edit(txtIndirizzoDent, "txtIndirizzoDent", {.maxLength = 250})},
-                        {"CAP:", co.edit(txtCapDent, "txtCapDent", {.width = 80, .maxLength = 5})}}),
-             -1, 3}});
+    Rows co(company, look, &rows);
+    co.row({co.field(txtStudioDent, {.span = 3})});
+    co.row({co.field(txtTelDent, {.span = 3})});
+    co.row({co.field(txtIvaDent), co.field(txtCodFiscDent)});
+    co.row({co.group({co.field(txtCittaDent), co.field(txtProvDent)}, {.span = 3})});
+    co.row({co.group({co.field(txtIndirizzoDent), co.field(txtCapDent)}, {.span = 3})});
 
     auto *client = new CardBand(QStringLiteral("DATI DEL CLIENTE"), band, this);
-    Rows cl(client, look);
-    cl.row(
-        {{"Cliente:", cl.edit(txtPaziente, "txtPaziente")}, {"Tel.", cl.edit(txtRecapito, "txtRecapito")}});
-    cl.row({{"Comune di nascita:", cl.beside({{nullptr, cl.edit(txtComuneNasc, "txtComuneNasc")},
-                                              {"Prov.", cl.provinces(txtProvNasc, "txtProvNasc")}})},
-            {"Data di nascita:", cl.edit(txtDataNasc, "txtDataNasc")}});
-    cl.row({{"Comune di residenza:", cl.beside({{nullptr, cl.edit(txtComuneRes, "txtComuneRes")},
-                                                {"Prov.", cl.provinces(txtProvRes, "txtProvRes")}})},
-            {"C.F.", cl.edit(txtCodFisc, "txtCodFisc")}});
+    Rows cl(client, look, &rows);
+    cl.row({cl.field(txtPaziente), cl.field(txtRecapito)});
+    cl.row({cl.group({cl.field(txtComuneNasc), cl.field(txtProvNasc)}), cl.field(txtDataNasc)});
+    cl.row({cl.group({cl.field(txtComuneRes), cl.field(txtProvRes)}), cl.field(txtCodFisc)});
     // The street as wide as the company's: a whole address in view.
-    cl.row({{"Via e numero civico:",
-             cl.beside({{nullptr, cl.edit(txtIndirizzo, "txtIndirizzo")},
-                        {"CAP:", cl.edit(txtCapRes, "txtCapRes", {.width = 80})}}),
-             -1, 3}});
+    cl.row({cl.group({cl.field(txtIndirizzo), cl.field(txtCapRes)}, {.span = 3})});
 
     auto *signing = new CardBand(QString(), band, this);
-    Rows si(signing, look);
-    si.row({{"Titolare Privacy:", si.edit(txtPrivacy, "txtPrivacy"), -1, 5}});
-    si.row({{"Data:", si.edit(txtData, "txtData", {.width = 110, .maxLength = 10})},
-            {"Luogo:", si.edit(txtLuogo, "txtLuogo", {.maxLength = 120}), -1, 3}});
+    Rows si(signing, look, &rows);
+    si.row({si.field(txtPrivacy, {.span = 5})});
+    si.row({si.field(txtData), si.field(txtLuogo, {.span = 3})});
     for (CardBand *b : {company, client}) {
         b->grid()->setColumnStretch(1, 1);
         b->grid()->setColumnStretch(3, 1);
@@ -125,28 +169,12 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
     layout->addLayout(buttons);
     resize(900, 680);
 
-    m_order = {txtStudioDent,    txtTelDent,   txtIvaDent,  txtCodFiscDent, txtCittaDent, txtProvDent,
-               txtIndirizzoDent, txtCapDent,   txtPaziente, txtComuneNasc,  txtProvNasc,  txtDataNasc,
-               txtCodFisc,       txtComuneRes, txtProvRes,  txtIndirizzo,   txtCapRes,    txtRecapito,
-               txtPrivacy,       txtData,      txtLuogo};
-    for (int i = 1; i < m_order.size(); ++i)
-        QWidget::setTabOrder(m_order[i - 1], m_order[i]);
-    for (QWidget *w : std::as_const(m_order))
-        FocusHighlight::attach(w, QStringLiteral("eff") + w->objectName().mid(3));
-    // Tax codes and provinces are trimmed and upper-cased while typing, the
-    // provinces again on leaving; the VAT number takes digits only.
-    auto *rules = new InputRules(this);
-    for (QWidget *w : std::as_const(m_order)) {
-        FieldRule rule;
-        if (w == txtIvaDent)
-            rule.input = FieldInput::Digits;
-        else if (w == txtCodFiscDent || w == txtCodFisc)
-            rule.flags = FieldFlag::Code;
-        else if (qobject_cast<QComboBox *>(w))
-            rule.flags = FieldFlag::Code | FieldFlag::TrimOnLeave | FieldFlag::UpperOnLeave;
-        rules->add(w, rule);
-    }
-    rules->setEnterOrder(m_order);
+    // Tab and Enter walk the fields in the rows' order.
+    for (const CardField &f : rows)
+        m_order.append(f.member.widget());
+    BandRows::tabOrder(m_order);
+    applyFieldRules(*new InputRules(this), rows, m_order);
+    m_settings.emplace(this, &TfrmPrivacy::settingsFile, QStringLiteral("Modulo Privacy"), kSettings);
     txtData->setText(Formats::dateText(Clock::today()));
 }
 
@@ -178,8 +206,7 @@ QMap<QString, QString> TfrmPrivacy::values() const {
 }
 
 void TfrmPrivacy::setValue(const char *control, const QString &text) {
-    if (QWidget *w = findChild<QWidget *>(QLatin1String(control)))
-        InputRules::setShown(w, text); // a long value shows its beginning
+    InputRules::setShown(ScreenNames::control(this, control), text); // a long value shows its beginning
 }
 
 void TfrmPrivacy::showEvent(QShowEvent *e) {
@@ -191,7 +218,7 @@ void TfrmPrivacy::showEvent(QShowEvent *e) {
         c->setCurrentIndex(-1);
         c->setEditText(t);
     }
-    m_settings.read();
+    m_settings->read();
     txtStudioDent->setFocus();
 }
 
@@ -218,7 +245,7 @@ bool TfrmPrivacy::btnRTFClick() {
 bool TfrmPrivacy::btnChiudiClick() {
     // The company's data are kept for the next time; a file that cannot be
     // written is reported, and the data stay for the next opening of this session.
-    const bool kept = m_settings.write();
+    const bool kept = m_settings->write();
     if (!kept)
         Messages::error(this, settingsNotWrittenText());
     close();

@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <QMap>
 
+#include <optional>
+
+struct CardField;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +43,8 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
-    QList<QWidget *> m_order; // the Enter order
-    SettingsForm m_settings;  // the company's data in Liberatoria_Privacy.ini
+    QList<CardField> fields();
+
+    QList<QWidget *> m_order;               // the Enter order
+    std::optional<SettingsForm> m_settings; // the company's data in Liberatoria_Privacy.ini
 };

@@ -622,7 +622,7 @@ const std::map<QString, WritingAction> &writingActions() {
         // Closing hides the screen; the company's data typed are shown again at the next opening.
         {QStringLiteral("contract screen: Contratti.ini on closing"),
          {contractCompany, [](QWidget *w) { w->close(); }, MessageKind::Warning,
-          TfrmContratto::companyNotSavedText(),
+          ContractCompany::notSavedText(),
           [](QWidget *w) {
               auto *card = static_cast<TfrmContratto *>(w);
               QVERIFY(!card->isVisible());

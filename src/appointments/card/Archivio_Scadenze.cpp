@@ -14,6 +14,7 @@
 #include "appointments/exports/ExpScadenzario.h"
 #include "appointments/agenda/WhatsApp.h"
 #include "core/records/Archives.h"
+#include "core/records/FieldAliases.h"
 #include "ui/widgets/Calendario.h"
 #include "ui/card/CardIcons.h"
 #include "ui/card/CardParts.h"
@@ -75,11 +76,12 @@ QPixmap reminderPicture() {
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmArchivio_Scadenze"));
     setWindowTitle(QStringLiteral(" Tersalia - Schedario Appuntamenti"));
-    buildScreen();
-    buildCard();
+    CardDefinition d = definition();
+    buildScreen(d.fields);
+    m_card = new CardScreen(this, std::move(d));
 }
 
-void TfrmArchivio_Scadenze::buildScreen() {
+void TfrmArchivio_Scadenze::buildScreen(const QList<CardField> &fields) {
     auto *background = new CardBackground(this);
     setCentralWidget(background);
 
@@ -90,7 +92,6 @@ void TfrmArchivio_Scadenze::buildScreen() {
     title->setObjectName(QStringLiteral("imgTitolo"));
 
     using BandRows::Rows;
-    const auto hours = BandRows::twoDigitItems;
 
     // Date, time and notice.
     auto *when = new CardBand(QString(), kBand, background);
@@ -98,67 +99,48 @@ void TfrmArchivio_Scadenze::buildScreen() {
     auto *alarm = new QLabel(when);
     alarm->setObjectName(QStringLiteral("imgSveglia"));
     alarm->setPixmap(CardIcons::pixmap(Symbol::AlarmClock, 34, CardIcons::defaultColor(Symbol::AlarmClock)));
-    Rows w(when, {.spacing = 10, .gap = 0});
-    w.row({{"Data appuntamento:",
-            w.edit(txtData, "txtData", {.width = 120, .centred = true, .readOnly = true})},
+    Rows w(when, {.spacing = 10, .gap = 0}, &fields);
+    w.row({w.field(txtData),
            {nullptr, w.button(impData, "impData", CardIcons::icon(Symbol::Calendar))},
            {.control = alarm, .gap = 24},
-           {"Ore:", w.list(txtOreApp, "txtOreApp", hours(24), {.width = 72})},
-           {"Minuti:", w.list(txtMinutiApp, "txtMinutiApp", hours(60), {.width = 72})},
-           {.caption = "Giorni di preavviso:",
-            .control = w.edit(txtAvviso, "txtAvviso", {.width = 64, .centred = true}),
-            .gap = 24},
+           w.field(txtOreApp),
+           w.field(txtMinutiApp),
+           w.field(txtAvviso, {.gap = 24}),
            {}});
 
     auto *services = new CardBand(QStringLiteral("DESCRIZIONE SERVIZI"), kBand, background);
     services->setObjectName(QStringLiteral("panServizi"));
-    Rows s(services, {.columns = true});
-    s.row({{"Operatore:", s.edit(txtTipologia, "txtTipologia")}});
-    s.row({{"Servizi richiesti dal cliente:", s.edit(txtCausale, "txtCausale")}});
-    s.row({{"Dettagli:", s.edit(txtDettagli, "txtDettagli")}});
+    Rows s(services, {.columns = true}, &fields);
+    s.row({s.field(txtTipologia)});
+    s.row({s.field(txtCausale)});
+    s.row({s.field(txtDettagli)});
     services->grid()->setColumnStretch(1, 1);
 
     auto *client = new CardBand(QStringLiteral("DATI CLIENTE"), kBand, background);
     client->setObjectName(QStringLiteral("panCliente"));
-    Rows c(client, {.columns = true});
-    c.row({{"Cognome e nome (o Ragione sociale):",
-            c.beside({{nullptr, c.edit(txtContatto, "txtContatto")},
-                      {nullptr, c.button(impContatto, "impContatto", CardIcons::icon(Symbol::Import))}})}});
-    c.row({{"Telefono:",
-            c.beside({{nullptr, c.edit(txtTel, "txtTel", {.minWidth = 130}), 2},
-                      {.caption = "Cellulare:",
-                       .control = c.edit(txtCel, "txtCel", {.minWidth = 130}),
-                       .stretch = 2,
-                       .gap = 16},
-                      {nullptr, c.button(btnWhatsApp, "btnWhatsApp", CardIcons::icon(Symbol::WhatsApp))},
-                      {.caption = "E-mail:",
-                       .control = c.edit(txtEmail, "txtEmail", {.minWidth = 190}),
-                       .stretch = 3,
-                       .gap = 16},
-                      {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}},
-                     10)}});
-    c.row({{"Modalità di pagamento:",
-            c.beside({{nullptr, c.edit(txtLuogo, "txtLuogo")},
-                      {.caption = "Importo:",
-                       .control = c.edit(txtImporto, "txtImporto", {.width = 140, .right = true}),
-                       .gap = 16}},
-                     10)}});
+    Rows c(client, {.columns = true}, &fields);
+    c.row({c.group({c.field(txtContatto),
+                    {nullptr, c.button(impContatto, "impContatto", CardIcons::icon(Symbol::Import))}})});
+    c.row({c.group({c.field(txtTel, {.stretch = 2}),
+                    c.field(txtCel, {.stretch = 2, .gap = 16}),
+                    {nullptr, c.button(btnWhatsApp, "btnWhatsApp", CardIcons::icon(Symbol::WhatsApp))},
+                    c.field(txtEmail, {.stretch = 3, .gap = 16}),
+                    {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}},
+                   {}, 10)});
+    c.row({c.group({c.field(txtLuogo), c.field(txtImporto, {.gap = 16})}, {}, 10)});
     client->grid()->setColumnStretch(1, 1);
 
     auto *notes = new CardBand(QStringLiteral("NOTE"), kBand, background);
     notes->setObjectName(QStringLiteral("panNote"));
-    Rows n(notes);
-    n.row({{nullptr, n.edit(txtNote, "txtNote")}});
+    Rows n(notes, {}, &fields);
+    n.row({n.field(txtNote)});
 
     // Fulfilled flag and the reminder picture.
-    chkOttemperata = new QCheckBox(QStringLiteral("Impegno assolto"), background);
-    chkOttemperata->setObjectName(QStringLiteral("chkOttemperata"));
+    BandRows::checkField(background, chkOttemperata, &fields);
     auto *reminder = new QLabel(background);
     reminder->setObjectName(QStringLiteral("imgPromemoria"));
     reminder->setPixmap(reminderPicture());
-    lblOra = new QLabel(background);
-    lblOra->setObjectName(QStringLiteral("lblOra"));
-    lblOra->hide();
+    BandRows::hiddenFields(background, fields);
 
     auto *card = new QVBoxLayout;
     card->setSpacing(12);
@@ -205,10 +187,10 @@ void TfrmArchivio_Scadenze::buildScreen() {
     connect(impContatto, &QToolButton::clicked, this, [this]() {
         ClientSearch::open(this, QStringLiteral("scadenze"), [this](const Record &client, qint64) {
             txtContatto->setText(client.get("Cliente"));
-            txtTel->setText(client.get("Recapito"));
+            txtTel->setText(client.get(ClientField::TelPreferenziale));
             txtCel->setText(client.get("TelCel"));
             txtEmail->setText(client.get("Email"));
-            txtLuogo->setText(client.get("Estremi"));
+            txtLuogo->setText(client.get(ClientField::Pagamento));
         });
     });
     connect(cmdTrova, &QToolButton::clicked, this, [this]() {
@@ -244,54 +226,106 @@ void TfrmArchivio_Scadenze::buildScreen() {
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void TfrmArchivio_Scadenze::buildCard() {
-    CardDefinition d;
-    d.layout = &Archives::appointments();
-    d.fields = {
-        {.control = "txtData", .field = "Data", .flags = FieldFlag::ResetOnDuplicate},
-        {.control = "txtOreApp",
+// The 16 fields of Archivio_Appuntamenti.pro. Enter walks from the hours to
+// the notes and then the date, which takes no typing.
+QList<CardField> TfrmArchivio_Scadenze::fields() {
+    using namespace FieldFlag;
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    return {
+        {.member = txtData,
+         .control = "txtData",
+         .field = "Data",
+         .caption = "Data appuntamento:",
+         .flags = ResetOnDuplicate,
+         .required = need + QStringLiteral("la data dell'appuntamento."),
+         .enter = EnterPlace::Last,
+         .shape = {.width = 120, .centred = true, .readOnly = true}},
+        {.member = txtOreApp,
+         .control = "txtOreApp",
          .field = "Ore",
+         .caption = "Ore:",
          .input = FieldInput::ListOnly,
-         .flags = FieldFlag::ResetOnDuplicate,
-         .initial = QStringLiteral("00")},
-        {.control = "txtMinutiApp",
+         .flags = ResetOnDuplicate,
+         .initial = QStringLiteral("00"),
+         .shape = {.width = 72},
+         .items = BandRows::twoDigitItems(24)},
+        {.member = txtMinutiApp,
+         .control = "txtMinutiApp",
          .field = "Minuti",
+         .caption = "Minuti:",
          .input = FieldInput::ListOnly,
-         .flags = FieldFlag::ResetOnDuplicate,
-         .initial = QStringLiteral("00")},
-        {.control = "lblOra", .field = "Ora"},
-        {.control = "txtAvviso",
+         .flags = ResetOnDuplicate,
+         .initial = QStringLiteral("00"),
+         .shape = {.width = 72},
+         .items = BandRows::twoDigitItems(60)},
+        {.member = lblOra, .control = "lblOra", .field = "Ora"}, // the time text, made by Salva
+        {.member = txtAvviso,
+         .control = "txtAvviso",
          .field = "Avviso",
+         .caption = "Giorni di preavviso:",
          .input = FieldInput::Digits,
          .initial = QStringLiteral("0"),
-         .whenEmpty = QStringLiteral("0")},
-        {.control = "txtTipologia", .field = "Tipologia"},
-        {.control = "txtCausale", .field = "Causale"},
-        {.control = "txtDettagli", .field = "Dettagli"},
-        {.control = "txtContatto", .field = "Contatto"},
-        {.control = "txtTel", .field = "Tel"},
-        {.control = "txtCel", .field = "Cel", .input = FieldInput::Digits},
-        {.control = "txtEmail", .field = "Email", .flags = FieldFlag::TrimTyping},
-        {.control = "txtLuogo", .field = "Luogo"},
-        {.control = "txtImporto",
+         .whenEmpty = QStringLiteral("0"),
+         .required = need + QStringLiteral("i giorni di preavviso rispetto alla data dell'appuntamento."),
+         .shape = {.width = 64, .centred = true}},
+        {.member = txtTipologia,
+         .control = "txtTipologia",
+         .field = AppointmentField::Operatore,
+         .caption = "Operatore:"},
+        {.member = txtCausale,
+         .control = "txtCausale",
+         .field = AppointmentField::Servizi,
+         .caption = "Servizi richiesti dal cliente:",
+         .required = need + QStringLiteral("i servizi richiesti dal cliente.")},
+        {.member = txtDettagli, .control = "txtDettagli", .field = "Dettagli", .caption = "Dettagli:"},
+        {.member = txtContatto,
+         .control = "txtContatto",
+         .field = "Contatto",
+         .caption = "Cognome e nome (o Ragione sociale):",
+         .required = need + QStringLiteral("il nome del cliente.")},
+        {.member = txtTel,
+         .control = "txtTel",
+         .field = "Tel",
+         .caption = "Telefono:",
+         .shape = {.minWidth = 130}},
+        {.member = txtCel,
+         .control = "txtCel",
+         .field = "Cel",
+         .caption = "Cellulare:",
+         .input = FieldInput::Digits,
+         .required = need + QStringLiteral("il numero di cellulare del cliente."),
+         .shape = {.minWidth = 130}},
+        {.member = txtEmail,
+         .control = "txtEmail",
+         .field = "Email",
+         .caption = "E-mail:",
+         .flags = TrimTyping,
+         .shape = {.minWidth = 190}},
+        {.member = txtLuogo,
+         .control = "txtLuogo",
+         .field = AppointmentField::Pagamento,
+         .caption = "Modalità di pagamento:"},
+        {.member = txtImporto,
+         .control = "txtImporto",
          .field = "Importo",
+         .caption = "Importo:",
          .input = FieldInput::Amount,
          .initial = QStringLiteral("0,00"),
-         .whenEmpty = QStringLiteral("0,00")},
-        {.control = "txtNote", .field = "Note"},
-        {.control = "chkOttemperata", .field = "Ottemperata"},
+         .whenEmpty = QStringLiteral("0,00"),
+         .shape = {.width = 140, .right = true}},
+        {.member = txtNote, .control = "txtNote", .field = "Note"},
+        {.member = chkOttemperata,
+         .control = "chkOttemperata",
+         .field = AppointmentField::Assolto,
+         .caption = "Impegno assolto",
+         .hint = QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto.")},
     };
-    d.enterOrder = {"txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
-                    "txtDettagli", "txtContatto",  "txtTel",    "txtCel",       "txtEmail",
-                    "txtLuogo",    "txtImporto",   "txtNote",   "txtData"};
-    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
-    d.required = {
-        {"txtData", need + QStringLiteral("la data dell'appuntamento.")},
-        {"txtAvviso", need + QStringLiteral("i giorni di preavviso rispetto alla data dell'appuntamento.")},
-        {"txtCausale", need + QStringLiteral("i servizi richiesti dal cliente.")},
-        {"txtContatto", need + QStringLiteral("il nome del cliente.")},
-        {"txtCel", need + QStringLiteral("il numero di cellulare del cliente.")},
-    };
+}
+
+CardDefinition TfrmArchivio_Scadenze::definition() {
+    CardDefinition d;
+    d.layout = &Archives::appointments();
+    d.fields = fields();
     d.hints = {
         {"cmdNuovo", QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda.")},
         {"cmdDuplica",
@@ -318,10 +352,7 @@ void TfrmArchivio_Scadenze::buildCard() {
         {"btnWhatsApp", QStringLiteral("Invia conferma appuntamento al cliente tramite WhatsApp.")},
         {"impContatto", QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti.")},
         {"impData", QStringLiteral("Importa la data dal calendario.")},
-        {"chkOttemperata",
-         QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto.")},
     };
-    d.firstField = "txtData";
     // The time text is rewritten from hours and minutes at every save.
     d.beforeStore = [this]() {
         lblOra->setText(Text::trim(txtOreApp->currentText()) + QLatin1Char(':') +
@@ -329,7 +360,7 @@ void TfrmArchivio_Scadenze::buildCard() {
         return true;
     };
     d.keyHook = [this](QWidget *w, QKeyEvent *e) { return w == txtData && txtDataKeyDown(e); };
-    m_card = new CardScreen(this, std::move(d));
+    return d;
 }
 
 void TfrmArchivio_Scadenze::showEvent(QShowEvent *event) {

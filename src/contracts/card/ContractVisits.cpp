@@ -4,6 +4,7 @@
 #include "core/platform/ProgramFolder.h"
 #include "core/records/Archives.h"
 #include "core/records/RecordScan.h"
+#include "core/records/FieldAliases.h"
 #include "core/text/Formats.h"
 #include "core/text/TextRules.h"
 
@@ -74,13 +75,13 @@ Record appointment(const Contract &c, const QDate &today) {
     r.set("Minuti", mm);
     r.set("Ora", hh + QLatin1Char(':') + mm);
     r.set("Avviso", QStringLiteral("0"));
-    r.set("Causale", QStringLiteral("Contratto N. ") + Text::trim(c.number) + QStringLiteral(": ") +
-                         activities.join(QStringLiteral("; ")));
+    r.set(AppointmentField::Servizi, QStringLiteral("Contratto N. ") + Text::trim(c.number) +
+                                         QStringLiteral(": ") + activities.join(QStringLiteral("; ")));
     r.set("Contatto", c.client);
     r.set("Tel", c.phone);
     r.set("Cel", clientMobile(c));
     r.set("Importo", QStringLiteral("0,00"));
-    r.set("Ottemperata", QStringLiteral("No"));
+    r.set(AppointmentField::Assolto, QStringLiteral("No"));
     return r;
 }
 

@@ -1,18 +1,17 @@
 #include "contracts/card/Contratto.h"
 
-#include "appointments/repetition/AppointmentRepeat.h"
 #include "clients/ClientSearch.h"
 #include "contracts/print/AnteprimaCon.h"
-#include "contracts/card/ContractNumber.h"
-#include "contracts/card/ContractSettings.h"
-#include "contracts/card/ContractVisits.h"
+#include "contracts/card/ContractPlanning.h"
 #include "contracts/card/ContrattoHelp.h"
 #include "contracts/card/ExpContratti.h"
 #include "contracts/print/Logo.h"
 #include "contracts/card/Numerazione.h"
 #include "contracts/print/StampaCon.h"
 #include "contracts/card/TrovaContratti.h"
+#include "contracts/card/ContractSettings.h"
 #include "core/records/Archives.h"
+#include "core/records/FieldAliases.h"
 #include "core/platform/Clock.h"
 #include "core/text/Formats.h"
 #include "ui/platform/Messages.h"
@@ -72,23 +71,178 @@ QIcon textIcon(const QString &text, const QColor &color) {
 
 } // namespace
 
-TfrmContratto::TfrmContratto(QWidget *parent)
-    : ModuleWindow(parent), m_company(this, &ContractSettings::path, ContractSettings::companySection(),
-                                      ContractSettings::companyKeys()) {
+TfrmContratto::TfrmContratto(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmContratto"));
     setWindowTitle(QStringLiteral("  Tersalia - Stesura Contratti"));
-    buildScreen();
-    buildCard();
+    CardDefinition d = definition();
+    buildScreen(d.fields);
+    connectCommands();
+    m_company.emplace(this);
+    // The company's data stay on a new card: they are the settings the screen keeps.
+    for (CardField &f : d.fields)
+        if (m_company->holds(f.control))
+            f.flags |= FieldFlag::KeepOnNew;
+    m_card = new CardScreen(this, std::move(d));
 }
 
-QString TfrmContratto::companyNotSavedText() {
-    return QStringLiteral(
-        "Attenzione: non è stato possibile salvare i dati dell'impresa di pulizie nel file "
-        "Contratti.ini.\n\r\n\rI dati restano visualizzati nella schermata fino alla chiusura del programma: "
-        "accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+// The 48 fields of Contratti.pro, in the Enter order; the record names its
+// fields after the controls.
+QList<CardField> TfrmContratto::fields() {
+    using namespace FieldFlag;
+    using BandRows::provinceField;
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    QList<CardField> f = {
+        // The company.
+        {.member = txtDitta,
+         .control = "txtDitta",
+         .caption = "Impresa di Pulizie:",
+         .required = need + QStringLiteral("la denominazione dell'impresa di pulizie."),
+         .requiredOrder = 1},
+        {.member = txtPartitaIva,
+         .control = "txtPartitaIva",
+         .caption = "Partita IVA:",
+         .input = FieldInput::Digits},
+        {.member = txtCodFisc, .control = "txtCodFisc", .caption = "Codice fiscale:", .flags = Code},
+        {.member = txtSede, .control = "txtSede", .caption = "Città sede legale:"},
+        provinceField({.member = txtProvRes, .control = "txtProvRes", .caption = "Prov.", .flags = Code}),
+        {.member = txtCapRes, .control = "txtCapRes", .caption = "CAP:", .shape = {.width = 70}},
+        {.member = txtVia, .control = "txtVia", .caption = "Via e numero civico:"},
+        {.member = txtTelUff, .control = "txtTelUff", .caption = "Telefono:"},
+        {.member = txtTelCel, .control = "txtTelCel", .caption = "PEC:"},
+        {.member = txtFax, .control = "txtFax", .caption = "Responsabile legale:"},
+        // The contract.
+        {.member = txtNumContratto,
+         .control = "txtNumContratto",
+         .caption = "CONTRATTO N.",
+         .flags = KeepOnNew | ResetOnDuplicate,
+         .required = need + QStringLiteral("il numero progressivo del contratto."),
+         .requiredOrder = 3,
+         .shape = {.centred = true}},
+        {.member = txtData,
+         .control = "txtData",
+         .caption = "Data stipula:",
+         .required = need + QStringLiteral("la data di stipula del contratto."),
+         .requiredOrder = 4,
+         .shape = {.centred = true}},
+        {.member = txtLuogo, .control = "txtLuogo", .caption = "Luogo stipula:"},
+        // The client.
+        {.member = txtCliente,
+         .control = "txtCliente",
+         .caption = "Cliente:",
+         .required = need + QStringLiteral("il nome o la ragione sociale del cliente."),
+         .requiredOrder = 2},
+        {.member = txtComuneCli, .control = "txtComuneCli", .caption = "Comune di residenza:"},
+        provinceField({.member = txtProvCli, .control = "txtProvCli", .caption = "Prov.", .flags = Code}),
+        {.member = txtCapCli, .control = "txtCapCli", .caption = "CAP:", .shape = {.width = 70}},
+        {.member = txtPartitaIvaCli,
+         .control = "txtPartitaIvaCli",
+         .caption = "Partita IVA:",
+         .input = FieldInput::Digits},
+        {.member = txtCodFiscCli, .control = "txtCodFiscCli", .caption = "Codice fiscale:", .flags = Code},
+        {.member = txtViaCli, .control = "txtViaCli", .caption = "Via e numero civico:"},
+        {.member = txtTelCli, .control = "txtTelCli", .caption = "Telefono:"},
+        {.member = txtQualitaCli,
+         .control = "txtQualitaCli",
+         .caption = "Frequenza servizi:",
+         .items = {QStringLiteral("Giornaliera"), QStringLiteral("Settimanale"),
+                   QStringLiteral("Bisettimanale"), QStringLiteral("Mensile")}},
+        // The building and the terms of the service.
+        {.member = txtTipoImpianto, .control = "txtTipoImpianto", .caption = "Tipo immobile:"},
+        {.member = txtMarca, .control = "txtMarca", .caption = "Ubicazione immobile:"},
+        {.member = txtMatricola, .control = "txtMatricola", .caption = "Durata contratto:"},
+        {.member = txtAlimentazione, .control = "txtAlimentazione", .caption = "Fornitore dei materiali:"},
+        {.member = txtAnnoCostruz, .control = "txtAnnoCostruz", .caption = "Foro competente:"},
+        {.member = txtCaratteristiche, .control = "txtCaratteristiche", .caption = "Condizioni per recesso:"},
+        {.member = txtUbicazione, .control = "txtUbicazione", .caption = "Polizza assicurativa:"},
+        {.member = txtDurata, .control = "txtDurata", .caption = "Orari intervento:"},
+        {.member = txtTotale, .control = "txtTotale", .caption = "Durata intervento:"},
+        {.member = txtPeriodicita,
+         .control = "txtPeriodicita",
+         .caption = "Periodicità canone:",
+         .items = {QStringLiteral("Mensile"), QStringLiteral("Bimestrale"), QStringLiteral("Trimestrale"),
+                   QStringLiteral("Semestrale"), QStringLiteral("Annuale"), QStringLiteral("Tarriffa oraria"),
+                   QStringLiteral("Tariffa per intervento")}},
+        {.member = txtImpCanone,
+         .control = "txtImpCanone",
+         .caption = "Importo canone:",
+         .input = FieldInput::Fee,
+         .initial = QStringLiteral("0,00"),
+         .shape = {.right = true}},
+        {.member = txtPagamento, .control = "txtPagamento", .caption = "Modalità di pagamento:"},
+    };
+    // The activities included, then those excluded, each numbered in its column.
+    static const char *const included[] = {"txtOpInc01", "txtOpInc02", "txtOpInc03", "txtOpInc04"};
+    static const char *const excluded[] = {"txtOpEsc01", "txtOpEsc02", "txtOpEsc03", "txtOpEsc04"};
+    static const char *const numbers[] = {"1.", "2.", "3.", "4."};
+    for (int i = 0; i < 4; ++i)
+        f.append({.member = txtOpInc[i], .control = included[i], .caption = numbers[i]});
+    for (int i = 0; i < 4; ++i)
+        f.append({.member = txtOpEsc[i], .control = excluded[i], .caption = numbers[i]});
+    return f + BandRows::attachmentFields(BandRows::AttachmentFields::ControlNames);
 }
 
-void TfrmContratto::buildScreen() {
+CardDefinition TfrmContratto::definition() {
+    CardDefinition d;
+    d.layout = &Archives::contracts();
+    d.fields = fields();
+    d.fieldsNamedAfterControls = true;
+    d.hints = {
+        {"cmdNuovo", QStringLiteral("Predispone la schermata per l'emissione di un nuovo contratto.")},
+        {"cmdDuplica", QStringLiteral("Prepara la schermata per la registrazione di un nuovo contratto "
+                                      "duplicando i dati correnti.")},
+        {"cmdSalva", QStringLiteral("Salva o aggiorna il contratto corrente.")},
+        {"cmdTrova", QStringLiteral("Trova un contratto in archivio.")},
+        {"cmdAllega", QStringLiteral("Allega file al contratto corrente.")},
+        {"cmdImporta", QStringLiteral("Importa i dati del cliente dall'archivio anagrafico.")},
+        {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa del contratto corrente.")},
+        {"cmdStampa", QStringLiteral("Stampa il contratto corrente.")},
+        {"cmdPianifica", QStringLiteral("Pianifica gli interventi del contratto corrente nello schedario "
+                                        "appuntamenti, per un anno.")},
+        {"cmdPrimo", QStringLiteral("Visualizza il primo contratto in archivio.")},
+        {"cmdIndietro", QStringLiteral("Visualizza il contratto precedente in archivio.")},
+        {"cmdAvanti", QStringLiteral("Visualizza il contratto successivo in archivio.")},
+        {"cmdUltimo", QStringLiteral("Visualizza l'ultimo contratto in archivio.")},
+        {"cmdNumerazione", QStringLiteral("Imposta il numero iniziale per la numerazione dei contratti.")},
+        {"cmdLogo", QStringLiteral("Carica il logo della Ditta Pulizie.")},
+        {"cmdEsporta", QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel.")},
+        {"cmdGuida", QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto.")},
+        {"cmdEsci", QStringLiteral("Esci dalla schermata di lavoro corrente.")},
+        {"btnData", QStringLiteral("Inserisci la data corrente.")},
+        {"btnPartitaIva", QStringLiteral("Controlla il numero di partita IVA.")},
+        {"btnCodFisc", QStringLiteral("Controlla il codice fiscale.")},
+        {"btnPartitaIvaCli", QStringLiteral("Controlla il numero di partita IVA.")},
+        {"btnCodFiscCli", QStringLiteral("Controlla il codice fiscale.")},
+    };
+    d.firstField = "txtCliente";
+    // The texts are saved as they stand: no field is left first, no default filled in.
+    d.saveLeavesField = false;
+    d.duplicateWarning = QStringLiteral(
+        "Attenzione: questa funzione serve a duplicare un contratto che è già stato salvato in "
+        "archivio.\n\r\n\rVisualizzare il contratto da duplicare e fare clic sul pulsante Duplica.");
+    d.duplicateDone = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                     "corrente.\n\r\n\rAl termine premere Salva "
+                                     "per inserire in archivio il nuovo contratto.");
+    d.archiveFailureAsWarning = {CardCommand::Save, CardCommand::First};
+    d.newCommand = [this]() { cmdNuovoClick(); };
+    d.onNew = [this]() { txtData->setText(Formats::dateText(Clock::today())); };
+    d.afterDuplicate = [this]() {
+        m_numbering.forget(); // the duplicate gets no number of its own
+        txtData->setText(Formats::dateText(Clock::today()));
+    };
+    d.beforeStore = [this]() { return dateIsValid(); };
+    d.beforeAppend = [this](qint64 count, Record &record) { m_numbering.onAppend(count, record); };
+    d.afterSave = [this](qint64) {
+        m_numbering.forget();
+        if (const auto renumbered = m_numbering.takeRenumbered()) {
+            txtNumContratto->setText(QString::number(renumbered->second));
+            Messages::information(this,
+                                  ContractRenumbering::renumberedText(renumbered->first, renumbered->second));
+        }
+    };
+    return d;
+}
+
+void TfrmContratto::buildScreen(const QList<CardField> &fields) {
     auto *background = new CardBackground(this);
     setCentralWidget(background);
     background->setStyleSheet(CardParts::styleSheet());
@@ -106,86 +260,60 @@ void TfrmContratto::buildScreen() {
 
     auto *company = new CardBand(QStringLiteral("IMPRESA DI PULIZIE"), kBand, background);
     company->setObjectName(QStringLiteral("panDitta"));
-    Rows co(company, look);
-    co.row({{"Impresa di Pulizie:", co.edit(txtDitta, "txtDitta"), -1, 3}});
-    co.row({{"Partita IVA:", co.beside({{nullptr, co.edit(txtPartitaIva, "txtPartitaIva")},
-                                        {nullptr, co.button(btnPartitaIva, "btnPartitaIva", done, 26)}})},
-            {"Codice fiscale:", co.beside({{nullptr, co.edit(txtCodFisc, "txtCodFisc")},
-                                           {nullptr, co.button(btnCodFisc, "btnCodFisc", done, 26)}})}});
-    co.row({{"Città sede legale:",
-             co.beside({{nullptr, co.edit(txtSede, "txtSede")},
-                        {"Prov.", co.provinces(txtProvRes, "txtProvRes")},
-                        {"CAP:", co.edit(txtCapRes, "txtCapRes", {.width = 70})}}),
-             -1, 3}});
-    co.row({{"Via e numero civico:", co.edit(txtVia, "txtVia"), -1, 3}});
-    co.row({{"Telefono:", co.edit(txtTelUff, "txtTelUff")}, {"PEC:", co.edit(txtTelCel, "txtTelCel")}});
-    co.row({{"Responsabile legale:", co.edit(txtFax, "txtFax"), -1, 3}});
+    Rows co(company, look, &fields);
+    co.row({co.field(txtDitta, {.span = 3})});
+    co.row(
+        {co.group({co.field(txtPartitaIva), {nullptr, co.button(btnPartitaIva, "btnPartitaIva", done, 26)}}),
+         co.group({co.field(txtCodFisc), {nullptr, co.button(btnCodFisc, "btnCodFisc", done, 26)}})});
+    co.row({co.group({co.field(txtSede), co.field(txtProvRes), co.field(txtCapRes)}, {.span = 3})});
+    co.row({co.field(txtVia, {.span = 3})});
+    co.row({co.field(txtTelUff), co.field(txtTelCel)});
+    co.row({co.field(txtFax, {.span = 3})});
 
     auto *contract = new CardBand(QStringLiteral("CONTRATTO"), kBand, background);
     contract->setObjectName(QStringLiteral("panContratto"));
-    Rows ct(contract, look);
-    ct.row({{"CONTRATTO N.", ct.edit(txtNumContratto, "txtNumContratto", {.centred = true})}});
-    ct.row({{"Data stipula:",
-             ct.beside({{nullptr, ct.edit(txtData, "txtData", {.centred = true})},
-                        {nullptr, ct.button(btnData, "btnData", CardIcons::icon(Symbol::Calendar), 26)}})}});
-    ct.row({{"Luogo stipula:", ct.edit(txtLuogo, "txtLuogo")}});
+    Rows ct(contract, look, &fields);
+    ct.row({ct.field(txtNumContratto)});
+    ct.row({ct.group({ct.field(txtData),
+                      {nullptr, ct.button(btnData, "btnData", CardIcons::icon(Symbol::Calendar), 26)}})});
+    ct.row({ct.field(txtLuogo)});
     contract->grid()->setRowStretch(3, 1);
 
     auto *client = new CardBand(QStringLiteral("CLIENTE"), kBand, background);
     client->setObjectName(QStringLiteral("panCliente"));
-    Rows cl(client, look);
-    cl.row({{"Cliente:",
-             cl.beside({{nullptr, cl.edit(txtCliente, "txtCliente")},
-                        {nullptr, cl.button(cmdImporta, "cmdImporta", CardIcons::icon(Symbol::Import), 26)}}),
-             -1, 3}});
-    cl.row({{"Comune di residenza:",
-             cl.beside({{nullptr, cl.edit(txtComuneCli, "txtComuneCli")},
-                        {"Prov.", cl.provinces(txtProvCli, "txtProvCli")},
-                        {"CAP:", cl.edit(txtCapCli, "txtCapCli", {.width = 70})}}),
-             -1, 3}});
-    cl.row(
-        {{"Partita IVA:", cl.beside({{nullptr, cl.edit(txtPartitaIvaCli, "txtPartitaIvaCli")},
-                                     {nullptr, cl.button(btnPartitaIvaCli, "btnPartitaIvaCli", done, 26)}})},
-         {"Codice fiscale:", cl.beside({{nullptr, cl.edit(txtCodFiscCli, "txtCodFiscCli")},
-                                        {nullptr, cl.button(btnCodFiscCli, "btnCodFiscCli", done, 26)}})}});
-    cl.row({{"Via e numero civico:", cl.edit(txtViaCli, "txtViaCli"), -1, 3}});
-    cl.row({{"Telefono:", cl.edit(txtTelCli, "txtTelCli")},
-            {"Frequenza servizi:", cl.list(txtQualitaCli, "txtQualitaCli",
-                                           {QStringLiteral("Giornaliera"), QStringLiteral("Settimanale"),
-                                            QStringLiteral("Bisettimanale"), QStringLiteral("Mensile")})}});
+    Rows cl(client, look, &fields);
+    cl.row({cl.group({cl.field(txtCliente),
+                      {nullptr, cl.button(cmdImporta, "cmdImporta", CardIcons::icon(Symbol::Import), 26)}},
+                     {.span = 3})});
+    cl.row({cl.group({cl.field(txtComuneCli), cl.field(txtProvCli), cl.field(txtCapCli)}, {.span = 3})});
+    cl.row({cl.group({cl.field(txtPartitaIvaCli),
+                      {nullptr, cl.button(btnPartitaIvaCli, "btnPartitaIvaCli", done, 26)}}),
+            cl.group(
+                {cl.field(txtCodFiscCli), {nullptr, cl.button(btnCodFiscCli, "btnCodFiscCli", done, 26)}})});
+    cl.row({cl.field(txtViaCli, {.span = 3})});
+    cl.row({cl.field(txtTelCli), cl.field(txtQualitaCli)});
 
     auto *terms = new CardBand(QStringLiteral("IMMOBILE E CONDIZIONI DEL SERVIZIO"), kBand, background);
     terms->setObjectName(QStringLiteral("panCondizioni"));
-    Rows t(terms, look);
-    t.row({{"Tipo immobile:", t.edit(txtTipoImpianto, "txtTipoImpianto")},
-           {"Ubicazione immobile:", t.edit(txtMarca, "txtMarca")}});
-    t.row({{"Durata contratto:", t.edit(txtMatricola, "txtMatricola")},
-           {"Fornitore dei materiali:", t.edit(txtAlimentazione, "txtAlimentazione")}});
-    t.row({{"Foro competente:", t.edit(txtAnnoCostruz, "txtAnnoCostruz")},
-           {"Condizioni per recesso:", t.edit(txtCaratteristiche, "txtCaratteristiche")}});
-    t.row({{"Polizza assicurativa:", t.edit(txtUbicazione, "txtUbicazione")},
-           {"Orari intervento:", t.edit(txtDurata, "txtDurata")}});
-    t.row({{"Durata intervento:", t.edit(txtTotale, "txtTotale")},
-           {"Periodicità canone:",
-            t.list(txtPeriodicita, "txtPeriodicita",
-                   {QStringLiteral("Mensile"), QStringLiteral("Bimestrale"), QStringLiteral("Trimestrale"),
-                    QStringLiteral("Semestrale"), QStringLiteral("Annuale"),
-                    QStringLiteral("Tarriffa oraria"), QStringLiteral("Tariffa per intervento")})}});
-    t.row({{"Importo canone:", t.edit(txtImpCanone, "txtImpCanone", {.right = true})},
-           {"Modalità di pagamento:", t.edit(txtPagamento, "txtPagamento")}});
+    Rows t(terms, look, &fields);
+    t.row({t.field(txtTipoImpianto), t.field(txtMarca)});
+    t.row({t.field(txtMatricola), t.field(txtAlimentazione)});
+    t.row({t.field(txtAnnoCostruz), t.field(txtCaratteristiche)});
+    t.row({t.field(txtUbicazione), t.field(txtDurata)});
+    t.row({t.field(txtTotale), t.field(txtPeriodicita)});
+    t.row({t.field(txtImpCanone), t.field(txtPagamento)});
 
     // The activities included and excluded. The fields are made column by column, so Tab
     // walks the included activities, then the excluded ones, as Enter does.
     auto *activities = new CardBand(QStringLiteral("ATTIVITA'"), kBand, background);
     activities->setObjectName(QStringLiteral("panAttivita"));
     {
-        Rows a(activities, look);
-        const auto column = [&](QLineEdit **edits, const char *name) {
-            for (int i = 0; i < 4; ++i)
-                a.edit(edits[i], (name + QByteArray::number(i + 1).rightJustified(2, '0')).constData());
-        };
-        column(txtOpInc, "txtOpInc");
-        column(txtOpEsc, "txtOpEsc");
+        Rows a(activities, look, &fields);
+        BandRows::Cell included[4], excluded[4];
+        for (int i = 0; i < 4; ++i)
+            included[i] = a.field(txtOpInc[i]);
+        for (int i = 0; i < 4; ++i)
+            excluded[i] = a.field(txtOpEsc[i]);
         const auto heading = [activities](const QString &text) {
             QLabel *l = CardParts::caption(text, activities);
             l->setWordWrap(true);
@@ -196,9 +324,8 @@ void TfrmContratto::buildScreen() {
                                               "svuotamento cestini; pulizia servizi igienici):"))},
              {nullptr, heading(QStringLiteral("ATTIVITA' ESCLUSE DAL CONTRATTO (es. spolveratura superfici; "
                                               "pulizia vetri; lavaggio moquette):"))}});
-        static const char *const numbers[] = {"1.", "2.", "3.", "4."};
         for (int i = 0; i < 4; ++i)
-            a.row({{numbers[i], txtOpInc[i]}, {numbers[i], txtOpEsc[i]}});
+            a.row({included[i], excluded[i]});
     }
     for (CardBand *band : {company, client, terms, activities}) {
         band->grid()->setColumnStretch(1, 1);
@@ -265,7 +392,9 @@ void TfrmContratto::buildScreen() {
           command(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"),
                   CardIcons::icon(Symbol::Export))}})
         .handTo(*this);
+}
 
+void TfrmContratto::connectCommands() {
     connect(cmdImporta, &QToolButton::clicked, this, [this]() {
         ClientSearch::open(this, QStringLiteral("contratto"),
                            [this](const Record &client, qint64) { importClient(client); });
@@ -312,140 +441,6 @@ void TfrmContratto::buildScreen() {
             [this]() { Checks::taxCodeField(this, Text::trim(txtCodFiscCli->text())); });
 }
 
-void TfrmContratto::buildCard() {
-    using namespace FieldFlag;
-    const unsigned codeRule = TrimTyping | UpperTyping;
-    CardDefinition d;
-    d.layout = &Archives::contracts();
-    d.fields = {
-        {.control = "txtNumContratto", .field = "txtNumContratto", .flags = KeepOnNew | ResetOnDuplicate},
-        {.control = "txtData", .field = "txtData"},
-        {.control = "txtLuogo", .field = "txtLuogo"},
-        {.control = "txtDitta", .field = "txtDitta"},
-        {.control = "txtPartitaIva", .field = "txtPartitaIva", .input = FieldInput::Digits},
-        {.control = "txtCodFisc", .field = "txtCodFisc", .flags = codeRule},
-        {.control = "txtSede", .field = "txtSede"},
-        {.control = "txtProvRes", .field = "txtProvRes", .flags = codeRule},
-        {.control = "txtCapRes", .field = "txtCapRes"},
-        {.control = "txtVia", .field = "txtVia"},
-        {.control = "txtTelUff", .field = "txtTelUff"},
-        {.control = "txtTelCel", .field = "txtTelCel"},
-        {.control = "txtFax", .field = "txtFax"},
-        {.control = "txtCliente", .field = "txtCliente"},
-        {.control = "txtComuneCli", .field = "txtComuneCli"},
-        {.control = "txtProvCli", .field = "txtProvCli", .flags = codeRule},
-        {.control = "txtCapCli", .field = "txtCapCli"},
-        {.control = "txtPartitaIvaCli", .field = "txtPartitaIvaCli", .input = FieldInput::Digits},
-        {.control = "txtCodFiscCli", .field = "txtCodFiscCli", .flags = codeRule},
-        {.control = "txtViaCli", .field = "txtViaCli"},
-        {.control = "txtTelCli", .field = "txtTelCli"},
-        {.control = "txtQualitaCli", .field = "txtQualitaCli"},
-        {.control = "txtTipoImpianto", .field = "txtTipoImpianto"},
-        {.control = "txtMarca", .field = "txtMarca"},
-        {.control = "txtMatricola", .field = "txtMatricola"},
-        {.control = "txtAlimentazione", .field = "txtAlimentazione"},
-        {.control = "txtAnnoCostruz", .field = "txtAnnoCostruz"},
-        {.control = "txtCaratteristiche", .field = "txtCaratteristiche"},
-        {.control = "txtUbicazione", .field = "txtUbicazione"},
-        {.control = "txtDurata", .field = "txtDurata"},
-        {.control = "txtTotale", .field = "txtTotale"},
-        {.control = "txtPeriodicita", .field = "txtPeriodicita"},
-        {.control = "txtImpCanone",
-         .field = "txtImpCanone",
-         .input = FieldInput::Fee,
-         .initial = QStringLiteral("0,00")},
-        {.control = "txtPagamento", .field = "txtPagamento"},
-        {.control = "txtOpInc01", .field = "txtOpInc01"},
-        {.control = "txtOpInc02", .field = "txtOpInc02"},
-        {.control = "txtOpInc03", .field = "txtOpInc03"},
-        {.control = "txtOpInc04", .field = "txtOpInc04"},
-        {.control = "txtOpEsc01", .field = "txtOpEsc01"},
-        {.control = "txtOpEsc02", .field = "txtOpEsc02"},
-        {.control = "txtOpEsc03", .field = "txtOpEsc03"},
-        {.control = "txtOpEsc04", .field = "txtOpEsc04"},
-        {.control = "lblFile01", .field = "lblFile01"},
-        {.control = "lblFile02", .field = "lblFile02"},
-        {.control = "lblFile03", .field = "lblFile03"},
-        {.control = "lblDesc01", .field = "lblDesc01"},
-        {.control = "lblDesc02", .field = "lblDesc02"},
-        {.control = "lblDesc03", .field = "lblDesc03"},
-    };
-    // The company's data stay on a new card: they are the settings the screen keeps.
-    for (CardField &f : d.fields)
-        if (m_company.holds(f.control))
-            f.flags |= KeepOnNew;
-    d.enterOrder = {
-        "txtDitta",         "txtPartitaIva",  "txtCodFisc",         "txtSede",       "txtProvRes",
-        "txtCapRes",        "txtVia",         "txtTelUff",          "txtTelCel",     "txtFax",
-        "txtNumContratto",  "txtData",        "txtLuogo",           "txtCliente",    "txtComuneCli",
-        "txtProvCli",       "txtCapCli",      "txtPartitaIvaCli",   "txtCodFiscCli", "txtViaCli",
-        "txtTelCli",        "txtQualitaCli",  "txtTipoImpianto",    "txtMarca",      "txtMatricola",
-        "txtAlimentazione", "txtAnnoCostruz", "txtCaratteristiche", "txtUbicazione", "txtDurata",
-        "txtTotale",        "txtPeriodicita", "txtImpCanone",       "txtPagamento",  "txtOpInc01",
-        "txtOpInc02",       "txtOpInc03",     "txtOpInc04",         "txtOpEsc01",    "txtOpEsc02",
-        "txtOpEsc03",       "txtOpEsc04"};
-    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
-    d.required = {
-        {"txtDitta", need + QStringLiteral("la denominazione dell'impresa di pulizie.")},
-        {"txtCliente", need + QStringLiteral("il nome o la ragione sociale del cliente.")},
-        {"txtNumContratto", need + QStringLiteral("il numero progressivo del contratto.")},
-        {"txtData", need + QStringLiteral("la data di stipula del contratto.")},
-    };
-    d.hints = {
-        {"cmdNuovo", QStringLiteral("Predispone la schermata per l'emissione di un nuovo contratto.")},
-        {"cmdDuplica", QStringLiteral("Prepara la schermata per la registrazione di un nuovo contratto "
-                                      "duplicando i dati correnti.")},
-        {"cmdSalva", QStringLiteral("Salva o aggiorna il contratto corrente.")},
-        {"cmdTrova", QStringLiteral("Trova un contratto in archivio.")},
-        {"cmdAllega", QStringLiteral("Allega file al contratto corrente.")},
-        {"cmdImporta", QStringLiteral("Importa i dati del cliente dall'archivio anagrafico.")},
-        {"cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa del contratto corrente.")},
-        {"cmdStampa", QStringLiteral("Stampa il contratto corrente.")},
-        {"cmdPianifica", QStringLiteral("Pianifica gli interventi del contratto corrente nello schedario "
-                                        "appuntamenti, per un anno.")},
-        {"cmdPrimo", QStringLiteral("Visualizza il primo contratto in archivio.")},
-        {"cmdIndietro", QStringLiteral("Visualizza il contratto precedente in archivio.")},
-        {"cmdAvanti", QStringLiteral("Visualizza il contratto successivo in archivio.")},
-        {"cmdUltimo", QStringLiteral("Visualizza l'ultimo contratto in archivio.")},
-        {"cmdNumerazione", QStringLiteral("Imposta il numero iniziale per la numerazione dei contratti.")},
-        {"cmdLogo", QStringLiteral("Carica il logo della Ditta Pulizie.")},
-        {"cmdEsporta", QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel.")},
-        {"cmdGuida", QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto.")},
-        {"cmdEsci", QStringLiteral("Esci dalla schermata di lavoro corrente.")},
-        {"btnData", QStringLiteral("Inserisci la data corrente.")},
-        {"btnPartitaIva", QStringLiteral("Controlla il numero di partita IVA.")},
-        {"btnCodFisc", QStringLiteral("Controlla il codice fiscale.")},
-        {"btnPartitaIvaCli", QStringLiteral("Controlla il numero di partita IVA.")},
-        {"btnCodFiscCli", QStringLiteral("Controlla il codice fiscale.")},
-    };
-    d.firstField = "txtCliente";
-    // The texts are saved as they stand: no field is left first, no default filled in.
-    d.saveLeavesField = false;
-    d.duplicateWarning = QStringLiteral(
-        "Attenzione: questa funzione serve a duplicare un contratto che è già stato salvato in "
-        "archivio.\n\r\n\rVisualizzare il contratto da duplicare e fare clic sul pulsante Duplica.");
-    d.duplicateDone = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                     "corrente.\n\r\n\rAl termine premere Salva "
-                                     "per inserire in archivio il nuovo contratto.");
-    d.archiveFailureAsWarning = {CardCommand::Save, CardCommand::First};
-    d.newCommand = [this]() { cmdNuovoClick(); };
-    d.onNew = [this]() { txtData->setText(Formats::dateText(Clock::today())); };
-    d.afterDuplicate = [this]() {
-        m_proposal.reset(); // the duplicate gets no number of its own
-        txtData->setText(Formats::dateText(Clock::today()));
-    };
-    d.beforeStore = [this]() { return dateIsValid(); };
-    d.beforeAppend = [this](qint64 count, Record &record) { numberOnAppend(count, record); };
-    d.afterSave = [this](qint64) {
-        m_proposal.reset();
-        if (const auto renumbered = std::exchange(m_renumbered, std::nullopt)) {
-            txtNumContratto->setText(QString::number(renumbered->second));
-            Messages::information(this, renumberedText(renumbered->first, renumbered->second));
-        }
-    };
-    m_card = new CardScreen(this, std::move(d));
-}
-
 bool TfrmContratto::dateIsValid() {
     if (Formats::parseDate(Text::trim(txtData->text())).isValid())
         return true;
@@ -460,86 +455,51 @@ bool TfrmContratto::dateIsValid() {
 void TfrmContratto::cmdNuovoClick() {
     const QString start = ContractSettings::startValue();
     lblInizio->setText(start.isEmpty() ? QStringLiteral("1") : start);
-    const std::optional<ContractNumber::Proposal> proposal = ContractNumber::propose();
-    if (!proposal) {
+    const std::optional<qint64> number = m_numbering.propose();
+    if (!number) {
         m_card->showArchiveFailure(CardCommand::New);
         return;
     }
     m_card->newCard();
-    txtNumContratto->setText(QString::number(proposal->number));
-    m_proposal = proposal;
-}
-
-QString TfrmContratto::renumberedText(qint64 proposed, qint64 saved) {
-    return QStringLiteral("Il numero %1 è stato assegnato nel frattempo a un altro contratto, salvato da "
-                          "un'altra postazione.\n\r\n\rIl contratto corrente prende il numero %2.")
-        .arg(proposed)
-        .arg(saved);
-}
-
-void TfrmContratto::numberOnAppend(qint64 count, Record &record) {
-    m_renumbered.reset();
-    // A number typed by hand (or changed) is kept as typed.
-    if (!m_proposal || Text::trim(record.get("txtNumContratto")) != QString::number(m_proposal->number))
-        return;
-    // Only contracts saved since Nuovo move it (an archive never shrinks).
-    const qint64 number = ContractNumber::forRecord(m_proposal->start, count);
-    if (number <= m_proposal->number)
-        return;
-    record.set("txtNumContratto", QString::number(number));
-    m_renumbered = {m_proposal->number, number};
+    txtNumContratto->setText(QString::number(*number));
 }
 
 void TfrmContratto::importClient(const Record &client) {
     const struct {
         const char *from;
         QLineEdit *to;
-    } copies[] = {{"Cliente", txtCliente},          {"ComuneRes", txtComuneCli}, {"CapRes", txtCapCli},
-                  {"PartitaIva", txtPartitaIvaCli}, {"CodFisc", txtCodFiscCli},  {"IndirizzoRes", txtViaCli},
-                  {"Recapito", txtTelCli},          {"Estremi", txtPagamento}};
+    } copies[] = {{"Cliente", txtCliente},
+                  {"ComuneRes", txtComuneCli},
+                  {"CapRes", txtCapCli},
+                  {"PartitaIva", txtPartitaIvaCli},
+                  {"CodFisc", txtCodFiscCli},
+                  {"IndirizzoRes", txtViaCli},
+                  {ClientField::TelPreferenziale, txtTelCli},
+                  {ClientField::Pagamento, txtPagamento}};
     for (const auto &c : copies)
         c.to->setText(Text::trim(client.get(c.from)));
     txtProvCli->setEditText(Text::trim(client.get("ProvRes")));
 }
 
-QString TfrmContratto::noClientToPlanText() {
-    return QStringLiteral("Attenzione: per pianificare gli interventi è necessario indicare il nome o la "
-                          "ragione sociale del cliente.");
-}
-
 void TfrmContratto::cmdPianificaClick() {
     if (Text::trim(txtCliente->text()).isEmpty()) {
-        Messages::warning(this, noClientToPlanText());
+        Messages::warning(this, ContractPlanning::noClientText());
         txtCliente->setFocus(Qt::OtherFocusReason);
         return;
     }
-    ContractVisits::Contract contract{.number = txtNumContratto->text(),
-                                      .date = txtData->text(),
-                                      .client = txtCliente->text(),
-                                      .vat = txtPartitaIvaCli->text(),
-                                      .taxCode = txtCodFiscCli->text(),
-                                      .phone = txtTelCli->text(),
-                                      .hours = txtDurata->text(),
-                                      .frequency = txtQualitaCli->currentText()};
-    for (QLineEdit *activity : txtOpInc)
-        contract.included << activity->text();
-    const Record appointment = ContractVisits::appointment(contract, Clock::today());
-    AppointmentRepeat::open(
-        this, appointment,
-        ContractVisits::repetition(contract.frequency, Formats::parseDate(appointment.get("Data"))));
+    Record contract(Archives::contracts());
+    m_card->collect(contract);
+    ContractPlanning::open(this, contract);
 }
 
 void TfrmContratto::showEvent(QShowEvent *event) {
     ModuleWindow::showEvent(event);
     if (event->spontaneous()) // restored by the desktop, not shown by the program
         return;
-    m_company.read();
+    m_company->read();
     txtNumContratto->clear();
-    m_proposal.reset();
+    m_numbering.forget();
     m_card->newCard();
 }
 
-void TfrmContratto::moduleClosing() {
-    if (!m_company.write())
-        Messages::warning(this, companyNotSavedText());
-}
+void TfrmContratto::moduleClosing() { m_company->write(); }

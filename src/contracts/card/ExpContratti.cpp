@@ -2,6 +2,7 @@
 
 #include "contracts/card/ContrattoHelp.h"
 #include "core/records/Archives.h"
+#include "core/records/FieldAliases.h"
 
 ExportGridSpec TfrmExpContratti::grid() {
     ExportGridSpec s;
@@ -20,19 +21,19 @@ ExportGridSpec TfrmExpContratti::grid() {
         {.header = QStringLiteral("Partita IVA"), .gridWidth = 120, .exportWidth = 200, .field = "txtPartitaIvaCli"},
         {.header = QStringLiteral("Codice Fiscale"), .gridWidth = 150, .exportWidth = 200, .field = "txtCodFiscCli"},
         {.header = QStringLiteral("Telefono"), .gridWidth = 150, .exportWidth = 250, .field = "txtTelCli"},
-        {.header = QStringLiteral("Frequenza servizi"), .gridWidth = 250, .exportWidth = 250, .field = "txtQualitaCli"},
-        {.header = QStringLiteral("Tipo immobile"), .gridWidth = 200, .exportWidth = 250, .field = "txtTipoImpianto"},
-        {.header = QStringLiteral("Ubicazione immobile"), .gridWidth = 300, .exportWidth = 400, .field = "txtMarca"},
-        {.header = QStringLiteral("Durata contratto"), .gridWidth = 250, .exportWidth = 250, .field = "txtMatricola"},
+        {.header = QStringLiteral("Frequenza servizi"), .gridWidth = 250, .exportWidth = 250, .field = ContractField::Frequenza},
+        {.header = QStringLiteral("Tipo immobile"), .gridWidth = 200, .exportWidth = 250, .field = ContractField::TipoImmobile},
+        {.header = QStringLiteral("Ubicazione immobile"), .gridWidth = 300, .exportWidth = 400, .field = ContractField::Ubicazione},
+        {.header = QStringLiteral("Durata contratto"), .gridWidth = 250, .exportWidth = 250, .field = ContractField::DurataContratto},
         {.header = QStringLiteral("Fornitore dei materiali"), .gridWidth = 300, .exportWidth = 300,
-         .field = "txtAlimentazione"},
-        {.header = QStringLiteral("Foro competente"), .gridWidth = 250, .exportWidth = 250, .field = "txtAnnoCostruz"},
+         .field = ContractField::Fornitore},
+        {.header = QStringLiteral("Foro competente"), .gridWidth = 250, .exportWidth = 250, .field = ContractField::ForoCompetente},
         {.header = QStringLiteral("Condizioni per recesso"), .gridWidth = 350, .exportWidth = 400,
-         .field = "txtCaratteristiche"},
+         .field = ContractField::Recesso},
         {.header = QStringLiteral("Polizza assicurativa"), .gridWidth = 350, .exportWidth = 400,
-         .field = "txtUbicazione"},
-        {.header = QStringLiteral("Orari intervento"), .gridWidth = 250, .exportWidth = 300, .field = "txtDurata"},
-        {.header = QStringLiteral("Durata intervento"), .gridWidth = 250, .exportWidth = 250, .field = "txtTotale"},
+         .field = ContractField::Polizza},
+        {.header = QStringLiteral("Orari intervento"), .gridWidth = 250, .exportWidth = 300, .field = ContractField::OrariIntervento},
+        {.header = QStringLiteral("Durata intervento"), .gridWidth = 250, .exportWidth = 250, .field = ContractField::DurataIntervento},
         {.header = QStringLiteral("Periodicità canone"), .gridWidth = 200, .exportWidth = 250,
          .field = "txtPeriodicita"},
         {.header = QStringLiteral("Importo canone"), .gridWidth = 200, .exportWidth = 200, .field = "txtImpCanone"},

@@ -1,5 +1,6 @@
 #include "contracts/print/ContractPrint.h"
 
+#include "core/records/FieldAliases.h"
 #include "core/text/TextRules.h"
 #include "reports/ReportEngine.h"
 
@@ -36,21 +37,21 @@ bool fill(ReportEngine &engine, const Record &c, const QImage &logo) {
         {"txtSede", QStringLiteral("Sede legale:  ") + v("txtSede") + two + v("txtProvRes") + five +
                         QStringLiteral("CAP:  ") + v("txtCapRes") + five + v("txtVia")},
         {"txtTelUff", QStringLiteral("Tel.  ") + v("txtTelUff")},
-        {"txtTelCel", QStringLiteral("PEC:  ") + v("txtTelCel")},
-        {"txtFax", QStringLiteral("Rappresentante legale:  ") + v("txtFax")},
+        {"txtTelCel", QStringLiteral("PEC:  ") + v(ContractField::Pec)},
+        {"txtFax", QStringLiteral("Rappresentante legale:  ") + v(ContractField::Responsabile)},
         {"txtPartitaIvaCli", QStringLiteral("P. IVA: ") + v("txtPartitaIvaCli")},
         {"txtCodFiscCli", QStringLiteral("C.F. ") + v("txtCodFiscCli")},
         {"txtComuneCli", QStringLiteral("Residenza:  ") + v("txtComuneCli") + two + v("txtProvCli") + five +
                              QStringLiteral("CAP:  ") + v("txtCapCli") + five + v("txtViaCli")},
         {"txtTelCli", QStringLiteral("Tel.  ") + v("txtTelCli")},
-        {"txtTipoImpianto", v("txtTipoImpianto")},
-        {"txtMarca", v("txtMarca")},
-        {"txtQualitaCli", v("txtQualitaCli")},
-        {"txtMatricola", v("txtMatricola")},
-        {"txtAlimentazione", v("txtAlimentazione")},
-        {"txtAnnoCostruz", v("txtAnnoCostruz")},
-        {"txtCaratteristiche", v("txtCaratteristiche")},
-        {"txtUbicazione", v("txtUbicazione")},
+        {"txtTipoImpianto", v(ContractField::TipoImmobile)},
+        {"txtMarca", v(ContractField::Ubicazione)},
+        {"txtQualitaCli", v(ContractField::Frequenza)},
+        {"txtMatricola", v(ContractField::DurataContratto)},
+        {"txtAlimentazione", v(ContractField::Fornitore)},
+        {"txtAnnoCostruz", v(ContractField::ForoCompetente)},
+        {"txtCaratteristiche", v(ContractField::Recesso)},
+        {"txtUbicazione", v(ContractField::Polizza)},
         {"txtOpInc01", v("txtOpInc01")},
         {"txtOpInc02", v("txtOpInc02")},
         {"txtOpInc03", v("txtOpInc03")},
@@ -59,8 +60,8 @@ bool fill(ReportEngine &engine, const Record &c, const QImage &logo) {
         {"txtOpEsc02", v("txtOpEsc02")},
         {"txtOpEsc03", v("txtOpEsc03")},
         {"txtOpEsc04", v("txtOpEsc04")},
-        {"txtDurata", v("txtDurata")},
-        {"txtTotale", v("txtTotale")},
+        {"txtDurata", v(ContractField::OrariIntervento)},
+        {"txtTotale", v(ContractField::DurataIntervento)},
         {"txtPeriodicita", v("txtPeriodicita")},
         {"txtPagamento", v("txtPagamento")},
         {"txtImpCanone", QStringLiteral("€ ") + v("txtImpCanone")},

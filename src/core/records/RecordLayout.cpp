@@ -1,5 +1,6 @@
 #include "core/records/RecordLayout.h"
 
+#include "core/records/NameError.h"
 #include "core/text/TextRules.h"
 
 #include <algorithm>
@@ -22,6 +23,16 @@ int RecordLayout::indexOf(const char *name) const {
 
 int RecordLayout::indexOf(const QString &name) const { return indexOf(name.toLatin1().constData()); }
 
+int RecordLayout::require(const char *name, const QString &where) const {
+    const int i = name ? indexOf(name) : -1;
+    if (i < 0)
+        throw NameError(
+            where.isEmpty() ? m_fileName : where,
+            QStringLiteral("no field \"%1\"").arg(QLatin1String(name ? name : "")) +
+                (where.isEmpty() ? QString() : QStringLiteral(" in the record of ") + m_fileName));
+    return i;
+}
+
 Record::Record(const RecordLayout &layout) : m_layout(&layout), m_bytes(layout.size(), '\0') {}
 
 void Record::clear() { m_bytes.fill('\0', m_layout->size()); }
@@ -34,11 +45,7 @@ QString decodeField(const RecordLayout &layout, const char *record, int field) {
 
 QString Record::get(int field) const { return decodeField(*m_layout, m_bytes.constData(), field); }
 
-QString Record::get(const char *name) const {
-    const int i = m_layout->indexOf(name);
-    Q_ASSERT_X(i >= 0, "Record::get", name);
-    return get(i);
-}
+QString Record::get(const char *name) const { return get(m_layout->require(name)); }
 
 void Record::set(int field, const QString &value) {
     const int width = m_layout->field(field).width;
@@ -49,8 +56,4 @@ void Record::set(int field, const QString &value) {
     std::memset(p + 1 + text.size(), 0, size_t(width - text.size()));
 }
 
-void Record::set(const char *name, const QString &value) {
-    const int i = m_layout->indexOf(name);
-    Q_ASSERT_X(i >= 0, "Record::set", name);
-    set(i, value);
-}
+void Record::set(const char *name, const QString &value) { set(m_layout->require(name), value); }

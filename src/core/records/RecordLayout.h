@@ -26,6 +26,9 @@ public:
     // Index of the field with this name, -1 when there is none.
     int indexOf(const char *name) const;
     int indexOf(const QString &name) const;
+    // Index of a field a table or the code names; a NameError naming `where`
+    // (the archive when empty) and the name when there is none.
+    int require(const char *name, const QString &where = QString()) const;
 
 private:
     QString m_fileName;

@@ -11,16 +11,12 @@ LineFormat &LineFormat::text(const QString &literal) {
 }
 
 LineFormat &LineFormat::field(const char *name, int width) {
-    const int i = m_layout->indexOf(name);
-    Q_ASSERT_X(i >= 0, "LineFormat::field", name);
-    add({QByteArray(), i, width});
+    add({QByteArray(), m_layout->require(name), width});
     return *this;
 }
 
 LineFormat &LineFormat::part(const char *name, int from, int length) {
-    const int i = m_layout->indexOf(name);
-    Q_ASSERT_X(i >= 0, "LineFormat::part", name);
-    add({QByteArray(), i, -1, from, length});
+    add({QByteArray(), m_layout->require(name), -1, from, length});
     return *this;
 }
 

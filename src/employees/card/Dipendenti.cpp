@@ -79,11 +79,12 @@ QPixmap framed(const QImage &picture) {
 TfrmDipendenti::TfrmDipendenti(QWidget *parent) : ModuleWindow(parent) {
     setObjectName(QStringLiteral("frmDipendenti"));
     setWindowTitle(QStringLiteral(" Tersalia - Archivio Dipendenti e Prestazioni"));
-    buildScreen();
-    buildCard();
+    CardDefinition d = definition();
+    buildScreen(d.fields);
+    m_card = new CardScreen(this, std::move(d));
 }
 
-void TfrmDipendenti::buildScreen() {
+void TfrmDipendenti::buildScreen(const QList<CardField> &fields) {
     auto *background = new CardBackground(this);
     setCentralWidget(background);
 
@@ -155,48 +156,35 @@ void TfrmDipendenti::buildScreen() {
 
     auto *personal = new CardBand(QStringLiteral("DATI ANAGRAFICI"), kBand, background);
     personal->setObjectName(QStringLiteral("panAnagrafica"));
-    Rows p(personal, look);
-    p.row({{"Cognome e nome:", p.edit(txtDipendente, "txtDipendente")},
-           {"Sesso:", p.edit(txtSesso, "txtSesso", {.width = 44, .centred = true})},
-           {"Data nascita:", p.edit(txtDataNasc, "txtDataNasc", {.width = 120})}});
-    p.row({{"Cittadinanza:", p.edit(txtCittadinanza, "txtCittadinanza")},
-           {"Luogo nascita:", p.edit(txtLuogoNasc, "txtLuogoNasc")}});
-    p.row({{"Indirizzo residenza:", p.edit(txtIndirizzo, "txtIndirizzo")}});
-    p.row({{"Città:", p.edit(txtCitta, "txtCitta")},
-           {"CAP:", p.edit(txtCap, "txtCap", {.width = 100})},
-           {"Nazione:", p.edit(txtNazione, "txtNazione")}});
-    p.row({{"Codice fiscale:", p.beside({{nullptr, p.edit(txtCodFisc, "txtCodFisc")},
-                                         {nullptr, p.button(btnCodFisc, "btnCodFisc", done)}},
-                                        4)},
-           {"Stato civile:", p.edit(txtCivile, "txtCivile")},
-           {"Partita IVA:", p.beside({{nullptr, p.edit(txtPartitaIva, "txtPartitaIva")},
-                                      {nullptr, p.button(btnPartitaIva, "btnPartitaIva", done)}},
-                                     4)}});
-    p.row({{"Titolo di studio:", p.edit(txtStudio, "txtStudio")},
-           {"Lingue conosciute:", p.edit(txtLingue, "txtLingue")}});
+    Rows p(personal, look, &fields);
+    p.row({p.field(txtDipendente), p.field(txtSesso), p.field(txtDataNasc)});
+    p.row({p.field(txtCittadinanza), p.field(txtLuogoNasc)});
+    p.row({p.field(txtIndirizzo)});
+    p.row({p.field(txtCitta), p.field(txtCap), p.field(txtNazione)});
+    p.row({p.group({p.field(txtCodFisc), {nullptr, p.button(btnCodFisc, "btnCodFisc", done)}}, {}, 4),
+           p.field(txtCivile),
+           p.group({p.field(txtPartitaIva), {nullptr, p.button(btnPartitaIva, "btnPartitaIva", done)}}, {},
+                   4)});
+    p.row({p.field(txtStudio), p.field(txtLingue)});
 
     auto *contacts = new CardBand(QStringLiteral("RECAPITI"), kBand, background);
     contacts->setObjectName(QStringLiteral("panRecapiti"));
-    Rows c(contacts, look);
-    c.row({{"E-mail:", c.beside({{nullptr, c.edit(txtEmail, "txtEmail")},
-                                 {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}},
-                                4)},
-           {"Tel. casa:", c.edit(txtTel, "txtTel")},
-           {"Tel. cellulare:", c.edit(txtCel, "txtCel")}});
+    Rows c(contacts, look, &fields);
+    c.row({c.group(
+               {c.field(txtEmail), {nullptr, c.button(btnEmail, "btnEmail", CardIcons::icon(Symbol::Mail))}},
+               {}, 4),
+           c.field(txtTel), c.field(txtCel)});
 
     auto *job = new CardBand(QStringLiteral("DATI PROFESSIONALI"), kBand, background);
     job->setObjectName(QStringLiteral("panLavoro"));
-    Rows j(job, look);
-    j.row({{"Qualifica:", j.edit(txtQualifica, "txtQualifica")},
-           {"Reparto:", j.edit(txtReparto, "txtReparto")}});
-    j.row({{"Disponibilità:", j.edit(txtDisponibilita, "txtDisponibilita")}});
-    j.row({{"Mansioni:", j.edit(txtMansioni, "txtMansioni")}});
-    j.row({{"IBAN:",
-            j.beside({{nullptr, j.edit(txtIban, "txtIban")}, {nullptr, j.button(btnIban, "btnIban", done)}},
-                     4)},
-           {"Data assunzione:", j.edit(txtDataAss, "txtDataAss", {.width = 120})}});
-    j.row({{"Retribuzione:", j.edit(txtRetribuzione, "txtRetribuzione")}});
-    j.row({{"Note:", j.edit(txtNote, "txtNote")}});
+    Rows j(job, look, &fields);
+    j.row({j.field(txtQualifica), j.field(txtReparto)});
+    j.row({j.field(txtDisponibilita)});
+    j.row({j.field(txtMansioni)});
+    j.row({j.group({j.field(txtIban), {nullptr, j.button(btnIban, "btnIban", done)}}, {}, 4),
+           j.field(txtDataAss)});
+    j.row({j.field(txtRetribuzione)});
+    j.row({j.field(txtNote)});
 
     std::tie(lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03) =
         BandRows::attachmentLabels(background);
@@ -209,17 +197,17 @@ void TfrmDipendenti::buildScreen() {
     navigation.handTo(*this);
 
     // The photo and the bands scroll under the commands where the screen is too low for them.
-    auto *fields = new QVBoxLayout;
-    fields->setSpacing(10);
-    fields->addWidget(personal);
-    fields->addWidget(contacts);
-    fields->addWidget(job);
-    fields->addStretch();
+    auto *bands = new QVBoxLayout;
+    bands->setSpacing(10);
+    bands->addWidget(personal);
+    bands->addWidget(contacts);
+    bands->addWidget(job);
+    bands->addStretch();
     auto *main = new QHBoxLayout;
     main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(14);
     main->addWidget(photoBand);
-    main->addLayout(fields, 1);
+    main->addLayout(bands, 1);
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(14);
     bottom->addWidget(panInfo, 1);
@@ -278,54 +266,112 @@ void TfrmDipendenti::buildScreen() {
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void TfrmDipendenti::buildCard() {
+// The 31 fields of Archivio_Dipendenti.pro, in the Enter order.
+QList<CardField> TfrmDipendenti::fields() {
+    using namespace FieldFlag;
+    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    return QList<CardField>{
+               {.member = txtDipendente,
+                .control = "txtDipendente",
+                .field = "Dipendente",
+                .caption = "Cognome e nome:",
+                .required = need + QStringLiteral("cognome e nome del dipendente.")},
+               {.member = txtSesso,
+                .control = "txtSesso",
+                .field = "Sesso",
+                .caption = "Sesso:",
+                .flags = Code,
+                .shape = {.width = 44, .centred = true}},
+               {.member = txtDataNasc,
+                .control = "txtDataNasc",
+                .field = "DataNasc",
+                .caption = "Data nascita:",
+                .shape = {.width = 120}},
+               {.member = txtCittadinanza,
+                .control = "txtCittadinanza",
+                .field = "Cittadinanza",
+                .caption = "Cittadinanza:"},
+               {.member = txtLuogoNasc,
+                .control = "txtLuogoNasc",
+                .field = "LuogoNasc",
+                .caption = "Luogo nascita:"},
+               {.member = txtIndirizzo,
+                .control = "txtIndirizzo",
+                .field = "Indirizzo",
+                .caption = "Indirizzo residenza:"},
+               {.member = txtCitta, .control = "txtCitta", .field = "Citta", .caption = "Città:"},
+               {.member = txtCap,
+                .control = "txtCap",
+                .field = "Cap",
+                .caption = "CAP:",
+                .shape = {.width = 100}},
+               {.member = txtNazione, .control = "txtNazione", .field = "Nazione", .caption = "Nazione:"},
+               {.member = txtCodFisc,
+                .control = "txtCodFisc",
+                .field = "CodFisc",
+                .caption = "Codice fiscale:",
+                .flags = Code,
+                .required = need + QStringLiteral("il codice fiscale del dipendente.")},
+               {.member = txtCivile, .control = "txtCivile", .field = "Civile", .caption = "Stato civile:"},
+               {.member = txtPartitaIva,
+                .control = "txtPartitaIva",
+                .field = "PartitaIva",
+                .caption = "Partita IVA:",
+                .input = FieldInput::Digits},
+               {.member = txtStudio,
+                .control = "txtStudio",
+                .field = "Studio",
+                .caption = "Titolo di studio:"},
+               {.member = txtLingue,
+                .control = "txtLingue",
+                .field = "Lingue",
+                .caption = "Lingue conosciute:"},
+               {.member = txtEmail,
+                .control = "txtEmail",
+                .field = "Email",
+                .caption = "E-mail:",
+                .flags = TrimTyping},
+               {.member = txtTel, .control = "txtTel", .field = "Tel", .caption = "Tel. casa:"},
+               {.member = txtCel,
+                .control = "txtCel",
+                .field = "Cel",
+                .caption = "Tel. cellulare:",
+                .input = FieldInput::Digits,
+                .required = need + QStringLiteral("il numero di cellulare dal dipendente.")},
+               {.member = txtQualifica,
+                .control = "txtQualifica",
+                .field = "Qualifica",
+                .caption = "Qualifica:",
+                .required = need + QStringLiteral("la qualifica dal dipendente.")},
+               {.member = txtReparto,
+                .control = "txtReparto",
+                .field = "Reparto",
+                .caption = "Reparto:",
+                .required = need + QStringLiteral("il reparto dal dipendente.")},
+               {.member = txtDisponibilita,
+                .control = "txtDisponibilita",
+                .field = "Disponibilita",
+                .caption = "Disponibilità:"},
+               {.member = txtMansioni, .control = "txtMansioni", .field = "Mansioni", .caption = "Mansioni:"},
+               {.member = txtIban, .control = "txtIban", .field = "Iban", .caption = "IBAN:", .flags = Code},
+               {.member = txtDataAss,
+                .control = "txtDataAss",
+                .field = "DataAss",
+                .caption = "Data assunzione:",
+                .shape = {.width = 120}},
+               {.member = txtRetribuzione,
+                .control = "txtRetribuzione",
+                .field = "Retribuzione",
+                .caption = "Retribuzione:"},
+               {.member = txtNote, .control = "txtNote", .field = "Note", .caption = "Note:"},
+           } +
+           BandRows::attachmentFields(BandRows::AttachmentFields::Plain, ResetOnDuplicate);
+}
+
+CardDefinition TfrmDipendenti::definition() {
     CardDefinition d;
     d.layout = &Archives::employees();
-    const unsigned code = FieldFlag::TrimTyping | FieldFlag::UpperTyping;
-    d.fields = {
-        {.control = "txtDipendente", .field = "Dipendente"},
-        {.control = "txtSesso", .field = "Sesso", .flags = code},
-        {.control = "txtDataNasc", .field = "DataNasc"},
-        {.control = "txtCittadinanza", .field = "Cittadinanza"},
-        {.control = "txtLuogoNasc", .field = "LuogoNasc"},
-        {.control = "txtIndirizzo", .field = "Indirizzo"},
-        {.control = "txtCitta", .field = "Citta"},
-        {.control = "txtCap", .field = "Cap"},
-        {.control = "txtNazione", .field = "Nazione"},
-        {.control = "txtCodFisc", .field = "CodFisc", .flags = code},
-        {.control = "txtCivile", .field = "Civile"},
-        {.control = "txtPartitaIva", .field = "PartitaIva", .input = FieldInput::Digits},
-        {.control = "txtStudio", .field = "Studio"},
-        {.control = "txtLingue", .field = "Lingue"},
-        {.control = "txtEmail", .field = "Email", .flags = FieldFlag::TrimTyping},
-        {.control = "txtTel", .field = "Tel"},
-        {.control = "txtCel", .field = "Cel", .input = FieldInput::Digits},
-        {.control = "txtQualifica", .field = "Qualifica"},
-        {.control = "txtReparto", .field = "Reparto"},
-        {.control = "txtDisponibilita", .field = "Disponibilita"},
-        {.control = "txtMansioni", .field = "Mansioni"},
-        {.control = "txtIban", .field = "Iban", .flags = code},
-        {.control = "txtDataAss", .field = "DataAss"},
-        {.control = "txtRetribuzione", .field = "Retribuzione"},
-        {.control = "txtNote", .field = "Note"},
-        {.control = "lblFile01", .field = "File01", .flags = FieldFlag::ResetOnDuplicate},
-        {.control = "lblFile02", .field = "File02", .flags = FieldFlag::ResetOnDuplicate},
-        {.control = "lblFile03", .field = "File03", .flags = FieldFlag::ResetOnDuplicate},
-        {.control = "lblDesc01", .field = "Desc01", .flags = FieldFlag::ResetOnDuplicate},
-        {.control = "lblDesc02", .field = "Desc02", .flags = FieldFlag::ResetOnDuplicate},
-        {.control = "lblDesc03", .field = "Desc03", .flags = FieldFlag::ResetOnDuplicate},
-    };
-    for (const CardField &f : std::as_const(d.fields))
-        if (QLatin1String(f.control).startsWith(QLatin1String("txt")))
-            d.enterOrder.append(f.control);
-    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
-    d.required = {
-        {"txtDipendente", need + QStringLiteral("cognome e nome del dipendente.")},
-        {"txtCodFisc", need + QStringLiteral("il codice fiscale del dipendente.")},
-        {"txtCel", need + QStringLiteral("il numero di cellulare dal dipendente.")},
-        {"txtQualifica", need + QStringLiteral("la qualifica dal dipendente.")},
-        {"txtReparto", need + QStringLiteral("il reparto dal dipendente.")},
-    };
+    d.fields = fields();
     d.hints = {
         {"cmdNuovo", QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda.")},
         {"cmdSalva", QStringLiteral("Salva la scheda in archivio.")},
@@ -354,14 +400,13 @@ void TfrmDipendenti::buildCard() {
         {"btnCancFoto", QStringLiteral("Cancella la foto.")},
         {"btnZoomFoto", QStringLiteral("Visualizza la foto nelle sue dimensioni reali.")},
     };
-    d.firstField = "txtDipendente";
     // Duplica only works on the screen: the archive is not looked at.
     d.duplicateChecksArchive = false;
     d.onNew = [this]() { setPhoto(EmployeePhoto::placeholder()); };
     d.afterLoad = [this](qint64 n) { loadPhoto(n); };
     d.afterSave = [this](qint64 n) { savePhoto(n); };
     d.afterDuplicate = [this]() { setPhoto(EmployeePhoto::placeholder()); };
-    m_card = new CardScreen(this, std::move(d));
+    return d;
 }
 
 void TfrmDipendenti::showEvent(QShowEvent *event) {

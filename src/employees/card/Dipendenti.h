@@ -5,9 +5,13 @@
 #include "ui/lists/HandBack.h"
 #include "ui/windows/ModuleWindow.h"
 
+#include <QList>
+
 #include <QImage>
 
 class CardScreen;
+struct CardDefinition;
+struct CardField;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,8 +49,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildScreen();
-    void buildCard();
+    QList<CardField> fields();
+    CardDefinition definition();
+    void buildScreen(const QList<CardField> &fields);
     void loadPhoto(qint64 number);
     void savePhoto(qint64 number);
     void cmdTrovaClick();

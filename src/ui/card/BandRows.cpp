@@ -2,6 +2,7 @@
 
 #include "core/text/Provinces.h"
 #include "ui/card/CardParts.h"
+#include "ui/windows/ScreenNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <utility>
 
 namespace BandRows {
 
@@ -32,7 +35,8 @@ void shape(QWidget *w, const Shape &s) {
 
 } // namespace
 
-Rows::Rows(CardBand *band, RowLook look) : m_band(band), m_look(look) {
+Rows::Rows(CardBand *band, RowLook look, const QList<CardField> *fields)
+    : m_band(band), m_look(look), m_fields(fields) {
     if (m_look.rowSpacing >= 0)
         m_band->grid()->setVerticalSpacing(m_look.rowSpacing);
 }
@@ -68,8 +72,20 @@ QComboBox *Rows::list(QComboBox *&member, const char *name, const QStringList &i
     return c;
 }
 
+namespace {
+
+const Shape kProvince{.width = 72, .maxLength = 2};
+
+} // namespace
+
 QComboBox *Rows::provinces(QComboBox *&member, const char *name) {
-    return list(member, name, Provinces::codes(), {.width = 72, .maxLength = 2});
+    return list(member, name, Provinces::codes(), kProvince);
+}
+
+CardField provinceField(CardField row) {
+    row.items = Provinces::codes();
+    row.shape = kProvince;
+    return row;
 }
 
 QToolButton *Rows::button(QToolButton *&member, const char *name, const QIcon &icon, int size) {
@@ -77,9 +93,51 @@ QToolButton *Rows::button(QToolButton *&member, const char *name, const QIcon &i
     return member;
 }
 
+namespace {
+
+// The row of the card's fields that holds member; a control with no row is a NameError.
+const CardField &rowFor(const QList<CardField> *fields, const void *member, const QWidget *in) {
+    if (fields)
+        for (const CardField &f : *fields)
+            if (f.member.isFor(member))
+                return f;
+    throw NameError(ScreenNames::of(in->window()),
+                    QStringLiteral("%1 places a control that has no row among the card's fields")
+                        .arg(ScreenNames::of(in)));
+}
+
+Cell placed(const char *caption, QWidget *control, Cell look) {
+    look.caption = caption;
+    look.control = control;
+    return look;
+}
+
+} // namespace
+
+Cell Rows::field(QLineEdit *&member, Cell look) {
+    const CardField &f = rowFor(m_fields, &member, m_band);
+    return placed(f.caption, edit(member, f.control, f.shape), look);
+}
+
+Cell Rows::field(QComboBox *&member, Cell look) {
+    const CardField &f = rowFor(m_fields, &member, m_band);
+    return placed(f.caption, list(member, f.control, f.items, f.shape), look);
+}
+
+Cell Rows::field(QCheckBox *&member, Cell look) {
+    return placed(nullptr, checkField(m_band, member, m_fields), look);
+}
+
 QCheckBox *Rows::check(QCheckBox *&member, const char *name, const QString &text) {
     member = new QCheckBox(text, m_band);
     member->setObjectName(QLatin1String(name));
+    return member;
+}
+
+QCheckBox *checkField(QWidget *parent, QCheckBox *&member, const QList<CardField> *fields) {
+    const CardField &f = rowFor(fields, &member, parent);
+    member = new QCheckBox(QString::fromUtf8(f.caption), parent);
+    member->setObjectName(QLatin1String(f.control));
     return member;
 }
 
@@ -97,7 +155,7 @@ void Rows::finish() {
     m_captions.clear();
 }
 
-void Rows::flow(QHBoxLayout *into, std::initializer_list<Cell> cells, int gap) {
+void Rows::flow(QHBoxLayout *into, std::span<const Cell> cells, int gap) {
     bool first = true;
     int waiting = 0; // captions of this row not made yet
     for (const Cell &c : cells) {
@@ -121,8 +179,19 @@ void Rows::flow(QHBoxLayout *into, std::initializer_list<Cell> cells, int gap) {
 QHBoxLayout *Rows::beside(std::initializer_list<Cell> cells, int spacing) {
     auto *h = new QHBoxLayout;
     h->setSpacing(spacing);
-    flow(h, cells, 0);
+    flow(h, {cells.begin(), cells.size()}, 0);
     return h;
+}
+
+Cell Rows::group(std::initializer_list<Cell> cells, Cell look, int spacing) {
+    // The first cell's caption stands before the group; its control leads the group.
+    QList<Cell> inside(cells.begin(), cells.end());
+    look.caption = inside.isEmpty() ? nullptr : std::exchange(inside.first().caption, nullptr);
+    auto *h = new QHBoxLayout;
+    h->setSpacing(spacing);
+    flow(h, {inside.cbegin(), size_t(inside.size())}, 0);
+    look.control = h;
+    return look;
 }
 
 void Rows::row(std::initializer_list<Cell> cells) {
@@ -130,7 +199,7 @@ void Rows::row(std::initializer_list<Cell> cells) {
     if (!m_look.columns) {
         auto *h = new QHBoxLayout;
         h->setSpacing(m_look.spacing);
-        flow(h, cells, m_look.gap);
+        flow(h, {cells.begin(), cells.size()}, m_look.gap);
         g->addLayout(h, m_row++, 0);
         return;
     }
@@ -166,13 +235,36 @@ QLabel *hidden(QWidget *parent, const QString &name, const QString &text) {
     return l;
 }
 
+namespace {
+
+// The attachment block: three file names, then their three descriptions.
+const char *const kAttachmentLabels[6] = {"lblFile01", "lblFile02", "lblFile03",
+                                          "lblDesc01", "lblDesc02", "lblDesc03"};
+
+} // namespace
+
 AttachmentLabels attachmentLabels(QWidget *parent, bool designTexts) {
     QLabel *made[6];
     for (int i = 0; i < 6; ++i) {
-        const QString field = QStringLiteral("%1%2").arg(i < 3 ? u"File0" : u"Desc0").arg(i % 3 + 1);
-        made[i] = hidden(parent, QStringLiteral("lbl") + field, designTexts ? field : QString());
+        const QString name = QLatin1String(kAttachmentLabels[i]);
+        made[i] = hidden(parent, name, designTexts ? name.mid(3) : QString());
     }
     return {made[0], made[1], made[2], made[3], made[4], made[5]};
+}
+
+QList<CardField> attachmentFields(AttachmentFields names, unsigned flags) {
+    QList<CardField> rows;
+    for (const char *label : kAttachmentLabels)
+        rows.append({.control = label,
+                     .field = names == AttachmentFields::Plain ? label + 3 : label,
+                     .flags = flags});
+    return rows;
+}
+
+void hiddenFields(QWidget *parent, const QList<CardField> &fields) {
+    for (const CardField &f : fields)
+        if (f.member.isLabel() && !f.member.widget())
+            f.member.hold(hidden(parent, QLatin1String(f.control)));
 }
 
 void alignCaptions(std::initializer_list<Rows *> bands, int col) {
@@ -190,15 +282,9 @@ void alignCaptions(std::initializer_list<Rows *> bands, int col) {
         rows->band()->grid()->setColumnMinimumWidth(col, widest);
 }
 
-void tabOrder(QWidget *form, const QList<const char *> &names) {
-    QWidget *previous = nullptr;
-    for (const char *name : names) {
-        auto *w = form->findChild<QWidget *>(QLatin1String(name));
-        Q_ASSERT_X(w, "BandRows::tabOrder", name);
-        if (previous && w)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
-    }
+void tabOrder(const QList<QWidget *> &controls) {
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 } // namespace BandRows

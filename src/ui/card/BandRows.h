@@ -2,12 +2,17 @@
 // The rows of a card's band, written as a table: each row a list of cells
 // {caption, control, stretch}. The controls are made here with their names, in
 // the band, in the order of the rows (so Tab walks them as they read), and the
-// card keeps them in its members of the same names.
+// card keeps them in its members of the same names. A card field is made from
+// its row of the card's fields (`field(member)`: name, caption, shape, list
+// entries), so the band says only where it goes.
+#include "ui/card/CardField.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <initializer_list>
+#include <span>
 #include <tuple>
 
 class CardBand;
@@ -24,15 +29,7 @@ class QWidget;
 
 namespace BandRows {
 
-// The shape of a control; 0 and empty leave the layout's choice.
-struct Shape {
-    int minWidth = 0;
-    int width = 0; // fixed
-    int maxLength = 0;
-    bool centred = false;
-    bool right = false; // amounts
-    bool readOnly = false;
-};
+using Shape = ControlShape;
 
 // One cell of a row: its caption (none when null), then its control (a widget or a
 // group made by beside()), with its stretch; -1 lets a field or a group stretch and
@@ -60,7 +57,8 @@ struct RowLook {
 
 class Rows {
 public:
-    explicit Rows(CardBand *band, RowLook look = {});
+    // fields: the card's fields, whose controls field() makes.
+    explicit Rows(CardBand *band, RowLook look = {}, const QList<CardField> *fields = nullptr);
     ~Rows() { finish(); }
     Rows(const Rows &) = delete;
     Rows &operator=(const Rows &) = delete;
@@ -74,9 +72,18 @@ public:
     QToolButton *button(QToolButton *&member, const char *name, const QIcon &icon, int size = 30);
     QCheckBox *check(QCheckBox *&member, const char *name, const QString &text);
 
+    // The control of a card field, made from its row (the row of the card's fields
+    // for that member), as a cell with the row's caption and the rest of `look`. A
+    // check box's caption is its own text.
+    Cell field(QLineEdit *&member, Cell look = {});
+    Cell field(QComboBox *&member, Cell look = {});
+    Cell field(QCheckBox *&member, Cell look = {});
+
     // Cells side by side in one cell of a row (a field with its button, a town with its
     // province and postcode).
     QHBoxLayout *beside(std::initializer_list<Cell> cells, int spacing = 6);
+    // The same as one cell captioned by the first cell's caption (and the rest of `look`).
+    Cell group(std::initializer_list<Cell> cells, Cell look = {}, int spacing = 6);
     // The next row of the band.
     void row(std::initializer_list<Cell> cells);
 
@@ -95,13 +102,21 @@ private:
         int index, row, col;
         int indent;
     };
-    void flow(QHBoxLayout *into, std::initializer_list<Cell> cells, int gap);
+    void flow(QHBoxLayout *into, std::span<const Cell> cells, int gap);
 
     CardBand *m_band;
     RowLook m_look;
+    const QList<CardField> *m_fields;
     int m_row = 0;
     QList<Caption> m_captions;
 };
+
+// The check box of a card field made outside a band, in parent, from its row (its caption
+// the box's text).
+QCheckBox *checkField(QWidget *parent, QCheckBox *&member, const QList<CardField> *fields);
+
+// A province combo edit's row: the province codes, two letters wide.
+CardField provinceField(CardField row);
 
 // The items of an hours or minutes list: "00" up to count - 1, two digits each.
 QStringList twoDigitItems(int count);
@@ -115,12 +130,18 @@ QLabel *hidden(QWidget *parent, const QString &name, const QString &text = QStri
 // "File01"… and "Desc01"….
 using AttachmentLabels = std::tuple<QLabel *, QLabel *, QLabel *, QLabel *, QLabel *, QLabel *>;
 AttachmentLabels attachmentLabels(QWidget *parent, bool designTexts = false);
+// Their six rows among the card's fields, stored in File01…Desc03, or under the labels'
+// own names where the record names its fields after the controls.
+enum class AttachmentFields { Plain, ControlNames };
+QList<CardField> attachmentFields(AttachmentFields names, unsigned flags = 0);
+// The hidden labels of the card's fields that no band made, in `parent`.
+void hiddenFields(QWidget *parent, const QList<CardField> &fields);
 
 // The caption column `col` of every band as wide as its widest caption, so the fields
 // of bands under each other start at the same place.
 void alignCaptions(std::initializer_list<Rows *> bands, int col);
 
-// The tab order along the named controls of `form`.
-void tabOrder(QWidget *form, const QList<const char *> &names);
+// The tab order along the given controls.
+void tabOrder(const QList<QWidget *> &controls);
 
 } // namespace BandRows

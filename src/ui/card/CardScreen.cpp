@@ -1,12 +1,13 @@
 #include "ui/card/CardScreen.h"
 
-#include "ui/card/FocusHighlight.h"
+#include "ui/card/BandRows.h"
 #include "ui/input/InputRules.h"
 #include "ui/platform/Messages.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/records/RecordFile.h"
 #include "core/text/TextRules.h"
 #include "ui/input/SingleLine.h"
+#include "ui/windows/ScreenNames.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -25,44 +26,65 @@ const QString kNo = QStringLiteral("No");
 
 CardScreen::CardScreen(QWidget *form, CardDefinition definition)
     : QObject(form), m_form(form), m_def(std::move(definition)), m_rules(new InputRules(this)) {
-    Q_ASSERT(m_def.layout);
-    m_position = form->findChild<QLabel *>(QStringLiteral("lblPosizione"));
-    Q_ASSERT_X(m_position, "CardScreen", "the card has no lblPosizione");
-
-    for (const CardField &f : m_def.fields) {
-        QWidget *w = form->findChild<QWidget *>(QLatin1String(f.control));
-        Q_ASSERT_X(w, "CardScreen: missing control", f.control);
-        const int index = f.field ? m_def.layout->indexOf(f.field) : -1;
-        Q_ASSERT_X(!f.field || index >= 0, "CardScreen: unknown record field", f.field);
-        m_fields.append({f, w, index});
-
-        const int width = index >= 0 ? m_def.layout->field(index).width : 0;
-        QLineEdit *edit = qobject_cast<QLineEdit *>(w);
-        auto *combo = qobject_cast<QComboBox *>(w);
-        if (combo)
-            edit = combo->lineEdit();
-        if (edit) {
-            if (width > 0)
-                edit->setMaxLength(width);
-            // The frame is named after the field: "txtData" -> "effData".
-            FocusHighlight::attach(w, QStringLiteral("eff") + QLatin1String(f.control).mid(3));
-        }
-        m_rules->add(w, {f.input, f.flags, f.whenEmpty});
-    }
-    QList<QWidget *> order;
-    for (const char *c : std::as_const(m_def.enterOrder))
-        if (QWidget *w = control(c))
-            order.append(w);
-    m_rules->setEnterOrder(order);
+    if (!m_def.layout)
+        throw NameError(ScreenNames::of(form), QStringLiteral("the card names no archive"));
+    m_position = ScreenNames::control<QLabel>(form, "lblPosizione");
+    bind();
     m_rules->keyHook = m_def.keyHook;
+    if (m_def.tabAlongFields) {
+        QList<QWidget *> tabbed;
+        for (const Bound &b : std::as_const(m_fields))
+            if (b.widget->focusPolicy() & Qt::TabFocus)
+                tabbed.append(b.widget);
+        BandRows::tabOrder(tabbed);
+    }
     wireCommands();
     QList<QWidget *> fields;
     for (const Bound &b : std::as_const(m_fields))
         fields.append(b.widget);
-    m_hints =
-        new HintTracker(form, form->findChild<QLabel *>(QStringLiteral("panInfo")), m_def.hints, fields);
+    m_hints = new HintTracker(form, ScreenNames::control<QLabel>(form, "panInfo"), hints(), fields);
     // Every text field of the card holds one line, whatever is pasted into it.
     SingleLine::attachAll(form);
+}
+
+// Each row's control (made by its band, or found by its name), its record
+// field and maximum length, then the rows' focus frames, input rules and Enter walk.
+void CardScreen::bind() {
+    const QString screen = ScreenNames::of(m_form);
+    QList<QWidget *> controls;
+    for (const CardField &f : std::as_const(m_def.fields)) {
+        QWidget *w = f.member.isEmpty() ? ScreenNames::control(m_form, f.control) : f.member.widget();
+        if (!w)
+            throw NameError(screen,
+                            QStringLiteral("no band made the control \"%1\"").arg(QLatin1String(f.control)));
+        if (w->objectName() != QLatin1String(f.control))
+            throw NameError(screen, QStringLiteral("the row \"%1\" holds the control \"%2\"")
+                                        .arg(QLatin1String(f.control), w->objectName()));
+        const char *field = f.field ? f.field : m_def.fieldsNamedAfterControls ? f.control : nullptr;
+        const int index = field ? m_def.layout->require(field, screen) : -1;
+        m_fields.append({f, w, index});
+
+        if (QLineEdit *edit = InputRules::editOf(w); edit && index >= 0)
+            edit->setMaxLength(m_def.layout->field(index).width);
+        controls.append(w);
+    }
+    applyFieldRules(*m_rules, m_def.fields, controls);
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (!m_fields[i].def.required.isEmpty())
+            m_required.append(i);
+    std::stable_sort(m_required.begin(), m_required.end(), [this](int a, int b) {
+        return m_fields[a].def.requiredOrder < m_fields[b].def.requiredOrder;
+    });
+    if (m_def.firstField)
+        bound(m_def.firstField); // a name that is no field's fails here
+}
+
+QList<CardHint> CardScreen::hints() const {
+    QList<CardHint> all = m_def.hints;
+    for (const Bound &b : m_fields)
+        if (!b.def.hint.isEmpty())
+            all.append({b.def.control, b.def.hint});
+    return all;
 }
 
 QString CardScreen::archiveFailureText() {
@@ -103,16 +125,19 @@ const CardScreen::Bound *CardScreen::bound(const QObject *widget) const {
     return nullptr;
 }
 
-const CardScreen::Bound *CardScreen::bound(const char *control) const {
+const CardScreen::Bound &CardScreen::bound(const char *control) const {
     for (const Bound &b : m_fields)
         if (qstrcmp(b.def.control, control) == 0)
-            return &b;
-    return nullptr;
+            return b;
+    throw NameError(ScreenNames::of(m_form),
+                    QStringLiteral("no field of the card is named \"%1\"").arg(QLatin1String(control)));
 }
 
 QWidget *CardScreen::control(const char *name) const {
-    const Bound *b = bound(name);
-    return b ? b->widget : m_form->findChild<QWidget *>(QLatin1String(name));
+    for (const Bound &b : m_fields)
+        if (qstrcmp(b.def.control, name) == 0)
+            return b.widget;
+    return ScreenNames::control(m_form, name);
 }
 
 QString CardScreen::rawText(const Bound &b) const {
@@ -152,24 +177,19 @@ void CardScreen::resetBound(const Bound &b) {
     }
 }
 
-QString CardScreen::text(const char *control) const {
-    const Bound *b = bound(control);
-    return b ? Text::trim(rawText(*b)) : QString();
-}
+QString CardScreen::text(const char *control) const { return Text::trim(rawText(bound(control))); }
 
-void CardScreen::setText(const char *control, const QString &value) {
-    if (const Bound *b = bound(control))
-        setRawText(*b, value);
-}
+void CardScreen::setText(const char *control, const QString &value) { setRawText(bound(control), value); }
 
-void CardScreen::reset(const char *control) {
-    if (const Bound *b = bound(control))
-        resetBound(*b);
-}
+void CardScreen::reset(const char *control) { resetBound(bound(control)); }
 
-void CardScreen::focus(const char *control) {
-    if (QWidget *w = this->control(control))
-        w->setFocus(Qt::OtherFocusReason);
+void CardScreen::focus(const char *control) { this->control(control)->setFocus(Qt::OtherFocusReason); }
+
+void CardScreen::focusFirst() {
+    if (m_def.firstField)
+        focus(m_def.firstField);
+    else if (!m_fields.isEmpty())
+        m_fields.first().widget->setFocus(Qt::OtherFocusReason);
 }
 
 void CardScreen::setHint(const QString &text) { m_hints->setHint(text); }
@@ -221,8 +241,7 @@ void CardScreen::newCard() {
     setPosition(0);
     if (m_def.onNew)
         m_def.onNew();
-    if (m_def.firstField)
-        focus(m_def.firstField);
+    focusFirst();
 }
 
 bool CardScreen::load(qint64 n, CardCommand command) {
@@ -293,10 +312,11 @@ bool CardScreen::readyToStore() {
             f->clearFocus();
         }
     }
-    for (const RequiredField &r : m_def.required) {
-        if (text(r.control).isEmpty()) {
-            Messages::warning(m_form, r.warning);
-            focus(r.control);
+    for (int i : std::as_const(m_required)) {
+        const Bound &b = m_fields[i];
+        if (Text::trim(rawText(b)).isEmpty()) {
+            Messages::warning(m_form, b.def.required);
+            b.widget->setFocus(Qt::OtherFocusReason);
             return false;
         }
     }
@@ -359,7 +379,6 @@ void CardScreen::duplicate() {
             resetBound(b);
     if (m_def.afterDuplicate)
         m_def.afterDuplicate();
-    if (m_def.firstField)
-        focus(m_def.firstField);
+    focusFirst();
     Messages::information(m_form, m_def.duplicateDone);
 }

@@ -5,12 +5,16 @@
 // paging, Nuovo, Salva, Duplica, the focus frames and the hints in `panInfo`;
 // the Enter order, key filters and exit rules of its fields are InputRules.
 //
-// A card builds its controls (object names as in its field table), then
-// creates one CardScreen with its CardDefinition: the table of fields, the
-// required fields with their warnings, the hints, and hooks for what is truly
-// its own. Controls are told apart by type: QLineEdit and QComboBox hold
-// text, QCheckBox a "Sì"/"No" flag, a (hidden) QLabel a value the user does
-// not edit (derived fields, attachment names).
+// A card declares its fields, one row each (ui/card/CardField), lets its bands
+// make their controls from the rows, then creates one CardScreen with its
+// CardDefinition: the rows, the commands' hints, and hooks for what is truly
+// its own. The Enter walk, Salva's required fields and the fields' hints come
+// from the rows; every name the rows and hints give is checked here, and a
+// wrong one is a NameError naming the card and the name. Controls are told
+// apart by type: QLineEdit and QComboBox hold text, QCheckBox a "Sì"/"No"
+// flag, a (hidden) QLabel a value the user does not edit (derived fields,
+// attachment names).
+#include "ui/card/CardField.h"
 #include "ui/input/InputRules.h"
 #include "ui/lists/HandBack.h"
 #include "ui/windows/HintTracker.h"
@@ -25,30 +29,21 @@ class QKeyEvent;
 class QLabel;
 class QWidget;
 
-struct CardField {
-    const char *control;         // object name of the control on the card
-    const char *field = nullptr; // record field it is stored in; nullptr: none
-    FieldInput input = FieldInput::Text;
-    unsigned flags = 0;
-    QString initial = {};   // what Nuovo and showing put in (combo edits: no item selected)
-    QString whenEmpty = {}; // put in when the field is left empty, and by Salva
-};
-
-struct RequiredField {
-    const char *control;
-    QString warning;
-};
-
 enum class CardCommand { New, Save, Duplicate, First, Previous, Next, Last };
 
 struct CardDefinition {
     const RecordLayout *layout = nullptr;
+    // One row per field. Enter walks the text fields in the rows' order (those
+    // placed last after the others) and wraps.
     QList<CardField> fields;
-    // Enter in one of these moves the focus to the next one; the last wraps.
-    QList<const char *> enterOrder;
-    QList<RequiredField> required; // checked by Salva in this order
-    QList<CardHint> hints;
-    const char *firstField = nullptr; // focused by Nuovo and Duplica
+    // A row without a record field is stored under its control's name (the
+    // contract record names its fields after the controls); otherwise not stored.
+    bool fieldsNamedAfterControls = false;
+    // Tab walks the fields in the rows' order too, check boxes included
+    // (otherwise in the order the bands made them).
+    bool tabAlongFields = false;
+    QList<CardHint> hints;            // the commands' hints; the fields' are in their rows
+    const char *firstField = nullptr; // focused by Nuovo and Duplica; nullptr: the first row's
     // Salva first moves the focus out of the field being edited, so its exit
     // rule runs before the values are read.
     bool saveLeavesField = true;
@@ -120,10 +115,12 @@ public:
     void collect(Record &record) const;
 
     QWidget *control(const char *name) const;
-    QString text(const char *control) const; // trimmed
+    // A field's text (trimmed), set, reset; a name that is no field's is a NameError.
+    QString text(const char *control) const;
     void setText(const char *control, const QString &value);
     void reset(const char *control); // back to its initial value
     void focus(const char *control);
+    void focusFirst(); // the field Nuovo and Duplica focus
     void setHint(const QString &text);
     void showArchiveFailure(CardCommand command);
 
@@ -133,8 +130,10 @@ private:
         QWidget *widget;
         int recordField; // -1: not stored
     };
+    void bind();
+    QList<CardHint> hints() const;
     const Bound *bound(const QObject *widget) const;
-    const Bound *bound(const char *control) const;
+    const Bound &bound(const char *control) const;
     QString rawText(const Bound &b) const;
     void setRawText(const Bound &b, const QString &value);
     void resetBound(const Bound &b);
@@ -148,6 +147,7 @@ private:
     CardDefinition m_def;
     InputRules *m_rules; // the fields' input rules
     QList<Bound> m_fields;
+    QList<int> m_required; // the required fields, in the order Salva checks them
     QLabel *m_position = nullptr;
     HintTracker *m_hints = nullptr;
 };

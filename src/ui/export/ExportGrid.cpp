@@ -1,5 +1,7 @@
 #include "ui/export/ExportGrid.h"
 
+#include "core/records/NameError.h"
+
 #include "ui/card/CardIcons.h"
 #include "ui/card/CardParts.h"
 #include "ui/export/GridModel.h"
@@ -23,7 +25,6 @@
 using Symbol = CardIcons::Symbol;
 
 ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec setup) : QDialog(parent), m_spec(std::move(setup)) {
-    Q_ASSERT(m_spec.layout);
     setWindowTitle(m_spec.caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::CustomizeWindowHint);
@@ -32,8 +33,10 @@ ExportGrid::ExportGrid(QWidget *parent, ExportGridSpec setup) : QDialog(parent),
     QStringList headers;
     for (const GridColumn &c : std::as_const(m_spec.columns)) {
         headers.append(c.header);
-        const int index = c.field ? m_spec.layout->indexOf(c.field) : -1;
-        Q_ASSERT_X(c.made || index >= 0, "ExportGrid: unknown record field", c.field);
+        // A column shows a field (checked by its name) or a text made from fields.
+        const int index = c.field ? m_spec.layout->require(c.field, m_spec.caption) : -1;
+        if (index < 0 && !c.made)
+            throw NameError(m_spec.caption, QStringLiteral("the column \"%1\" shows no field").arg(c.header));
         m_fields.append(index);
     }
     m_model = new GridModel(headers, this);
@@ -131,7 +134,8 @@ void ExportGrid::fill() {
     const QString path = ProgramFolder::file(layout.fileName());
     qint64 bytesPerRow = 0;
     for (int i = 0; i < m_fields.size(); ++i)
-        bytesPerRow += m_fields.at(i) >= 0 ? layout.field(m_fields.at(i)).width : m_spec.columns.at(i).made->maxLength();
+        bytesPerRow +=
+            m_fields.at(i) >= 0 ? layout.field(m_fields.at(i)).width : m_spec.columns.at(i).made->maxLength();
     m_model->beginFill(QFileInfo(path).size() / layout.size(), bytesPerRow);
     qint64 shown = 0;
     QByteArray made;

@@ -1,5 +1,7 @@
 #include "ui/lists/ListEntry.h"
 
+#include "core/records/NameError.h"
+
 #include "ui/platform/Messages.h"
 #include "core/records/RecordFile.h"
 #include "core/records/RecordLayout.h"
@@ -11,6 +13,7 @@
 #include "ui/lists/ListPanel.h"
 #include "ui/lists/RecordListModel.h"
 #include "ui/lists/RecordListView.h"
+#include "ui/windows/ScreenNames.h"
 #include "ui/windows/WindowPlacement.h"
 
 #include <QGridLayout>
@@ -22,6 +25,8 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using Symbol = CardIcons::Symbol;
 
@@ -110,6 +115,7 @@ ListEntry::ListEntry(QWidget *parent, EntrySpec setup)
     grid->setColumnStretch(1, 1);
     QHBoxLayout *row = nullptr;
     QList<QWidget *> order;
+    checkNames();
     for (const EntryField &f : m_setup.fields) {
         auto *e = new QLineEdit(panCosti);
         e->setObjectName(QLatin1String(f.control));
@@ -176,12 +182,23 @@ ListEntry::ListEntry(QWidget *parent, EntrySpec setup)
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
+// Every record field the table names, and the field each icon stands beside.
+void ListEntry::checkNames() const {
+    for (const EntryField &f : m_setup.fields)
+        m_setup.layout->require(f.field, m_setup.caption);
+    for (const EntryButton &b : m_setup.buttons)
+        if (std::none_of(m_setup.fields.begin(), m_setup.fields.end(),
+                         [&b](const EntryField &f) { return qstrcmp(f.control, b.beside) == 0; }))
+            throw NameError(m_setup.caption, QStringLiteral("the icon \"%1\" stands beside no field \"%2\"")
+                                                 .arg(QLatin1String(b.control), QLatin1String(b.beside)));
+}
+
 QLineEdit *ListEntry::edit(const char *control) const {
-    return findChild<QLineEdit *>(QLatin1String(control));
+    return ScreenNames::control<QLineEdit>(this, control);
 }
 
 QToolButton *ListEntry::button(const char *control) const {
-    return findChild<QToolButton *>(QLatin1String(control));
+    return ScreenNames::control<QToolButton>(this, control);
 }
 
 void ListEntry::setFile(const QString &path) {

@@ -92,6 +92,7 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
+    void checkNames() const;
     void showEntry();
 
     EntrySpec m_setup;

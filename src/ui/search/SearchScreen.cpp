@@ -8,6 +8,7 @@
 #include "ui/platform/Messages.h"
 #include "core/platform/ProgramFolder.h"
 #include "ui/lists/QuickFind.h"
+#include "ui/windows/ScreenNames.h"
 #include "ui/lists/RecordListView.h"
 #include "core/text/TextRules.h"
 #include "reports/ListReport.h"
@@ -54,6 +55,7 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup)
     grid->setHorizontalSpacing(24);
     for (int i = 0; i < m_spec.criteria.size(); ++i) {
         const SearchCriterion &c = m_spec.criteria[i];
+        m_fields.append(m_spec.layout->require(c.field, m_spec.caption));
         auto *label = new QLabel(QString::fromUtf8(c.label), panAvvio);
         auto *edit = new QLineEdit(panAvvio);
         edit->setObjectName(QLatin1String(c.control));
@@ -126,7 +128,7 @@ SearchScreen::SearchScreen(QWidget *parent, SearchSpec setup)
 }
 
 QLineEdit *SearchScreen::criterion(const char *control) const {
-    return findChild<QLineEdit *>(QLatin1String(control));
+    return ScreenNames::control<QLineEdit>(this, control);
 }
 
 QString SearchScreen::callerText() const { return Text::trim(lblMemory->text()); }
@@ -161,7 +163,7 @@ void SearchScreen::btnCercaClick() {
         const QString typed = criteria[i]->text();
         if (Text::trim(typed).isEmpty())
             continue;
-        fields.append(m_spec.layout->indexOf(m_spec.criteria[i].field));
+        fields.append(m_fields[i]);
         finders.append(Text::NoCaseFinder(typed));
     }
     lblConta->setText(QString::number(fields.size()));

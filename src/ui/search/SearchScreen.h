@@ -61,5 +61,6 @@ protected:
 
 private:
     SearchSpec m_spec;
+    QList<int> m_fields; // the criteria's record fields, checked when the screen is made
     QStackedWidget *m_stack;
 };

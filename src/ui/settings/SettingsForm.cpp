@@ -3,6 +3,7 @@
 #include "core/settings/IniFile.h"
 #include "core/text/TextRules.h"
 #include "ui/input/InputRules.h"
+#include "ui/windows/ScreenNames.h"
 
 #include <QComboBox>
 #include <QHash>
@@ -32,7 +33,10 @@ QString textOf(const QWidget *w) {
 
 SettingsForm::SettingsForm(QWidget *form, std::function<QString()> path, QString section,
                            QList<SettingsKey> keys)
-    : m_form(form), m_path(std::move(path)), m_section(std::move(section)), m_keys(std::move(keys)) {}
+    : m_path(std::move(path)), m_section(std::move(section)), m_keys(std::move(keys)) {
+    for (const SettingsKey &k : std::as_const(m_keys))
+        m_controls.append(ScreenNames::control(form, k.control));
+}
 
 bool SettingsForm::holds(const char *control) const {
     for (const SettingsKey &k : m_keys)
@@ -45,11 +49,11 @@ void SettingsForm::read() {
     const QString path = m_path();
     const auto kept = unsaved().constFind(where(path, m_section));
     const IniFile ini(path);
-    for (const SettingsKey &k : m_keys) {
-        const QString control = QLatin1String(k.control);
-        InputRules::setShown(m_form->findChild<QWidget *>(control),
-                             kept != unsaved().cend() ? kept->value(control)
-                                                      : ini.read(m_section, QLatin1String(k.key)));
+    for (qsizetype i = 0; i < m_keys.size(); ++i) {
+        const SettingsKey &k = m_keys[i];
+        InputRules::setShown(m_controls[i], kept != unsaved().cend()
+                                                ? kept->value(QLatin1String(k.control))
+                                                : ini.read(m_section, QLatin1String(k.key)));
     }
 }
 
@@ -58,10 +62,10 @@ bool SettingsForm::write() {
     IniFile ini(path);
     QMap<QString, QString> typed;
     bool all = true;
-    for (const SettingsKey &k : m_keys) {
-        const QString control = QLatin1String(k.control);
-        const QString text = textOf(m_form->findChild<QWidget *>(control));
-        typed.insert(control, text);
+    for (qsizetype i = 0; i < m_keys.size(); ++i) {
+        const SettingsKey &k = m_keys[i];
+        const QString text = textOf(m_controls[i]);
+        typed.insert(QLatin1String(k.control), text);
         all = ini.writeChecked(m_section, QLatin1String(k.key), text) && all;
     }
     if (all)

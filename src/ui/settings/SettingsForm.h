@@ -20,7 +20,8 @@ struct SettingsKey {
 
 class SettingsForm {
 public:
-    // path gives the settings file at every read and write.
+    // path gives the settings file at every read and write. The controls must
+    // exist: a key naming no control of the form is a NameError.
     SettingsForm(QWidget *form, std::function<QString()> path, QString section, QList<SettingsKey> keys);
 
     const QList<SettingsKey> &keys() const { return m_keys; }
@@ -31,8 +32,8 @@ public:
     bool write();
 
 private:
-    QWidget *m_form;
     std::function<QString()> m_path;
     QString m_section;
     QList<SettingsKey> m_keys;
+    QList<QWidget *> m_controls; // one a key
 };

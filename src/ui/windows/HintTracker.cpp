@@ -1,5 +1,7 @@
 #include "ui/windows/HintTracker.h"
 
+#include "ui/windows/ScreenNames.h"
+
 #include "ui/card/FocusHighlight.h"
 
 #include <QAbstractButton>
@@ -39,10 +41,9 @@ HintTracker::HintTracker(QWidget *form, QLabel *panel, QList<CardHint> hints,
                          const QList<QWidget *> &leaveAlone)
     : QObject(form), m_panel(panel), m_hints(std::move(hints)) {
     for (const CardHint &h : std::as_const(m_hints)) {
-        if (QWidget *w = form->findChild<QWidget *>(QLatin1String(h.control))) {
-            w->installEventFilter(this);
-            m_hinted.append(w);
-        }
+        QWidget *w = ScreenNames::control(form, h.control);
+        w->installEventFilter(this);
+        m_hinted.append(w);
     }
     QList<QWidget *> all = form->findChildren<QWidget *>();
     all.prepend(form);

@@ -211,7 +211,7 @@ private slots:
         screen->close();
         QCOMPARE(seams->messages.shown.size(), 1);
         QCOMPARE(last().kind, MessageKind::Warning);
-        QCOMPARE(last().text, TfrmContratto::companyNotSavedText());
+        QCOMPARE(last().text, ContractCompany::notSavedText());
         QVERIFY(screen->isHidden());
         screen->show();
         QCOMPARE(screen->txtDitta->text(), QStringLiteral("Ditta Nuova"));
@@ -364,7 +364,7 @@ private slots:
         if (renumbered) {
             QCOMPARE(seams->messages.shown[0].kind, MessageKind::Information);
             QCOMPARE(seams->messages.shown[0].text,
-                     TfrmContratto::renumberedText(proposed.toLongLong(), saved.toLongLong()));
+                     ContractRenumbering::renumberedText(proposed.toLongLong(), saved.toLongLong()));
         }
         QCOMPARE(last().text, kInserted);
         // Saved again, the card keeps its number.
@@ -396,8 +396,8 @@ private slots:
             QCOMPARE(stored(archive(), n, Cliente), QStringLiteral("Cliente %1").arg(n).toLatin1());
         }
         QCOMPARE(seams->messages.shown.size(), 5);
-        QCOMPARE(seams->messages.shown[1].text, TfrmContratto::renumberedText(1, 2));
-        QCOMPARE(seams->messages.shown[3].text, TfrmContratto::renumberedText(1, 3));
+        QCOMPARE(seams->messages.shown[1].text, ContractRenumbering::renumberedText(1, 2));
+        QCOMPARE(seams->messages.shown[3].text, ContractRenumbering::renumberedText(1, 3));
     }
 
     // Another station saving contracts all the while, numbered as this screen

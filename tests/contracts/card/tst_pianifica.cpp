@@ -7,6 +7,7 @@
 #include "appointments/card/AppointmentRequired.h"
 #include "appointments/card/Archivio_Scadenze.h"
 #include "appointments/repetition/Ripetizione.h"
+#include "contracts/card/ContractPlanning.h"
 #include "contracts/card/Contratto.h"
 #include "core/platform/Clock.h"
 #include "core/records/Archives.h"
@@ -270,7 +271,7 @@ private slots:
         NoModalExpected none;
         screen->cmdPianifica->click();
         QVERIFY(none.seen.isEmpty());
-        QCOMPARE(seams->messages.lastText(), TfrmContratto::noClientToPlanText());
+        QCOMPARE(seams->messages.lastText(), ContractPlanning::noClientText());
         QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
     }
 

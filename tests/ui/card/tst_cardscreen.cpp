@@ -5,6 +5,7 @@
 #include "TestEnv.h"
 #include "ui/input/AmountField.h"
 #include "ui/widgets/Calendario.h"
+#include "NameErrorOf.h"
 #include "ui/card/CardScreen.h"
 #include "core/platform/Clock.h"
 
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <map>
 
 namespace {
 
@@ -42,6 +45,7 @@ public:
     QStringList calls; // the hooks, in the order they ran
 
     explicit TrialCard(std::function<void(CardDefinition &)> adjust = {}) {
+        setObjectName(QStringLiteral("frmProva"));
         auto *layout = new QVBoxLayout(this);
         auto edit = [&](const char *name) {
             auto *e = new QLineEdit(this);
@@ -80,7 +84,10 @@ public:
         CardDefinition d;
         d.layout = &trialLayout();
         d.fields = {
-            {.control = "txtNome", .field = "Nome", .flags = FieldFlag::TrimTyping | FieldFlag::UpperTyping},
+            {.control = "txtNome",
+             .field = "Nome",
+             .flags = FieldFlag::TrimTyping | FieldFlag::UpperTyping,
+             .required = QStringLiteral("Manca il nome.")},
             {.control = "txtCodice",
              .field = "Codice",
              .input = FieldInput::Text,
@@ -93,8 +100,6 @@ public:
             {.control = "chkFlag", .field = "Flag"},
             {.control = "lblFile", .field = "File", .flags = FieldFlag::ResetOnDuplicate},
         };
-        d.enterOrder = {"txtNome", "txtCodice", "txtCanone", "txtDitta"};
-        d.required = {{"txtNome", QStringLiteral("Manca il nome.")}};
         d.firstField = "txtNome";
         d.onNew = [this]() { calls << QStringLiteral("new"); };
         d.beforeStore = [this]() {
@@ -257,6 +262,51 @@ private slots:
         w.cmdSalva->click();
         QCOMPARE(counts, QList<qint64>({0, 1}));
         QCOMPARE(folder.read(QStringLiteral("Prova.pro")).mid(kSize + 9, 3), QByteArray("\x02N2"));
+    }
+
+    // Every name the card's table gives is checked when the card is built, in
+    // every kind of build, and a wrong one is told with the card and the name.
+    void aWrongNameInTheTableIsTold_data() {
+        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("control") << "control"
+                                 << R"(frmProva: no control named "txtNomee")";
+        QTest::newRow("record field") << "record field"
+                                      << R"(frmProva: no field "Nomi" in the record of Prova.pro)";
+        QTest::newRow("hint") << "hint"
+                              << R"(frmProva: no control named "cmdNuov")";
+        QTest::newRow("first field") << "first field"
+                                     << R"(frmProva: no field of the card is named "txtNom")";
+        QTest::newRow("control no band made") << "control no band made"
+                                              << R"(frmProva: no band made the control "txtMai")";
+        QTest::newRow("row holding another control")
+            << "row holding another control"
+            << R"(frmProva: the row "txtAltro" holds the control "txtNome")";
+    }
+    void aWrongNameInTheTableIsTold() {
+        QFETCH(QString, wrong);
+        QFETCH(QString, told);
+        QLineEdit *never = nullptr;
+        QLineEdit *existing = nullptr;
+        QLineEdit other; // a control of another name than its row's
+        other.setObjectName(QStringLiteral("txtNome"));
+        const std::map<QString, std::function<void(CardDefinition &)>> wrongs = {
+            {"control", [](CardDefinition &d) { d.fields[0].control = "txtNomee"; }},
+            {"record field", [](CardDefinition &d) { d.fields[0].field = "Nomi"; }},
+            {"hint",
+             [](CardDefinition &d) {
+                 d.hints = {{"cmdNuov", QStringLiteral("Nuovo.")}};
+             }},
+            {"first field", [](CardDefinition &d) { d.firstField = "txtNom"; }},
+            {"control no band made",
+             [&never](CardDefinition &d) { d.fields.append({.member = never, .control = "txtMai"}); }},
+            {"row holding another control",
+             [&existing, &other](CardDefinition &d) {
+                 d.fields.append({.member = existing, .control = "txtAltro"}); // the row empties the member
+                 existing = &other;
+             }},
+        };
+        QCOMPARE(nameErrorOf([&] { TrialCard w(wrongs.at(wrong)); }), told);
     }
 
     void archiveFailuresAsTheCardWants() {
