@@ -1,6 +1,7 @@
 #pragma once
 // " Copia di sicurezza degli archivi": the last copy made, a verified copy of
 // every data file in one click, and a restore from a copy.
+// Drives backup/engine/BackupWriter and BackupRestore (a chosen copy checked by BackupArchive).
 #include "backup/engine/BackupOutcome.h"
 
 #include <QDialog>

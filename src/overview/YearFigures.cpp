@@ -1,10 +1,11 @@
 #include "overview/YearFigures.h"
 
+#include "core/records/AppointmentState.h"
 #include "core/records/Archives.h"
 #include "core/text/Formats.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/records/RecordScan.h"
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -145,7 +146,7 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
                 return;
             }
             bool ok = false;
-            const double amount = AmountField::read(amountText, &ok);
+            const double amount = Amounts::read(amountText, &ok);
             if (!ok) {
                 ++figures.m_years[d.year()].unreadable;
                 return;
@@ -157,7 +158,7 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
 
     if (hasAppointments) {
         const RecordLayout &layout = Archives::appointments();
-        const int date = layout.indexOf("Data"), flag = layout.indexOf("Ottemperata");
+        const int date = layout.indexOf("Data");
         scan(appointmentsFile.filePath(), layout, [&](const char *record) {
             const QDate d = Formats::parseDate(fieldBytes(layout, record, date));
             if (!d.isValid()) {
@@ -165,13 +166,17 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
                 return;
             }
             MonthFigures &m = figures.month(d);
-            // "Sì" in Windows-1252; any other flag is an appointment not fulfilled.
-            if (fieldBytes(layout, record, flag) == QByteArrayView("S\xEC"))
+            switch (Appointments::state(Appointments::fulfilledFlag(record), d, today)) {
+            case AppointmentState::Fulfilled:
                 ++m.fulfilled;
-            else if (d < today)
+                break;
+            case AppointmentState::Overdue:
                 ++m.overdue;
-            else
+                break;
+            case AppointmentState::ToFulfil:
                 ++m.pending;
+                break;
+            }
         });
     }
 

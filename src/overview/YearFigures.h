@@ -3,6 +3,7 @@
 // services billed (every client's services file), the appointments by state
 // and the hours worked (every employee's work register). Plain data, no
 // screen: the overview shows, prints and exports what this gives.
+// Its screen: overview/Andamento.
 #include <QDate>
 #include <QList>
 #include <QMap>
@@ -13,9 +14,10 @@
 struct MonthFigures {
     int services = 0;  // services billed in the month
     double amount = 0; // their amounts
-    int fulfilled = 0; // appointments marked fulfilled ("Sì")
-    int overdue = 0;   // not fulfilled, dated before today
-    int pending = 0;   // not fulfilled, dated today or later
+    // The appointments by their state (core/records/AppointmentState):
+    int fulfilled = 0; // marked fulfilled ("Sì")
+    int overdue = 0;   // marked not fulfilled ("No"), dated before today
+    int pending = 0;   // the others: to fulfil
     double hours = 0;  // hours of the activities of the month
 
     int appointments() const { return fulfilled + overdue + pending; }

@@ -1,5 +1,6 @@
 #include "appointments/agenda/AgendaRules.h"
 
+#include "core/records/AppointmentState.h"
 #include "core/records/Archives.h"
 #include "core/text/Formats.h"
 #include "core/records/ResultLine.h"
@@ -8,19 +9,20 @@ namespace AgendaRules {
 namespace {
 
 struct Fields {
-    int data, ore, minuti, avviso, ottemperata;
+    int data, ore, minuti, avviso;
 };
 
 const Fields &fields() {
     static const Fields f = [] {
         const RecordLayout &l = Archives::appointments();
-        return Fields{l.indexOf("Data"), l.indexOf("Ore"), l.indexOf("Minuti"), l.indexOf("Avviso"),
-                      l.indexOf("Ottemperata")};
+        return Fields{l.indexOf("Data"), l.indexOf("Ore"), l.indexOf("Minuti"), l.indexOf("Avviso")};
     }();
     return f;
 }
 
-QByteArrayView bytes(const char *record, int field) { return fieldBytes(Archives::appointments(), record, field); }
+QByteArrayView bytes(const char *record, int field) {
+    return fieldBytes(Archives::appointments(), record, field);
+}
 
 // The code is the date's year, month and day, then hours and minutes.
 LineFormat withCode(LineFormat format) {
@@ -36,25 +38,26 @@ const LineFormat &uniqueCodeFormat() {
 }
 
 const LineFormat &agendaLineFormat() {
-    static const LineFormat format = withCode(LineFormat(Archives::appointments()).text(QStringLiteral("ID: ")))
-                                         .text(QStringLiteral("  Data: "))
-                                         .field("Data", 10)
-                                         .text(QStringLiteral("  Ora: "))
-                                         .field("Ora", 5)
-                                         .text(QStringLiteral("  "))
-                                         .field("Contatto", 30)
-                                         .text(QStringLiteral("  Cel. "))
-                                         .field("Cel", 14)
-                                         .text(QStringLiteral("  "))
-                                         .field("Causale", 42)
-                                         .text(QStringLiteral("  \u20ac "))
-                                         .field("Importo");
+    static const LineFormat format =
+        withCode(LineFormat(Archives::appointments()).text(QStringLiteral("ID: ")))
+            .text(QStringLiteral("  Data: "))
+            .field("Data", 10)
+            .text(QStringLiteral("  Ora: "))
+            .field("Ora", 5)
+            .text(QStringLiteral("  "))
+            .field("Contatto", 30)
+            .text(QStringLiteral("  Cel. "))
+            .field("Cel", 14)
+            .text(QStringLiteral("  "))
+            .field("Causale", 42)
+            .text(QStringLiteral("  \u20ac "))
+            .field("Importo");
     return format;
 }
 
 bool isImminent(const char *record, const QDate &today) {
     // Read on the bytes: the agenda asks this of every record of the archive.
-    if (bytes(record, fields().ottemperata) != QByteArrayView("No"))
+    if (Appointments::fulfilledFlag(record) != Flags::YesNo::No)
         return false;
     const QDate date = Formats::parseDate(bytes(record, fields().data));
     bool ok = false;

@@ -5,6 +5,7 @@
 // one in one step, so an interruption leaves every file either as it was or
 // as in the copy, never cut. Data files of the folder that the copy does not
 // hold are moved, never deleted, into a dated folder.
+// Its screen: backup/Salvataggio.
 #include "backup/engine/BackupManifest.h"
 #include "backup/engine/BackupOutcome.h"
 

@@ -2,6 +2,8 @@
 // The contract screen: composes the cleaning-service contracts of
 // Contratti.pro. The company's own data come from Contratti.ini every time the
 // screen is shown and go back there when it closes. Long-lived.
+// Drives contracts/card/ContractNumber, ContractSettings and ContractVisits; prints through
+// contracts/print/StampaCon and AnteprimaCon.
 #include "contracts/card/ContractNumber.h"
 #include "ui/windows/ModuleWindow.h"
 #include "ui/settings/SettingsForm.h"
