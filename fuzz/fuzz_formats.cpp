@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 #include "core/text/Formats.h"
 #include "core/text/TextRules.h"
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 
 #include <QRegularExpression>
 
@@ -30,11 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QString typed = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     for (const QString &text : {text, typed})
         for (int decimals : {2, 4}) {
-            const QString normalised = AmountField::normalise(text, decimals);
+            const QString normalised = Amounts::normalise(text, decimals);
             FUZZ_CHECK(amount.match(normalised).hasMatch());
             FUZZ_CHECK(normalised.section(QLatin1Char(','), 1).size() <= decimals);
             // Leaving the field again changes nothing.
-            FUZZ_CHECK(AmountField::normalise(normalised, decimals) == normalised);
+            FUZZ_CHECK(Amounts::normalise(normalised, decimals) == normalised);
         }
     return 0;
 }

@@ -3,6 +3,7 @@
 // every data file in one click, and a restore from a copy. The screen itself
 // is in Salvataggio.cpp, the copy's job in SalvataggioCopy.cpp, the restore's
 // in SalvataggioRestore.cpp.
+// Drives backup/engine/BackupWriter and BackupRestore (a chosen copy checked by BackupArchive).
 #include "backup/engine/BackupOutcome.h"
 
 #include <QDialog>

@@ -6,7 +6,7 @@
 #include "core/platform/ProgramFolder.h"
 #include "core/records/ResultLine.h"
 #include "core/text/TextRules.h"
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 #include "ui/lists/RecordListView.h"
 #include "ui/lists/ListPanel.h"
 
@@ -115,14 +115,14 @@ void TfrmAllegaExcel::buildList() {
         if (text.isEmpty())
             return false;
         bool ok = false;
-        const double value = AmountField::read(text, &ok);
+        const double value = Amounts::read(text, &ok);
         if (ok)
             total += value;
         else
             ++unreadable;
         return true;
     });
-    lblTotale->setText(QStringLiteral("€ ") + AmountField::normalise(Formats::decimalText(total)));
+    lblTotale->setText(QStringLiteral("€ ") + Amounts::normalise(Formats::decimalText(total)));
     setLeftOut(unreadable > 0 ? leftOutText(unreadable) : QString());
 }
 

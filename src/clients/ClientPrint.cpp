@@ -7,6 +7,7 @@
 #include "core/platform/ProgramFolder.h"
 #include "reports/PdfExport.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportOutput.h"
 #include "ui/widgets/Artwork.h"
 
 namespace ClientPrint {
@@ -62,22 +63,25 @@ bool fill(ReportEngine &engine, const Record &c, Output output) {
                               QStringLiteral(" alle ore ") + Formats::longTimeText(now.time()));
 }
 
+namespace {
+
+// A card that cannot be made shows the engine's reason; printer problems are
+// the print dialog's to show.
+bool told(QWidget *parent, const ReportOutput::Outcome &sent) {
+    if (!sent.made)
+        Messages::error(parent, sent.why);
+    return sent.done;
+}
+
+} // namespace
+
 bool print(QWidget *parent, const Record &client) {
-    ReportEngine engine;
-    if (fill(engine, client) && engine.prepare())
-        return engine.print(parent);
-    Messages::error(parent, engine.errorString());
-    return false;
+    return told(parent, ReportOutput::print(parent, [&client](ReportEngine &e) { return fill(e, client); }));
 }
 
 bool preview(QWidget *parent, const Record &client) {
-    ReportEngine engine;
-    if (!fill(engine, client) || !engine.prepare()) {
-        Messages::error(parent, engine.errorString());
-        return false;
-    }
-    engine.showPreview(parent);
-    return true;
+    return told(parent,
+                ReportOutput::preview(parent, [&client](ReportEngine &e) { return fill(e, client); }));
 }
 
 QString pdfNotWrittenText() {

@@ -1,6 +1,7 @@
 #pragma once
 // The client card report "repScheda", filled from the card as it is on the
 // screen (saved or not): a record of Archives::clients().
+// Its screen: clients/Clienti.
 #include "core/records/RecordLayout.h"
 
 class QWidget;

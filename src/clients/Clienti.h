@@ -1,6 +1,7 @@
 #pragma once
 // The client card: the only screen that creates or changes the clients of
 // Contatti.pro. Long-lived; every showing starts from a new, empty card.
+// Prints through clients/ClientPrint (Stampa, Anteprima, PDF).
 #include "core/records/RecordLayout.h"
 #include "ui/windows/ModuleWindow.h"
 

@@ -1,6 +1,7 @@
 #include "clients/Ricontatta.h"
 
 #include "core/records/Archives.h"
+#include "core/records/Flags.h"
 
 TfrmRicontatta::TfrmRicontatta(QWidget *parent)
     : SummaryScreen(parent, SummarySpec{.caption = QStringLiteral(" Riepilogo clienti da ricontattare"),
@@ -29,5 +30,5 @@ LineFormat TfrmRicontatta::line() {
 // Only the exact flag "Sì" lists a client.
 bool TfrmRicontatta::selects(const char *record) const {
     static const int flag = Archives::clients().indexOf("Ricontatta");
-    return fieldBytes(Archives::clients(), record, flag) == QByteArrayView("S\xEC"); // "Sì" in Windows-1252
+    return Flags::read(fieldBytes(Archives::clients(), record, flag)) == Flags::YesNo::Yes;
 }

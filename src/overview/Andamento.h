@@ -2,6 +2,7 @@
 // The company's year at a glance: the services billed, the appointments by
 // state and the hours worked, month by month, in three charts and a table;
 // printed and exported from here. It only reads the archives.
+// Drives overview/YearFigures (the figures), shown through MonthTable, OverviewCharts and OverviewPrint.
 #include "overview/YearFigures.h"
 #include "ui/windows/ModuleWindow.h"
 

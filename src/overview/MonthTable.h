@@ -1,6 +1,7 @@
 #pragma once
 // The overview's table as text: one row per month and the "Totale" row, in
 // the columns the screen, the print and the export share.
+// Its screen: overview/Andamento.
 #include "core/files/Workbook.h"
 #include "overview/YearFigures.h"
 

@@ -2,6 +2,7 @@
 // The overview's three charts for a year: the amount billed per month (with
 // the previous year's beside it when there is one), the appointments by state
 // stacked, and a line of the hours.
+// Its screen: overview/Andamento.
 #include "overview/YearFigures.h"
 
 #include <QImage>

@@ -3,6 +3,7 @@
 #include "core/platform/Clock.h"
 #include "core/text/Formats.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportOutput.h"
 
 namespace OverviewPrint {
 
@@ -50,11 +51,7 @@ bool fill(ReportEngine &engine, const Page &page) {
 }
 
 bool preview(QWidget *parent, const Page &page) {
-    ReportEngine engine;
-    if (!fill(engine, page) || !engine.prepare())
-        return false;
-    engine.showPreview(parent);
-    return true;
+    return ReportOutput::preview(parent, [&page](ReportEngine &engine) { return fill(engine, page); }).done;
 }
 
 } // namespace OverviewPrint

@@ -2,6 +2,7 @@
 // The overview's printed page: the three charts and the table of the year on
 // one A4 landscape sheet (reports/Andamento.json), shown in the preview, from
 // which it is printed.
+// Its screen: overview/Andamento.
 #include <QImage>
 #include <QList>
 #include <QString>

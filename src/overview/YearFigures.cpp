@@ -1,10 +1,11 @@
 #include "overview/YearFigures.h"
 
+#include "core/records/AppointmentState.h"
 #include "core/records/Archives.h"
 #include "core/text/Formats.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/records/RecordScan.h"
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,7 +70,7 @@ QList<Source> servicesFiles() {
 // decimal digits by the amount rule of the cards ("12,345" gives 1235), so no
 // binary fraction ever enters a sum.
 qint64 hundredthsOf(const QString &text) {
-    QString rounded = AmountField::normalise(text); // "-12,35": always two decimals
+    QString rounded = Amounts::normalise(text); // "-12,35": always two decimals
     rounded.remove(QLatin1Char(','));
     return rounded.toLongLong();
 }
@@ -154,7 +155,7 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
                 return;
             }
             bool ok = false;
-            AmountField::read(amountText, &ok);
+            Amounts::read(amountText, &ok);
             if (!ok) {
                 ++figures.m_years[d.year()].unreadable;
                 return;
@@ -166,7 +167,7 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
 
     if (hasAppointments) {
         const RecordLayout &layout = Archives::appointments();
-        const int date = layout.indexOf("Data"), flag = layout.indexOf("Ottemperata");
+        const int date = layout.indexOf("Data");
         scan(appointmentsFile.filePath(), layout, [&](const char *record) {
             const QDate d = Formats::parseDate(fieldBytes(layout, record, date));
             if (!d.isValid()) {
@@ -174,13 +175,17 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
                 return;
             }
             MonthFigures &m = figures.month(d);
-            // "Sì" in Windows-1252; any other flag is an appointment not fulfilled.
-            if (fieldBytes(layout, record, flag) == QByteArrayView("S\xEC"))
+            switch (Appointments::state(Appointments::fulfilledFlag(record), d, today)) {
+            case AppointmentState::Fulfilled:
                 ++m.fulfilled;
-            else if (d < today)
+                break;
+            case AppointmentState::Overdue:
                 ++m.overdue;
-            else
+                break;
+            case AppointmentState::ToFulfil:
                 ++m.pending;
+                break;
+            }
         });
     }
 

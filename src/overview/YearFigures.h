@@ -3,6 +3,7 @@
 // services billed (every client's services file), the appointments by state
 // and the hours worked (every employee's work register). Plain data, no
 // screen: the overview shows, prints and exports what this gives.
+// Its screen: overview/Andamento.
 #include <QDate>
 #include <QList>
 #include <QMap>
@@ -16,9 +17,10 @@
 struct MonthFigures {
     int services = 0;      // services billed in the month
     qint64 cents = 0;      // their amounts
-    int fulfilled = 0;     // appointments marked fulfilled ("Sì")
+    // The appointments by their state (core/records/AppointmentState):
+    int fulfilled = 0;     // marked fulfilled ("Sì")
     int overdue = 0;       // not fulfilled, dated before today
-    int pending = 0;       // not fulfilled, dated today or later
+    int pending = 0;       // the others: to fulfil
     qint64 hundredths = 0; // hours of the activities of the month, in hundredths
 
     int appointments() const { return fulfilled + overdue + pending; }

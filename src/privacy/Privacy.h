@@ -2,6 +2,7 @@
 // " Esporta e stampa Modulo Privacy": the consent form of a client, filled
 // from the client card and the company's privacy settings
 // (Liberatoria_Privacy.ini), written as the RTF document Modulo_Privacy.rtf.
+// Drives privacy/PrivacyDocument.
 #include "ui/settings/SettingsForm.h"
 
 #include <QDialog>

@@ -1,6 +1,7 @@
 #pragma once
 // The consent document "Modulo_Privacy.rtf": fifty pieces written one after
 // the other on a single line, the values of the screen in their bold slots.
+// Its screen: privacy/Privacy.
 #include <QByteArray>
 #include <QMap>
 #include <QString>

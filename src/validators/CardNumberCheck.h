@@ -2,6 +2,7 @@
 // Payment card numbers: the Luhn check digit test over the first twenty
 // characters, and the card type told by the leading digits. The length of the
 // number plays no part.
+// Its screen: validators/Carta.
 #include <QString>
 
 namespace CardNumberCheck {

@@ -1,6 +1,7 @@
 #pragma once
 // The payment card check: the Luhn test on the card number and the card type
 // from its leading digits. Opened with a value by the client card.
+// Drives validators/CardNumberCheck.
 #include "validators/CheckScreen.h"
 
 class TfrmCarta : public CheckScreen {

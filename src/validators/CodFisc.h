@@ -1,6 +1,7 @@
 #pragma once
 // The tax code check: recomputes the sixteenth character of a personal tax
 // code. Opened with a value by the tax-code buttons of the cards.
+// Drives validators/TaxCodeCheck.
 #include "validators/CheckScreen.h"
 
 class TfrmCodFisc : public CheckScreen {

@@ -1,6 +1,7 @@
 #pragma once
 // The IBAN check: the length of an Italian IBAN and its check digits. Opened
 // with a value by the client and employee cards.
+// Drives validators/IbanCheck.
 #include "validators/CheckScreen.h"
 
 class TfrmIban : public CheckScreen {

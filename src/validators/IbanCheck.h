@@ -1,6 +1,7 @@
 #pragma once
 // The IBAN check digits (ISO 13616): the rearranged code, letters turned into
 // numbers, leaves remainder 1 modulo 97.
+// Its screen: validators/Iban.
 #include <QString>
 
 namespace IbanCheck {

@@ -2,6 +2,7 @@
 // The VAT number check: recomputes the check digit of an Italian VAT number
 // and names the provincial office that issued it. Opened with a value by the
 // VAT buttons of the cards, and by their tax-code buttons for a numeric code.
+// Drives validators/VatNumberCheck.
 #include "validators/CheckScreen.h"
 
 class TfrmPartitaIva : public CheckScreen {

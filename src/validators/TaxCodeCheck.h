@@ -2,6 +2,7 @@
 // The check character of an Italian personal tax code (codice fiscale): the
 // sixteenth character, recomputed from the first fifteen with the official
 // odd- and even-position tables.
+// Its screen: validators/CodFisc.
 #include <QChar>
 #include <QString>
 

@@ -2,6 +2,7 @@
 // The Italian VAT number (partita IVA): eleven digits whose last one is the
 // published check digit of the first ten; digits 8 to 10 name the provincial
 // VAT office that issued it.
+// Its screen: validators/PartitaIVA.
 #include <QString>
 
 namespace VatNumberCheck {

@@ -4,6 +4,7 @@
 // a picture and the alarm sound whether there are any, and offers the
 // calendar with the day and month grids, the list print and export, the
 // WhatsApp reminder and the appointment card.
+// Drives appointments/agenda/AgendaRules (imminent rule, code, line) and BusyDays.
 #include "ui/windows/ModuleWindow.h"
 
 class ClickableImage;

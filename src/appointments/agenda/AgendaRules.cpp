@@ -1,5 +1,6 @@
 #include "appointments/agenda/AgendaRules.h"
 
+#include "core/records/AppointmentState.h"
 #include "core/records/Archives.h"
 #include "core/text/Formats.h"
 #include "core/records/ResultLine.h"
@@ -8,14 +9,13 @@ namespace AgendaRules {
 namespace {
 
 struct Fields {
-    int data, ore, minuti, avviso, ottemperata;
+    int data, ore, minuti, avviso;
 };
 
 const Fields &fields() {
     static const Fields f = [] {
         const RecordLayout &l = Archives::appointments();
-        return Fields{l.indexOf("Data"), l.indexOf("Ore"), l.indexOf("Minuti"), l.indexOf("Avviso"),
-                      l.indexOf("Ottemperata")};
+        return Fields{l.indexOf("Data"), l.indexOf("Ore"), l.indexOf("Minuti"), l.indexOf("Avviso")};
     }();
     return f;
 }
@@ -57,7 +57,7 @@ const LineFormat &agendaLineFormat() {
 
 bool isImminent(const char *record, const QDate &today) {
     // Read on the bytes: the agenda asks this of every record of the archive.
-    if (bytes(record, fields().ottemperata) != QByteArrayView("No"))
+    if (Appointments::fulfilledFlag(record) != Flags::YesNo::No)
         return false;
     const QDate date = Formats::parseDate(bytes(record, fields().data));
     bool ok = false;

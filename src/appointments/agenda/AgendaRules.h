@@ -2,6 +2,7 @@
 // What the agenda and its grids read in an appointment record: the imminent
 // rule, the unique code that orders appointments by date and time, and the
 // agenda's list line. They work on a record's bytes as a scan hands them over.
+// Its screens: appointments/agenda/Agenda and the grids of appointments/exports.
 #include <QDate>
 #include <QString>
 

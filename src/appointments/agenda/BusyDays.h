@@ -1,8 +1,9 @@
 #pragma once
 // The days of a month on which the appointment archive holds appointments,
-// fulfilled or not, so the agenda's calendar can show them at a glance. A day
-// belongs to a month as in the month's list: by the stored "dd/mm/yyyy" text.
-#include <QByteArray>
+// fulfilled or not, so the agenda's calendar can show them at a glance. A
+// record's day is its date as the lists read it (Formats::parseDate): a date
+// that cannot be read makes no day busy.
+// Its screen: appointments/agenda/Agenda.
 #include <QString>
 #include <QtGlobal>
 
@@ -21,7 +22,6 @@ public:
 
 private:
     int m_year, m_month, m_field;
-    QByteArray m_mm, m_yyyy;
     quint32 m_days = 0;
 };
 

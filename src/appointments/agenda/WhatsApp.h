@@ -1,6 +1,7 @@
 #pragma once
 // Messages to a client through WhatsApp Web: the program only builds the
 // send link (number and pre-written text) and hands it to the desktop.
+// Its screens: WhatsApp_Message and the appointment card (Archivio_Scadenze).
 #include <QString>
 
 namespace WhatsApp {

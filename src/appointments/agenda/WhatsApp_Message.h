@@ -2,6 +2,7 @@
 // The reminder of an appointment through WhatsApp: the agenda fills in the
 // appointment's date and time and the client's name and mobile so the user
 // can check them; "Invia messaggio" opens the WhatsApp Web link and closes.
+// Drives appointments/agenda/WhatsApp (the link).
 #include <QDialog>
 
 class QLineEdit;

@@ -1,6 +1,7 @@
 #include "appointments/card/AppointmentPrint.h"
 
 #include "core/platform/Clock.h"
+#include "core/records/Flags.h"
 #include "core/text/Formats.h"
 #include "reports/ReportEngine.h"
 
@@ -28,27 +29,14 @@ bool fill(ReportEngine &engine, const Record &a) {
         {"txtLuogo", a.get("Luogo")},
         {"txtImporto", a.get("Importo")},
         {"txtNote", a.get("Note")},
-        {"txtOttemperata",
-         a.get("Ottemperata") == QStringLiteral("Sì") ? QStringLiteral("Sì") : QStringLiteral("No")},
+        {"txtOttemperata", Flags::read(a.get("Ottemperata")) == Flags::YesNo::Yes ? QStringLiteral("Sì")
+                                                                                  : QStringLiteral("No")},
         {"txtCalce", QStringLiteral("Stampa eseguita in data ") + Formats::dateText(now.date()) +
                          QStringLiteral(" alle ore ") + Formats::longTimeText(now.time())},
     };
     for (const auto &v : values)
         if (!engine.setText(QLatin1String(v.object), v.text))
             return false;
-    return true;
-}
-
-bool print(QWidget *parent, const Record &appointment) {
-    ReportEngine engine;
-    return fill(engine, appointment) && engine.prepare() && engine.print(parent);
-}
-
-bool preview(QWidget *parent, const Record &appointment) {
-    ReportEngine engine;
-    if (!fill(engine, appointment) || !engine.prepare())
-        return false;
-    engine.showPreview(parent);
     return true;
 }
 

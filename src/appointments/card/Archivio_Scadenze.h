@@ -2,6 +2,7 @@
 // The appointment card: the only screen that creates or changes the
 // appointments of Archivio_Appuntamenti.pro. Long-lived; every showing starts
 // from a new, empty card.
+// Prints through StampaScadenza and Startup (appointments/card/AppointmentPrint).
 #include "ui/windows/ModuleWindow.h"
 
 #include <QList>

@@ -1,5 +1,6 @@
 #pragma once
 // Print screen of the appointment card: prints the card's current values.
+// Fills appointments/card/AppointmentPrint through ui/windows/PrintLauncher.
 #include "core/records/RecordLayout.h"
 #include "ui/windows/PrintLauncher.h"
 
@@ -8,10 +9,4 @@ class TfrmStampaScadenza : public PrintLauncher {
 public:
     // appointment: the card's fields as they are on screen (Archives::appointments()).
     TfrmStampaScadenza(QWidget *parent, const Record &appointment);
-
-protected:
-    void run() override;
-
-private:
-    Record m_appointment;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Preview screen of the appointment card: shows the card's current values in
-// the report preview.
+// the report preview. Fills appointments/card/AppointmentPrint through
+// ui/windows/PrintLauncher.
 #include "core/records/RecordLayout.h"
 #include "ui/windows/PrintLauncher.h"
 
@@ -9,10 +10,4 @@ class TfrmStartup : public PrintLauncher {
 public:
     // appointment: the card's fields as they are on screen (Archives::appointments()).
     TfrmStartup(QWidget *parent, const Record &appointment);
-
-protected:
-    void run() override;
-
-private:
-    Record m_appointment;
 };

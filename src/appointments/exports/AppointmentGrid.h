@@ -1,6 +1,7 @@
 #pragma once
 // The columns shared by the appointment export grids: the agenda's three
 // grids (with the unique code, sorted by it) and the whole archive's export.
+// Its screens: ExpImminenti, ExpGiornaliere, ExpMensili and ExpScadenzario.
 #include "ui/export/ExportGrid.h"
 
 namespace AppointmentGrid {

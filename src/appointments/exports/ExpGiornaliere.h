@@ -1,5 +1,6 @@
 #pragma once
 // Every appointment of one day, fulfilled or not, in an exportable grid.
+// Drives appointments/exports/AppointmentGrid.
 #include "ui/export/ExportGrid.h"
 
 #include <QDate>

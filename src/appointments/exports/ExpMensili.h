@@ -1,6 +1,7 @@
 #pragma once
 // Every appointment of one month of one year, fulfilled or not, in an
 // exportable grid.
+// Drives appointments/exports/AppointmentGrid.
 #include "ui/export/ExportGrid.h"
 
 #include <QDate>

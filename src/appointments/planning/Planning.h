@@ -4,6 +4,7 @@
 // Oggi or the calendar, one operator or all, the week printed. A double-click
 // on a block opens the appointment card on that very record; back here the
 // week is read again. Read-only, like the agenda.
+// Drives appointments/planning/PlanningWeek (the week), drawn by PlanningView and PlanningPrint.
 #include "appointments/planning/PlanningWeek.h"
 #include "ui/windows/ModuleWindow.h"
 

@@ -4,6 +4,7 @@
 #include "core/platform/Clock.h"
 #include "core/text/Formats.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportOutput.h"
 #include "reports/ReportUnits.h"
 
 using namespace Planning;
@@ -155,9 +156,8 @@ bool fill(ReportEngine &engine, const Week &week, const QList<Block> &blocks, co
 }
 
 void preview(QWidget *parent, const Week &week, const QList<Block> &blocks, const QString &operatorName) {
-    ReportEngine engine;
-    if (fill(engine, week, blocks, operatorName) && engine.prepare())
-        engine.showPreview(parent);
+    ReportOutput::preview(parent,
+                          [&](ReportEngine &engine) { return fill(engine, week, blocks, operatorName); });
 }
 
 } // namespace PlanningPrint

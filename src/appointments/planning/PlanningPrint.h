@@ -3,6 +3,7 @@
 // the seven day headings, the hours 06:00 to 22:00 in half-hour rows, the
 // early and late strips and the same blocks as on screen, each a framed memo
 // named "blk" + its record number, in the colours of its state.
+// Its screen: appointments/planning/Planning.
 #include "appointments/planning/PlanningWeek.h"
 
 class QWidget;

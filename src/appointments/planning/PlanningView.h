@@ -4,6 +4,7 @@
 // 06:00, the late strip below 22:00 and every block drawn at its place. The
 // sheet is painted, not made of widgets, so a busy week shows at once; the
 // mouse over a block and a double-click on it are told to the screen.
+// Its screen: appointments/planning/Planning.
 #include "appointments/planning/PlanningWeek.h"
 
 #include <QScrollArea>

@@ -1,5 +1,6 @@
 #include "appointments/planning/PlanningWeek.h"
 
+#include "core/records/AppointmentState.h"
 #include "core/records/Archives.h"
 #include "core/text/Formats.h"
 #include "core/records/RecordScan.h"
@@ -13,16 +14,15 @@ namespace Planning {
 namespace {
 
 struct Fields {
-    int data, ore, minuti, ora, tipologia, causale, contatto, tel, cel, dettagli, note, ottemperata;
+    int data, ore, minuti, ora, tipologia, causale, contatto, tel, cel, dettagli, note;
 };
 
 const Fields &fields() {
     static const Fields f = [] {
         const RecordLayout &l = Archives::appointments();
-        return Fields{l.indexOf("Data"),     l.indexOf("Ore"),       l.indexOf("Minuti"),
-                      l.indexOf("Ora"),      l.indexOf("Tipologia"), l.indexOf("Causale"),
-                      l.indexOf("Contatto"), l.indexOf("Tel"),       l.indexOf("Cel"),
-                      l.indexOf("Dettagli"), l.indexOf("Note"),      l.indexOf("Ottemperata")};
+        return Fields{l.indexOf("Data"),      l.indexOf("Ore"),      l.indexOf("Minuti"),   l.indexOf("Ora"),
+                      l.indexOf("Tipologia"), l.indexOf("Causale"),  l.indexOf("Contatto"), l.indexOf("Tel"),
+                      l.indexOf("Cel"),       l.indexOf("Dettagli"), l.indexOf("Note")};
     }();
     return f;
 }
@@ -56,15 +56,6 @@ int minuteOf(const char *record) {
 
 QString text(const char *record, int field) { return decodeField(Archives::appointments(), record, field); }
 
-// A text with only a-z lowered, as the operators are told apart.
-QByteArray foldedAZ(QByteArrayView b) {
-    QByteArray out(b.data(), b.size());
-    for (char &c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
-
 // The names of the archive's operators, once each, in the order the lists sort.
 class OperatorNames {
 public:
@@ -72,7 +63,7 @@ public:
         if (name.isEmpty() || m_exact.contains(QByteArray::fromRawData(name.data(), name.size())))
             return;
         m_exact.insert(name.toByteArray());
-        const QByteArray folded = foldedAZ(name);
+        const QByteArray folded = Text::foldedAZ(name); // a-z case aside
         if (m_folded.contains(folded))
             return;
         m_folded.insert(folded);
@@ -109,10 +100,7 @@ Appointment appointmentOf(const char *record, qint64 number, const QDate &date, 
     a.mobile = text(record, fields().cel);
     a.details = text(record, fields().dettagli);
     a.notes = text(record, fields().note);
-    if (bytes(record, fields().ottemperata) == QByteArrayView("S\xEC"))
-        a.state = State::Fulfilled;
-    else if (date < today)
-        a.state = State::Overdue;
+    a.state = Appointments::state(Appointments::fulfilledFlag(record), date, today);
     return a;
 }
 

@@ -5,6 +5,9 @@
 // side with those it overlaps, in the colour of its state; times before 06:00
 // or from 22:00 on (and a time that cannot be read) in a strip at the top or
 // the bottom of the day.
+// Its screen: appointments/planning/Planning.
+#include "core/records/AppointmentState.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -18,7 +21,7 @@ constexpr int rowMinutes = 30;
 constexpr int rows = (lastHour - firstHour) * 60 / rowMinutes;
 constexpr int blockMinutes = 60; // an appointment has no end time: one hour
 
-enum class State { ToFulfil, Fulfilled, Overdue };
+using State = AppointmentState; // the one rule of core/records/AppointmentState
 enum class Place { Grid, Early, Late };
 
 // What the planner shows of one appointment of the week.

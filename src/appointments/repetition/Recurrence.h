@@ -3,6 +3,7 @@
 // weeks (on the weekdays ticked) or months, up to a date or for a number of
 // visits in all. Each visit follows the previous one's regular date, so a
 // visit moved off a holiday does not move the ones after it.
+// Its screen: appointments/repetition/Ripetizione.
 #include <QDate>
 #include <QList>
 #include <QString>

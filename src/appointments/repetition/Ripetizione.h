@@ -5,6 +5,7 @@
 // Archivio_Appuntamenti.pro in one append (the appointment itself first when
 // it is not in the archive yet), or none. A satellite of the appointment card
 // and of the contract screen.
+// Drives appointments/repetition/Recurrence (the dates of the series).
 #include "appointments/repetition/Recurrence.h"
 #include "core/records/RecordLayout.h"
 

@@ -1,6 +1,7 @@
 #include "appointments/summaries/AppointmentSummary.h"
 
 #include "appointments/summaries/AppointmentLine.h"
+#include "core/platform/Clock.h"
 #include "core/records/Archives.h"
 
 AppointmentSummary::AppointmentSummary(QWidget *parent, const QString &caption, const QString &picture,
@@ -14,23 +15,11 @@ AppointmentSummary::AppointmentSummary(QWidget *parent, const QString &caption, 
                                 .reportTitle = title,
                                 .doubleClickHint = QStringLiteral(
                                     "Fare doppio clic su una voce in elenco per richiamare la scheda")}),
-      m_selection(std::move(selection)) {}
+      m_selection(selection) {}
 
-bool AppointmentSummary::selects(const char *record) const { return m_selection(*setup().layout, record); }
+bool AppointmentSummary::selects(const char *record) const { return m_selection(record, m_today); }
 
-namespace {
-// Read on the bytes ("Sì" is "S\xEC" in Windows-1252): a summary asks this of
-// every record of the archive.
-QByteArrayView flag(const RecordLayout &layout, const char *record) {
-    static const int field = Archives::appointments().indexOf("Ottemperata");
-    return fieldBytes(layout, record, field);
-}
-} // namespace
-
-bool appointmentFulfilled(const RecordLayout &layout, const char *record) {
-    return flag(layout, record) == QByteArrayView("S\xEC");
-}
-
-bool appointmentPending(const RecordLayout &layout, const char *record) {
-    return flag(layout, record) == QByteArrayView("No");
+void AppointmentSummary::refresh() {
+    m_today = Clock::today();
+    SummaryScreen::refresh();
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "appointments/summaries/AppointmentSummary.h"
 
-// Pending appointments, whatever their date.
+// Appointments not fulfilled ("No"), whatever their date.
 class TfrmConfermati : public AppointmentSummary {
     Q_OBJECT
 public:

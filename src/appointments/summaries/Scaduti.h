@@ -1,7 +1,7 @@
 #pragma once
 #include "appointments/summaries/AppointmentSummary.h"
 
-// Pending appointments dated before today.
+// Appointments not fulfilled ("No") dated before today.
 class TfrmScaduti : public AppointmentSummary {
     Q_OBJECT
 public:

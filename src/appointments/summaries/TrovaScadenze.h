@@ -1,4 +1,5 @@
 #pragma once
+// Lists appointments/summaries/AppointmentLine.
 #include "ui/search/SearchScreen.h"
 
 // " Trova appuntamenti in archivio": the appointment search, in file order.

@@ -2,6 +2,7 @@
 // Reading a backup copy (a ZIP archive written by BackupWriter): the checks
 // that decide whether it can be trusted, and the reading of every file with
 // its size and CRC-32 compared with the copy's own list.
+// Its screen: backup/Salvataggio.
 #include "backup/engine/BackupManifest.h"
 #include "backup/engine/BackupOutcome.h"
 

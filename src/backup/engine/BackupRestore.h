@@ -11,6 +11,7 @@
 // move that fails sends every file back where it was; a crash leaves the
 // journal, and the next start finishes the restore or undoes it
 // (RestoreRecovery) before anyone logs in.
+// Its screen: backup/Salvataggio.
 #include "backup/engine/BackupManifest.h"
 #include "backup/engine/BackupOutcome.h"
 

@@ -4,6 +4,7 @@
 // "Tersalia_Copia.txt", then opens it again and checks every file against the
 // list. A copy that could not be written whole, or that fails the check,
 // leaves nothing behind.
+// Its screen: backup/Salvataggio.
 #include "backup/engine/BackupOutcome.h"
 
 #include <QDateTime>

@@ -4,6 +4,7 @@
 // Nuovo proposes the number from the count at that moment; Salva counts
 // again under the archive's lock, so two stations saving proposed numbers at
 // once never store the same one.
+// Its screen: contracts/card/Contratto.
 #include <QString>
 
 #include <optional>

@@ -2,6 +2,7 @@
 // The contracts' settings file "Contratti.ini": the company's own data
 // (section "Ditta Pulizie", one key per control of the contract screen) and
 // the first contract number (section "Numerazione Contratti", key "Inizio").
+// Its screens: contracts/card/Contratto and Numerazione.
 #include "ui/settings/SettingsForm.h"
 
 #include <QList>

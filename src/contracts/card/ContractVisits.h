@@ -2,6 +2,7 @@
 // The visits of a contract as a repeated appointment: the appointment made
 // from the contract's client, number, activities, date and hours, and the
 // repetition of its service frequency, for a year.
+// Its screen: contracts/card/Contratto (cmdPianifica).
 #include "appointments/repetition/Recurrence.h"
 #include "core/records/RecordLayout.h"
 

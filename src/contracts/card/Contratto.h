@@ -2,6 +2,9 @@
 // The contract screen: composes the cleaning-service contracts of
 // Contratti.pro. The company's own data come from Contratti.ini every time the
 // screen is shown and go back there when it closes. Long-lived.
+// Drives contracts/card/ContractNumber (through ContractRenumbering), ContractSettings (through
+// ContractCompany) and ContractVisits (through ContractPlanning); prints through
+// contracts/print/StampaCon and AnteprimaCon.
 #include "contracts/card/ContractCompany.h"
 #include "contracts/card/ContractRenumbering.h"
 #include "ui/windows/ModuleWindow.h"

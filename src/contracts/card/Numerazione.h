@@ -2,6 +2,7 @@
 // " Impostazione inizio numerazione": the first contract number, key "Inizio"
 // of section "Numerazione Contratti" in Contratti.ini. Only the caller text
 // "contratti" makes it read or write the value.
+// Drives contracts/card/ContractSettings (the key "Inizio").
 #include <QDialog>
 
 class QGroupBox;

@@ -1,6 +1,7 @@
 #pragma once
 // " Anteprima di stampa": the two pages of the contract on screen in the
-// report preview.
+// report preview. Fills contracts/print/ContractPrint (with the ContractLogo)
+// through ui/windows/PrintLauncher.
 #include "core/records/RecordLayout.h"
 #include "ui/windows/PrintLauncher.h"
 
@@ -10,10 +11,4 @@ public:
     // contract: the screen's fields as they are (Archives::contracts()).
     TfrmAnteprimaCon(QWidget *parent, const Record &contract);
     static QString failureText();
-
-protected:
-    void run() override;
-
-private:
-    Record m_contract;
 };

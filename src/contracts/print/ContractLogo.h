@@ -2,6 +2,7 @@
 // The company logo printed on every contract: the file "Logo.bmp" of the
 // program folder, the default logo (a blue euro sign, 297x184) wherever that
 // file is missing or unreadable, and the blank logo (2x2 white) that clears it.
+// Its screen: contracts/print/Logo; printed by ContractPrint.
 #include <QImage>
 #include <QString>
 

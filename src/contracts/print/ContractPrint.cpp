@@ -72,17 +72,4 @@ bool fill(ReportEngine &engine, const Record &c, const QImage &logo) {
     return true;
 }
 
-bool print(QWidget *parent, const Record &contract, const QImage &logo) {
-    ReportEngine engine;
-    return fill(engine, contract, logo) && engine.prepare() && engine.print(parent);
-}
-
-bool preview(QWidget *parent, const Record &contract, const QImage &logo) {
-    ReportEngine engine;
-    if (!fill(engine, contract, logo) || !engine.prepare())
-        return false;
-    engine.showPreview(parent);
-    return true;
-}
-
 } // namespace ContractPrint

@@ -1,12 +1,12 @@
 #pragma once
 // The two-page contract "Contratto Pulizie", filled from what the contract
 // screen holds (saved or not): a record of Archives::contracts() and the logo.
+// Its screens: contracts/print/StampaCon and AnteprimaCon.
 #include "core/records/RecordLayout.h"
 
 #include <QImage>
 #include <QStringList>
 
-class QWidget;
 class ReportEngine;
 
 namespace ContractPrint {
@@ -15,11 +15,8 @@ namespace ContractPrint {
 QStringList articleTitles();
 
 // Loads the template, turns it to portrait and fills every object; false when
-// the template cannot be loaded or lacks an object.
+// the template cannot be loaded or lacks an object. The contract's print and
+// preview screens (StampaCon, AnteprimaCon) send it out.
 bool fill(ReportEngine &engine, const Record &contract, const QImage &logo);
-
-// False when printing or the preview failed (the caller warns).
-bool print(QWidget *parent, const Record &contract, const QImage &logo);
-bool preview(QWidget *parent, const Record &contract, const QImage &logo);
 
 } // namespace ContractPrint

@@ -1,6 +1,7 @@
 #pragma once
 // " Impostazione logo": chooses the company logo printed on the contracts and
 // writes it as Logo.bmp in the program folder.
+// Drives contracts/print/ContractLogo.
 #include <QDialog>
 #include <QImage>
 

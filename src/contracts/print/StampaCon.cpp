@@ -2,15 +2,16 @@
 
 #include "contracts/print/ContractLogo.h"
 #include "contracts/print/ContractPrint.h"
-#include "ui/platform/Messages.h"
 
 TfrmStampaCon::TfrmStampaCon(QWidget *parent, const Record &contract)
     : PrintLauncher(
-          parent, QStringLiteral(" Stampa documento"), QStringLiteral("Stampa contratto"),
-          {QStringLiteral("L'operazione stampa il contratto con i dati inseriti nei campi di testo."),
-           QStringLiteral("Premere Stampa per avviare la stampa, Annulla per annullare l'operazione.")},
-          QStringLiteral("Stampa")),
-      m_contract(contract) {
+          parent, Output::Paper,
+          {.pictureTitle = QStringLiteral("Stampa contratto"),
+           .purpose =
+               QStringLiteral("L'operazione stampa il contratto con i dati inseriti nei campi di testo."),
+           .fill = [contract](
+                       ReportEngine &e) { return ContractPrint::fill(e, contract, ContractLogo::current()); },
+           .failureText = failureText()}) {
     setObjectName(QStringLiteral("frmStampaCon"));
 }
 
@@ -18,11 +19,6 @@ QString TfrmStampaCon::failureText() {
     return QStringLiteral(
         "Attenzione: la stampa del contratto non è andata a buon fine.\n\r\n\rControllare che la "
         "stampante sia accesa e configurata correttamente.");
-}
-
-void TfrmStampaCon::run() {
-    if (!ContractPrint::print(this, m_contract, ContractLogo::current()))
-        Messages::warning(this, failureText());
 }
 
 #include "moc_StampaCon.cpp"

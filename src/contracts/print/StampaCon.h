@@ -1,5 +1,7 @@
 #pragma once
-// " Stampa documento": prints the contract on screen on two A4 pages.
+// " Stampa documento": prints the contract on screen on two A4 pages. Fills
+// contracts/print/ContractPrint (with the ContractLogo) through
+// ui/windows/PrintLauncher.
 #include "core/records/RecordLayout.h"
 #include "ui/windows/PrintLauncher.h"
 
@@ -9,10 +11,4 @@ public:
     // contract: the screen's fields as they are (Archives::contracts()).
     TfrmStampaCon(QWidget *parent, const Record &contract);
     static QString failureText();
-
-protected:
-    void run() override;
-
-private:
-    Record m_contract;
 };

@@ -8,17 +8,6 @@ namespace {
 constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
 constexpr QByteArrayView kLineEnd("\r\n");
 
-bool equalNoCaseAZ(QByteArrayView a, QByteArrayView b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // One line of the text: its content (without the line end) and where the
 // next line starts.
 struct Line {
@@ -92,9 +81,9 @@ std::optional<QByteArray> value(QByteArrayView text, QByteArrayView section, QBy
         if (line.kind == Line::Section) {
             if (inside)
                 return std::nullopt; // only the first section of that name counts
-            inside = !seen && equalNoCaseAZ(line.name, section);
+            inside = !seen && Text::equalNoCaseAZ(line.name, section);
             seen = seen || inside;
-        } else if (inside && line.kind == Line::Key && equalNoCaseAZ(line.name, key)) {
+        } else if (inside && line.kind == Line::Key && Text::equalNoCaseAZ(line.name, key)) {
             return unquoted(line.value).toByteArray();
         }
     }
@@ -109,11 +98,11 @@ QByteArray withValue(QByteArrayView text, QByteArrayView section, QByteArrayView
         if (line.kind == Line::Section) {
             if (header)
                 break;
-            if (equalNoCaseAZ(line.name, section))
+            if (Text::equalNoCaseAZ(line.name, section))
                 header = line;
         } else if (header && line.kind == Line::Key) {
             lastKey = line;
-            if (equalNoCaseAZ(line.name, key))
+            if (Text::equalNoCaseAZ(line.name, key))
                 found = line;
         }
     }

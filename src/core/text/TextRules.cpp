@@ -88,6 +88,18 @@ int compareNoCaseAZ(const QString &a, const QString &b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+QByteArray foldedAZ(QByteArrayView bytes) {
+    QByteArray out(bytes.data(), bytes.size());
+    for (char &c : out)
+        c = foldAZ(c);
+    return out;
+}
+
+bool equalNoCaseAZ(QByteArrayView a, QByteArrayView b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldAZ(x) == foldAZ(y); });
+}
+
 bool containsNoCaseAZ(const QString &haystack, const QString &needle) {
     return upperAZ(haystack).contains(upperAZ(needle));
 }
@@ -142,9 +154,8 @@ bool NoCaseFinder::in(QByteArrayView bytes) const {
         return false;
     if (m_lowered.isEmpty())
         return true;
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
     return std::search(bytes.begin(), bytes.end(), m_lowered.cbegin(), m_lowered.cend(),
-                       [&lower](char b, char t) { return lower(b) == t; }) != bytes.end();
+                       [](char b, char t) { return foldAZ(b) == t; }) != bytes.end();
 }
 
 namespace {

@@ -26,6 +26,13 @@ QString upperAZ(const QString &s);
 QString lowerAZ(const QString &s);
 // Case-insensitive comparison on a-z only: <0, 0, >0.
 int compareNoCaseAZ(const QString &a, const QString &b);
+
+// The a-z folding of Windows-1252 bytes, the one every byte comparison that
+// ignores case uses (the INI names, the planner's operators, the quick find):
+// A-Z lowered, every other byte as it is.
+constexpr char foldAZ(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+QByteArray foldedAZ(QByteArrayView bytes);
+bool equalNoCaseAZ(QByteArrayView a, QByteArrayView b);
 // True when needle occurs in haystack, ignoring the case of a-z only.
 bool containsNoCaseAZ(const QString &haystack, const QString &needle);
 

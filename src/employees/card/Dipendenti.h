@@ -2,6 +2,7 @@
 // The employee card: the only screen that creates or changes the employees of
 // Archivio_Dipendenti.pro, with the employee's photo. Long-lived; every
 // showing starts from a new, empty card.
+// Drives employees/photo/EmployeePhoto; prints through StampaDipendenti and AnteprimaDipendenti.
 #include "ui/lists/HandBack.h"
 #include "ui/windows/ModuleWindow.h"
 

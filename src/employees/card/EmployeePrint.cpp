@@ -19,17 +19,8 @@ bool fill(ReportEngine &engine, const Record &employee, const QImage &photo) {
     return true;
 }
 
-bool print(QWidget *parent, const Record &employee, const QImage &photo) {
-    ReportEngine engine;
-    return fill(engine, employee, photo) && engine.prepare() && engine.print(parent);
-}
-
-bool preview(QWidget *parent, const Record &employee, const QImage &photo) {
-    ReportEngine engine;
-    if (!fill(engine, employee, photo) || !engine.prepare())
-        return false;
-    engine.showPreview(parent);
-    return true;
+QString smallerPhotoAdvice() {
+    return QStringLiteral("\n\r\n\rSi consiglia di ridurre le dimensioni della foto.");
 }
 
 } // namespace EmployeePrint

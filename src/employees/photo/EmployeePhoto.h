@@ -2,6 +2,7 @@
 // The employee's photo: a JPEG in the folder "Anagrafica" named after the
 // employee's record number, and the placeholder picture shown when there is
 // none (a pale blue head-and-shoulders silhouette, 307 by 394).
+// Its screens: employees/card/Dipendenti, Zoom and Slideshow_Dipendenti.
 #include <QImage>
 #include <QString>
 

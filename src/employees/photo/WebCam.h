@@ -1,6 +1,7 @@
 #pragma once
 // " Cattura foto con webcam": the live view of the default camera, a captured
 // frame, saving it to a file and importing it into the employee card.
+// Drives core/platform/Camera; saves through employees/photo/PhotoFiles.
 #include <QDialog>
 #include <QImage>
 

@@ -3,6 +3,7 @@
 // employee (the activities of the work file named after the tax code), with
 // its list, quick find, add, change and print. Opened by the employee card
 // with the name and tax code the card shows.
+// Drives employees/register/WorkFile (the file) and WorkLine (the line).
 #include "ui/lists/ListEntry.h"
 
 class TfrmLavori_Svolti : public ListEntry {

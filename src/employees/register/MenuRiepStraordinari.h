@@ -2,6 +2,7 @@
 // " Tersalia - Riepilogo Ore di Lavoro": the employee's tax code (typed or
 // imported from the employee search) and the interval, each end chosen as
 // day, month name and year. Long-lived; every showing starts afresh.
+// Opens employees/register/RiepStraordinari on the work file WorkFile names.
 #include "ui/windows/ModuleWindow.h"
 
 class QComboBox;

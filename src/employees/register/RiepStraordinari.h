@@ -2,6 +2,7 @@
 // " Tersalia - Riepilogo Ore di Lavoro", the result: the activities of one
 // employee's work file dated within an interval (both ends included), their
 // count and the total of their hours, with the quick find and the print.
+// Drives employees/register/WorkFile (the file) and WorkLine (the line).
 #include "ui/lists/ListDialog.h"
 
 #include <QDate>

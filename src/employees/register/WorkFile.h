@@ -1,6 +1,7 @@
 #pragma once
 // The work register of one employee: a record file of activities in the
 // folder "Archivio_Lavori", named after the employee's tax code.
+// Its screens: employees/register/Lavori_Svolti, RiepStraordinari and MenuRiepStraordinari.
 #include <QString>
 
 namespace WorkFile {

@@ -1,6 +1,7 @@
 #pragma once
 // The register line of an activity, the one every list of activities shows
 // (the work register, the hours summary).
+// Its screens: employees/register/Lavori_Svolti and RiepStraordinari.
 #include "core/records/ResultLine.h"
 
 namespace WorkLine {

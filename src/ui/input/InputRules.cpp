@@ -1,7 +1,7 @@
 #include "ui/input/InputRules.h"
 
 #include "core/text/TextRules.h"
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 #include "ui/input/KeyFilters.h"
 #include "ui/input/SingleLine.h"
 
@@ -113,10 +113,10 @@ void InputRules::leave(QWidget *field) {
     QString t = before;
     switch (r.input) {
     case FieldInput::Amount:
-        t = AmountField::normalise(t, 2);
+        t = Amounts::normalise(t, 2);
         break;
     case FieldInput::Fee:
-        t = AmountField::normalise(t, 4);
+        t = Amounts::normalise(t, 4);
         break;
     case FieldInput::ListOnly:
         if (auto *c = qobject_cast<QComboBox *>(field); c && c->findText(Text::trim(t), Qt::MatchExactly) < 0)

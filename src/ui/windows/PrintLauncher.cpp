@@ -1,5 +1,6 @@
 #include "ui/windows/PrintLauncher.h"
 
+#include "ui/platform/Messages.h"
 #include "ui/widgets/Artwork.h"
 #include "ui/windows/WindowPlacement.h"
 
@@ -8,17 +9,38 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PrintLauncher::PrintLauncher(QWidget *parent, const QString &caption, const QString &pictureTitle,
-                             const QStringList &pictureLines, const QString &actionText)
-    : QDialog(parent) {
-    setWindowTitle(caption);
+namespace {
+
+struct Words {
+    QString caption, title, action, howTo;
+};
+
+Words wordsOf(PrintLauncher::Output output) {
+    if (output == PrintLauncher::Output::Paper)
+        return {QStringLiteral(" Stampa documento"), QStringLiteral("Stampa documento"),
+                QStringLiteral("Stampa"),
+                QStringLiteral("Premere Stampa per avviare la stampa, Annulla per annullare l'operazione.")};
+    return {
+        QStringLiteral(" Anteprima di stampa"), QStringLiteral("Anteprima di stampa"),
+        QStringLiteral("Mostra anteprima"),
+        QStringLiteral("Premere Mostra anteprima per visualizzarla, Annulla per annullare l'operazione.")};
+}
+
+} // namespace
+
+PrintLauncher::PrintLauncher(QWidget *parent, Output output, Document document)
+    : QDialog(parent), m_output(output), m_document(std::move(document)) {
+    const Words words = wordsOf(output);
+    setWindowTitle(words.caption);
     setWindowFlags(WindowPlacement::dialogFlags);
     const QSize picture(460, 150);
+    const QString title = m_document.pictureTitle.isEmpty() ? words.title : m_document.pictureTitle;
 
     imgIstruzioni = new QLabel(this);
     imgIstruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
-    imgIstruzioni->setPixmap(Artwork::banner(Artwork::Glyph::Contract, pictureTitle, pictureLines, picture));
-    btnStampa = new QPushButton(actionText, this);
+    imgIstruzioni->setPixmap(
+        Artwork::banner(Artwork::Glyph::Contract, title, {m_document.purpose, words.howTo}, picture));
+    btnStampa = new QPushButton(words.action, this);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
     btnStampa->setDefault(true);
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
@@ -39,7 +61,11 @@ PrintLauncher::PrintLauncher(QWidget *parent, const QString &caption, const QStr
 }
 
 void PrintLauncher::btnStampaClick() {
-    run();
+    const ReportOutput::Outcome sent = m_output == Output::Paper
+                                           ? ReportOutput::print(this, m_document.fill)
+                                           : ReportOutput::preview(this, m_document.fill);
+    if (!sent.done && !m_document.failureText.isEmpty())
+        Messages::warning(this, m_document.failureText);
     accept();
 }
 

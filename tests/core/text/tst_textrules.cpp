@@ -1,6 +1,6 @@
 // Text rules and process-wide formats.
 #include "core/text/Formats.h"
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 #include "core/text/NoCaseSort.h"
 #include "core/text/TextRules.h"
 
@@ -169,7 +169,7 @@ private slots:
     void decimalsAndAmounts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("decimal"); // Formats::parseDecimal
-        QTest::addColumn<bool>("amount");  // AmountField::read
+        QTest::addColumn<bool>("amount");  // Amounts::read
         QTest::addColumn<double>("value");
         QTest::newRow("whole") << "8" << true << true << 8.0;
         QTest::newRow("comma") << "7,5" << true << true << 7.5;
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(ok, decimal);
         if (decimal)
             QCOMPARE(d, value);
-        const double a = AmountField::read(text, &ok);
+        const double a = Amounts::read(text, &ok);
         QCOMPARE(ok, amount);
         if (amount)
             QCOMPARE(a, value);

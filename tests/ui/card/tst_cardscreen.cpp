@@ -3,7 +3,7 @@
 // by Nuovo, the fee, hooks, archive failures shown as warnings), on a small
 // card built here.
 #include "TestEnv.h"
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 #include "ui/widgets/Calendario.h"
 #include "NameErrorOf.h"
 #include "ui/card/CardScreen.h"
@@ -157,7 +157,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, decimals);
         QFETCH(QString, after);
-        QCOMPARE(AmountField::normalise(text, decimals), after);
+        QCOMPARE(Amounts::normalise(text, decimals), after);
     }
 
     void fieldsFollowTheirTable() {

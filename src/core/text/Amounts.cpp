@@ -1,11 +1,11 @@
-#include "ui/input/AmountField.h"
+#include "core/text/Amounts.h"
 
 #include "core/text/Formats.h"
 #include "core/text/TextRules.h"
 
 #include <QRegularExpression>
 
-namespace AmountField {
+namespace Amounts {
 namespace {
 
 // Adds one to a string of decimal digits.
@@ -66,4 +66,4 @@ double read(const QString &text, bool *ok) {
     return QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(ok);
 }
 
-} // namespace AmountField
+} // namespace Amounts

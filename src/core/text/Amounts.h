@@ -1,8 +1,10 @@
 #pragma once
-// Amounts typed on the cards: what a field holds once the user leaves it.
+// Amounts as the program writes and reads them: the text an amount field
+// holds once the user leaves it (ui/input/InputRules applies it), and the
+// value of a stored amount (the services total, the year's overview).
 #include <QString>
 
-namespace AmountField {
+namespace Amounts {
 
 // An empty or non-numeric text gives "0,00"; otherwise the typed value is
 // rounded half up (on its decimal digits) to `decimals` places and written with a comma and at least two
@@ -14,4 +16,4 @@ QString normalise(const QString &text, int decimals = 2);
 // or a thousands separator ("1.250,00") makes it unreadable: ok is false.
 double read(const QString &text, bool *ok);
 
-} // namespace AmountField
+} // namespace Amounts
