@@ -1,4 +1,6 @@
 #include "appointments/card/Archivio_Scadenze.h"
+
+#include "appointments/card/AppointmentRequired.h"
 #include "ui/widgets/Artwork.h"
 
 #include "appointments/summaries/Assolti.h"
@@ -230,14 +232,12 @@ void TfrmArchivio_Scadenze::buildScreen(const QList<CardField> &fields) {
 // the notes and then the date, which takes no typing.
 QList<CardField> TfrmArchivio_Scadenze::fields() {
     using namespace FieldFlag;
-    const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
     return {
         {.member = txtData,
          .control = "txtData",
          .field = "Data",
          .caption = "Data appuntamento:",
          .flags = ResetOnDuplicate,
-         .required = need + QStringLiteral("la data dell'appuntamento."),
          .enter = EnterPlace::Last,
          .shape = {.width = 120, .centred = true, .readOnly = true}},
         {.member = txtOreApp,
@@ -266,7 +266,6 @@ QList<CardField> TfrmArchivio_Scadenze::fields() {
          .input = FieldInput::Digits,
          .initial = QStringLiteral("0"),
          .whenEmpty = QStringLiteral("0"),
-         .required = need + QStringLiteral("i giorni di preavviso rispetto alla data dell'appuntamento."),
          .shape = {.width = 64, .centred = true}},
         {.member = txtTipologia,
          .control = "txtTipologia",
@@ -275,14 +274,12 @@ QList<CardField> TfrmArchivio_Scadenze::fields() {
         {.member = txtCausale,
          .control = "txtCausale",
          .field = AppointmentField::Servizi,
-         .caption = "Servizi richiesti dal cliente:",
-         .required = need + QStringLiteral("i servizi richiesti dal cliente.")},
+         .caption = "Servizi richiesti dal cliente:"},
         {.member = txtDettagli, .control = "txtDettagli", .field = "Dettagli", .caption = "Dettagli:"},
         {.member = txtContatto,
          .control = "txtContatto",
          .field = "Contatto",
-         .caption = "Cognome e nome (o Ragione sociale):",
-         .required = need + QStringLiteral("il nome del cliente.")},
+         .caption = "Cognome e nome (o Ragione sociale):"},
         {.member = txtTel,
          .control = "txtTel",
          .field = "Tel",
@@ -293,7 +290,6 @@ QList<CardField> TfrmArchivio_Scadenze::fields() {
          .field = "Cel",
          .caption = "Cellulare:",
          .input = FieldInput::Digits,
-         .required = need + QStringLiteral("il numero di cellulare del cliente."),
          .shape = {.minWidth = 130}},
         {.member = txtEmail,
          .control = "txtEmail",
@@ -326,6 +322,11 @@ CardDefinition TfrmArchivio_Scadenze::definition() {
     CardDefinition d;
     d.layout = &Archives::appointments();
     d.fields = fields();
+    // Salva asks what every way of storing an appointment asks, in that order.
+    for (CardField &f : d.fields) {
+        f.required = AppointmentRequired::warningFor(f.control);
+        f.requiredOrder = AppointmentRequired::orderOf(f.control);
+    }
     d.hints = {
         {"cmdNuovo", QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda.")},
         {"cmdDuplica",

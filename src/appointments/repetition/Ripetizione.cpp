@@ -436,7 +436,7 @@ QList<QByteArray> TfrmRipetizione::records(const QList<Recurrence::Visit> &visit
 }
 
 bool TfrmRipetizione::requiredFieldsGiven() {
-    for (const RequiredField &r : AppointmentRequired::fields()) {
+    for (const AppointmentRequired::Field &r : AppointmentRequired::fields()) {
         auto *shown = findChild<QLineEdit *>(QLatin1String(r.control));
         const QString value =
             shown ? shown->text() : m_appointment.get(AppointmentRequired::recordField(r.control));

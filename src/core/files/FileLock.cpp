@@ -1,22 +1,12 @@
 #include "core/files/FileLock.h"
 
+#include "core/files/SystemFiles.h"
+
 #include <QDeadlineTimer>
 #include <QThread>
 
 #include <algorithm>
 #include <atomic>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#else
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 std::atomic<int> g_patienceMs{5000};

@@ -1,19 +1,9 @@
 #include "core/files/FileReplace.h"
 
+#include "core/files/SystemFiles.h"
+
 #include <QDir>
 #include <QFile>
-
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <io.h>
-#include <windows.h>
-#else
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace FileReplace {
 namespace {

@@ -1,22 +1,9 @@
 #include "core/files/PlatformFiles.h"
 
+#include "core/files/SystemFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
-
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#else
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace PlatformFiles {
 

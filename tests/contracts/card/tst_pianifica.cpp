@@ -14,6 +14,7 @@
 #include "ui/card/CardParts.h"
 #include "ui/card/CardScreen.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -278,12 +279,17 @@ private slots:
     // The visits ask what the card's Salva asks, with its messages.
     void theRequiredFieldsAreTheCards() {
         TfrmArchivio_Scadenze card;
-        const QList<RequiredField> &cards = card.card()->definition().required;
-        const QList<RequiredField> &asked = AppointmentRequired::fields();
+        QList<CardField> cards;
+        for (const CardField &f : card.card()->definition().fields)
+            if (!f.required.isEmpty())
+                cards.append(f);
+        std::stable_sort(cards.begin(), cards.end(),
+                         [](const CardField &a, const CardField &b) { return a.requiredOrder < b.requiredOrder; });
+        const QList<AppointmentRequired::Field> &asked = AppointmentRequired::fields();
         QCOMPARE(asked.size(), cards.size());
         for (int i = 0; i < cards.size(); ++i) {
             QCOMPARE(QLatin1String(asked[i].control), QLatin1String(cards[i].control));
-            QCOMPARE(asked[i].warning, cards[i].warning);
+            QCOMPARE(asked[i].warning, cards[i].required);
         }
     }
 
@@ -315,7 +321,7 @@ private slots:
         QVERIFY(stillOpen);
         QCOMPARE(seams->messages.shown.size(), 1);
         QCOMPARE(seams->messages.shown.last().kind, MessageKind::Warning);
-        for (const RequiredField &r : AppointmentRequired::fields())
+        for (const AppointmentRequired::Field &r : AppointmentRequired::fields())
             if (QLatin1String(r.control) == warning)
                 QCOMPARE(seams->messages.lastText(), r.warning);
         QCOMPARE(focused, field);
