@@ -68,31 +68,35 @@ bool isSafe(const RestoreJournal &journal) {
            std::all_of(journal.setAside.begin(), journal.setAside.end(), safe);
 }
 
+namespace {
+// The outcome so far, stopped at the file p that could not be moved.
+Outcome failedAt(Outcome o, const QString &p) {
+    o.ok = false;
+    o.subject = p;
+    return o;
+}
+} // namespace
+
 Outcome forward(const QString &programFolder, const RestoreJournal &journal) {
     const Places at{QDir(programFolder)};
     Outcome o;
-    const auto fail = [&o](const QString &p) {
-        o.ok = false;
-        o.subject = p;
-        return o;
-    };
     for (const RestoreJournal::Restored &r : journal.restored) {
         const QString &p = r.path;
         const QString target = at.target(p), fresh = at.fresh(p), previous = at.previous(p);
         if (!exists(fresh)) {
             // Put in place by an earlier run: the copy's very file must be there.
             if (!isTheCopys(target, r))
-                return fail(p);
+                return failedAt(o, p);
             continue;
         }
         if (exists(target)) {
             // A folder where the file belongs is nobody's file to move.
             if (QFileInfo(target).isDir() || exists(previous) || !move(target, previous))
-                return fail(p);
+                return failedAt(o, p);
             ++o.moved;
         }
         if (!move(fresh, target))
-            return fail(p);
+            return failedAt(o, p);
         ++o.moved;
     }
     for (const QString &p : journal.setAside) {
@@ -100,7 +104,7 @@ Outcome forward(const QString &programFolder, const RestoreJournal &journal) {
         if (exists(aside) || !exists(place))
             continue;
         if (!move(place, aside))
-            return fail(p);
+            return failedAt(o, p);
         ++o.moved;
     }
     return o;
@@ -109,17 +113,12 @@ Outcome forward(const QString &programFolder, const RestoreJournal &journal) {
 Outcome backward(const QString &programFolder, const RestoreJournal &journal) {
     const Places at{QDir(programFolder)};
     Outcome o;
-    const auto fail = [&o](const QString &p) {
-        o.ok = false;
-        o.subject = p;
-        return o;
-    };
     for (const QString &p : journal.setAside) {
         const QString place = at.target(p), aside = at.target(journal.asideFolder + QLatin1Char('/') + p);
         if (!exists(aside) || exists(place))
             continue;
         if (!move(aside, place))
-            return fail(p);
+            return failedAt(o, p);
         ++o.moved;
     }
     for (auto it = journal.restored.crbegin(); it != journal.restored.crend(); ++it) {
@@ -130,12 +129,12 @@ Outcome backward(const QString &programFolder, const RestoreJournal &journal) {
         const bool moved = it->replaces ? exists(previous) : !exists(fresh);
         if (moved && exists(target) && !exists(fresh)) {
             if (!move(target, fresh))
-                return fail(p);
+                return failedAt(o, p);
             ++o.moved;
         }
         if (exists(previous) && !exists(target)) {
             if (!move(previous, target))
-                return fail(p);
+                return failedAt(o, p);
             ++o.moved;
         }
     }

@@ -41,8 +41,7 @@ QComboBox *choices(QWidget *parent, const char *name, const QList<InvoiceSetting
 } // namespace
 
 TfrmImpostazioniFatture::TfrmImpostazioniFatture(QWidget *parent)
-    : QDialog(parent),
-      m_settings(this, &InvoiceSettings::path, InvoiceSettings::section(), InvoiceSettings::keys()) {
+    : QDialog(parent) {
     Formats::install();
     setObjectName(QStringLiteral("frmImpostazioniFatture"));
     setWindowTitle(QStringLiteral(" Impostazioni fatture"));
@@ -91,6 +90,7 @@ TfrmImpostazioniFatture::TfrmImpostazioniFatture(QWidget *parent)
     rules->add(txtProgressivo, {FieldInput::Digits, 0, QStringLiteral("1")});
     rules->setEnterOrder({cmbRegime, txtIban, txtBanca, txtGiorni, cmbPagamento, txtProgressivo});
 
+    m_settings.emplace(this, &InvoiceSettings::path, InvoiceSettings::section(), InvoiceSettings::keys());
     connect(cmdChiudi, &QPushButton::clicked, this, &TfrmImpostazioniFatture::cmdChiudiClick);
 }
 
@@ -113,7 +113,7 @@ void TfrmImpostazioniFatture::showEvent(QShowEvent *event) {
             : QStringLiteral(" Le fatture sono emesse da: %1, partita IVA %2 (dati dell'impresa dei "
                              "contratti).")
                   .arg(seller.name, seller.vatNumber));
-    m_settings.read();
+    m_settings->read();
     // What a first opening proposes.
     if (Text::trim(cmbRegime->currentText()).isEmpty())
         cmbRegime->setCurrentIndex(0);
@@ -134,7 +134,7 @@ void TfrmImpostazioniFatture::showEvent(QShowEvent *event) {
 }
 
 bool TfrmImpostazioniFatture::cmdChiudiClick() {
-    const bool kept = m_settings.write();
+    const bool kept = m_settings->write();
     if (!kept)
         Messages::error(this, notSavedText());
     m_closing = true;

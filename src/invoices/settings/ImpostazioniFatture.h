@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +39,6 @@ protected:
     void reject() override;
 
 private:
-    SettingsForm m_settings;
+    std::optional<SettingsForm> m_settings; // made once the controls exist
     bool m_closing = false;
 };

@@ -351,7 +351,8 @@ private slots:
         }
         {
             TfrmCalendario cal;
-            cal.markForAppointmentDate(&date);
+            cal.markForAppointmentDate(&date); // opens on the field's date, 01/01/2024
+            cal.calAppuntamenti->setSelectedDate(QDate(2024, 7, 14));
             cal.show();
             cal.btnImportaData->click();
             QVERIFY(!cal.isVisible());
