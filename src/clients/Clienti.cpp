@@ -108,11 +108,14 @@ void TfrmClienti::buildScreen(const QList<CardField> &fields) {
 
     std::tie(lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03) =
         BandRows::attachmentLabels(background);
-    // The sections scroll under the title where the screen is too low for them all.
+    // The sections scroll under the title where the screen is too low for them
+    // all. The pending questions and the notes come before the profile, so that
+    // the notes and the privacy button are in view on a laptop's screen too
+    // (Enter and Tab go along the fields' rows, wherever their bands stand).
     auto *sections = new QVBoxLayout;
     sections->setContentsMargins(0, 0, 0, 0);
     sections->setSpacing(10);
-    for (CardBand *band : {personal, contacts, fiscal, profile, notes})
+    for (CardBand *band : {personal, contacts, fiscal, notes, profile})
         sections->addWidget(band);
     sections->addStretch();
     auto *card = new QVBoxLayout;

@@ -1,7 +1,8 @@
 // Windows as a window manager shows them, on a 1366×768 screen under openbox:
 // every window opens whole on screen, its title bar included, centred on its
-// opener; dialogs with no border icons of their own get only a close box; the
-// password change and the login come back centred.
+// opener; dialogs with no border icons of their own get only a close box and
+// come back when minimised all the same; the password change and the login
+// come back centred.
 #include "DialogsByName.h"
 #include "StartedScreens.h"
 #include "TestEnv.h"
@@ -20,6 +21,7 @@
 #include "shell/Password.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -84,6 +86,19 @@ template <typename Screen> void whenModalIs(std::function<void(Screen *)> action
     });
     timer->start();
 }
+
+// Notes whether a window was ever minimised (its state as Qt learns it from
+// the window manager).
+struct MinimiseWatch : QObject {
+    bool minimised = false;
+    explicit MinimiseWatch(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *o, QEvent *e) override {
+        if (e->type() == QEvent::WindowStateChange &&
+            (static_cast<QWidget *>(o)->windowState() & Qt::WindowMinimized))
+            minimised = true;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -191,6 +206,48 @@ private slots:
         QVERIFY(!actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE_HORZ")));
         QVERIFY(!actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE_VERT")));
         w->hide();
+    }
+
+    // The window manager draws a minimise button on every dialog all the
+    // same (openbox does, whatever the window asks); a dialog it minimises,
+    // modal as when the program opens it, comes straight back on screen:
+    // hidden, it would block the program from a window nobody can reach.
+    void minimisedDialogsComeBack_data() {
+        QTest::addColumn<QString>("dialog");
+        // The login and the password change are the program's only window
+        // while they show: not modal, they minimise as the user asks.
+        for (const QString &name : dialogNames())
+            if (name != QLatin1String("accesso") && name != QLatin1String("cambia password"))
+                QTest::newRow(qPrintable(name)) << name;
+        QTest::newRow("messaggio") << QStringLiteral("messaggio");
+    }
+    void minimisedDialogsComeBack() {
+        QFETCH(QString, dialog);
+        std::unique_ptr<QWidget> owned;
+        QWidget *w = nullptr;
+        if (dialog == QLatin1String("messaggio")) {
+            owned = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Tersalia"),
+                                                  QStringLiteral("Il codice fiscale non è valido."));
+            w = owned.get();
+        } else {
+            w = dialogByName(dialog, owned);
+        }
+        QVERIFY(w);
+        const Qt::WindowModality modality = w->windowModality();
+        w->setWindowModality(Qt::ApplicationModal);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        settledFrame(w);
+        QVERIFY(XServer::isViewable(w->winId()));
+
+        MinimiseWatch watch(w);
+        XServer::iconify(w->winId());
+        QTRY_VERIFY2_WITH_TIMEOUT(watch.minimised, "the window manager minimised the dialog", 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(XServer::isViewable(w->winId()), 5000);
+        QVERIFY(!(w->windowState() & Qt::WindowMinimized));
+        QVERIFY(w->isVisible());
+        w->hide();
+        w->setWindowModality(modality);
     }
 
     // The login opens centred, the password change opens centred, and the

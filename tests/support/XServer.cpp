@@ -240,6 +240,21 @@ QList<unsigned long> motifHints(unsigned long window) {
     return longs(Window(window), "_MOTIF_WM_HINTS", hints).mid(0, 3);
 }
 
+void iconify(unsigned long window) {
+    if (!g_display)
+        return;
+    XIconifyWindow(g_display, Window(window), DefaultScreen(g_display));
+    XFlush(g_display);
+}
+
+bool isViewable(unsigned long window) {
+    if (!g_display)
+        return false;
+    XSync(g_display, False);
+    XWindowAttributes a;
+    return XGetWindowAttributes(g_display, Window(window), &a) && a.map_state == IsViewable;
+}
+
 bool closeWindow(const QString &title) {
     if (!g_display)
         return false;
@@ -265,6 +280,8 @@ bool startWindowManager() { return false; }
 QRect frameGeometry(unsigned long) { return {}; }
 QStringList allowedActions(unsigned long) { return {}; }
 QList<unsigned long> motifHints(unsigned long) { return {}; }
+void iconify(unsigned long) {}
+bool isViewable(unsigned long) { return false; }
 bool running() { return false; }
 QString display() { return {}; }
 void movePointer(const QPoint &) {}

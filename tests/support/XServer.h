@@ -36,6 +36,11 @@ QRect frameGeometry(unsigned long window);
 // The actions the window manager allows on a window
 // (_NET_WM_ALLOWED_ACTIONS, e.g. "_NET_WM_ACTION_CLOSE").
 QStringList allowedActions(unsigned long window);
+// Asks the window manager to minimise a window, as its minimise button does
+// (WM_CHANGE_STATE to IconicState).
+void iconify(unsigned long window);
+// Whether a window is on screen (mapped and viewable, not minimised).
+bool isViewable(unsigned long window);
 // What a window asks of the window manager through its Motif hints:
 // {flags, functions, decorations}; empty when it asks nothing.
 QList<unsigned long> motifHints(unsigned long window);

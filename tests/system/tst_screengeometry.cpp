@@ -1,7 +1,8 @@
 // Every module window and dialog whole on a laptop's work area and on a large screen:
 // it fits the work area, and every control is whole — inside its band and its window,
 // clear of its neighbours, its caption not cut and not touching the field beside it —
-// judged from the widgets' geometry and the fonts' metrics. One row per screen: a new
+// judged from the widgets' geometry and the fonts' metrics; the controls a user opens a
+// card for are in view without scrolling. One row per screen: a new
 // screen adds its row to the table (tests/support/EveryScreen.h).
 #include "EveryScreen.h"
 #include "TestEnv.h"
@@ -171,6 +172,32 @@ void checkWholeValues(QWidget *window, const QString &screen, QStringList &fault
     }
 }
 
+// The commands and fields a user opens a card for are in view as it opens,
+// on the laptop's screen too: none of them lies below the fold of the
+// scrolling sections.
+void checkInView(QWidget *window, const QString &screen, QStringList &faults) {
+    static const QMap<QString, QStringList> controls = {
+        {QStringLiteral("Clienti"), {QStringLiteral("btnPrivacy"), QStringLiteral("txtNote")}},
+        {QStringLiteral("Dipendenti"), {QStringLiteral("btnLavori")}}};
+    for (const QString &name : controls.value(screen)) {
+        auto *control = window->findChild<QWidget *>(name);
+        if (!control || !control->isVisible()) {
+            faults << QStringLiteral("%1 is not shown").arg(name);
+            continue;
+        }
+        QWidget *viewport = window;
+        for (QWidget *p = control->parentWidget(); p && p != window; p = p->parentWidget())
+            if (auto *area = qobject_cast<QScrollArea *>(p)) {
+                viewport = area->viewport();
+                break;
+            }
+        const QRect where(control->mapTo(viewport, QPoint(0, 0)), control->size());
+        if (!viewport->rect().contains(where))
+            faults << QStringLiteral("%1 (%2) is out of view (%3) until the user scrolls")
+                          .arg(name, rectText(where), rectText(viewport->rect()));
+    }
+}
+
 void checkControl(const QWidget *w, QStringList &faults) {
     if (auto *l = qobject_cast<const QLabel *>(w)) {
         checkLabel(l, faults);
@@ -301,6 +328,7 @@ private slots:
         checkContainer(w.get(), faults);
         checkLinesInView(w.get(), screen, faults);
         checkWholeValues(w.get(), screen, faults);
+        checkInView(w.get(), screen, faults);
         // TERSALIA_SHOTS=<folder> keeps a picture of every screen at both sizes, to look at.
         if (const QString shots = qEnvironmentVariable("TERSALIA_SHOTS"); !shots.isEmpty())
             w->grab().save(QDir(shots).filePath(QString(QTest::currentDataTag()).replace(' ', '_') +

@@ -145,9 +145,12 @@ void TfrmDipendenti::buildScreen(const QList<CardField> &fields) {
         g->addLayout(row, 1, 0);
         g->setRowStretch(2, 1);
     }
-    btnLavori = CardParts::command(photoBand, "btnLavori", QStringLiteral("PRESTAZIONI"),
+    // The work register's command stands under the photo's column, below the
+    // scrolling bands: in view on every screen.
+    btnLavori = CardParts::command(background, "btnLavori", QStringLiteral("PRESTAZIONI"),
                                    QIcon(Artwork::icon(Artwork::Glyph::Cleaning, 32, QColor(52, 140, 110))));
-    photoBand->grid()->addWidget(btnLavori, 3, 0);
+    btnLavori->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    btnLavori->setFixedWidth(photoBand->sizeHint().width());
 
     // The fields, in three bands.
     using BandRows::Rows;
@@ -210,6 +213,7 @@ void TfrmDipendenti::buildScreen(const QList<CardField> &fields) {
     main->addLayout(bands, 1);
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(14);
+    bottom->addWidget(btnLavori);
     bottom->addWidget(panInfo, 1);
     bottom->addWidget(navigation.row);
     auto *layout = new QVBoxLayout(background);

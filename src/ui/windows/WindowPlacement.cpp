@@ -106,10 +106,38 @@ void settle(QPointer<QWidget> w, int attempt) {
     QTimer::singleShot(attempt == 0 ? 0 : interval, w, [w, attempt]() { settle(w, attempt + 1); });
 }
 
+// A modal window that asks for no minimise button: the dialogs the program
+// waits on (message boxes, Qt's own dialogs, ours with dialogFlags). Some
+// window managers (openbox) draw the button and minimise such a window all
+// the same; a minimised modal dialog blocks the program from a window nobody
+// can see. A window the user may leave open (not modal) minimises as asked,
+// with its opener.
+bool staysOnScreen(const QWidget *w) {
+    const Qt::WindowFlags flags = w->windowFlags();
+    return w->isWindow() && w->isModal() && !(flags & Qt::WindowMinimizeButtonHint) &&
+           (w->windowType() == Qt::Dialog || (flags & Qt::CustomizeWindowHint));
+}
+
+// Brings a window the window manager minimised against its wish back on
+// screen, in front, as it was.
+void restore(QPointer<QWidget> w) {
+    if (!w || !w->isVisible() || !(w->windowState() & Qt::WindowMinimized))
+        return;
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
 class Placer : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *o, QEvent *e) override {
+        if (e->type() == QEvent::WindowStateChange && o->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(o);
+            if (staysOnScreen(w) && (w->windowState() & Qt::WindowMinimized))
+                QTimer::singleShot(0, w, [w = QPointer<QWidget>(w)]() { restore(w); });
+        }
         if (e->type() == QEvent::Show && o->isWidgetType()) {
             auto *w = static_cast<QWidget *>(o);
             if (placeable(w)) {
