@@ -108,21 +108,21 @@ void TfrmAllegaExcel::buildList() {
     // stays out of the total, and the screen says so.
     const RecordLayout &layout = Archives::services();
     const int amount = layout.indexOf("Importo");
-    double total = 0;
+    qint64 total = 0; // in cents, each entry rounded once as the year's overview does
     int unreadable = 0;
     listSource(serviceLine(), [&](const char *record) {
         const QString text = decodeField(layout, record, amount);
         if (text.isEmpty())
             return false;
         bool ok = false;
-        const double value = Amounts::read(text, &ok);
+        Amounts::read(text, &ok);
         if (ok)
-            total += value;
+            total += Amounts::hundredths(text);
         else
             ++unreadable;
         return true;
     });
-    lblTotale->setText(QStringLiteral("€ ") + Amounts::normalise(Formats::decimalText(total)));
+    lblTotale->setText(QStringLiteral("€ ") + Amounts::hundredthsText(total));
     setLeftOut(unreadable > 0 ? leftOutText(unreadable) : QString());
 }
 

@@ -66,15 +66,6 @@ QList<Source> servicesFiles() {
     return files;
 }
 
-// A readable amount or number of hours in hundredths, rounded half up on its
-// decimal digits by the amount rule of the cards ("12,345" gives 1235), so no
-// binary fraction ever enters a sum.
-qint64 hundredthsOf(const QString &text) {
-    QString rounded = Amounts::normalise(text); // "-12,35": always two decimals
-    rounded.remove(QLatin1Char(','));
-    return rounded.toLongLong();
-}
-
 QList<Source> workFiles() {
     QList<Source> files;
     const QDir folder(ProgramFolder::file(Archives::worksFolderName()));
@@ -162,7 +153,7 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
             }
             MonthFigures &m = figures.month(d);
             ++m.services;
-            m.cents += hundredthsOf(amountText);
+            m.cents += Amounts::hundredths(amountText);
         });
 
     if (hasAppointments) {
@@ -205,7 +196,7 @@ CompanyFigures CompanyFigures::read(const QDate &today, const Progress &progress
                 ++figures.m_years[d.year()].unreadable;
                 return;
             }
-            figures.month(d).hundredths += hundredthsOf(hoursText);
+            figures.month(d).hundredths += Amounts::hundredths(hoursText);
         });
 
     ticker.finish();

@@ -146,6 +146,12 @@ private slots:
                              << "";
         QTest::newRow("rounding of the sum") << QStringList{"0,10", "0,20"} << 2 << "€ 0,30"
                                              << "";
+        // Typed with three decimals outside the program: each rounded once, half
+        // up, then added, as the year's overview does (a sum of doubles gave 0,32).
+        QTest::newRow("three decimals") << QStringList{"0,105", "0,105", "0,105"} << 3 << "€ 0,33"
+                                        << "";
+        QTest::newRow("a negative entry") << QStringList{"10,00", "-12,50"} << 2 << "€ -2,50"
+                                          << "";
         QTest::newRow("thousands") << QStringList{"1250,50", "999,50"} << 2 << "€ 2250,00"
                                    << "";
         QTest::newRow("empty amount is not listed") << QStringList{"10,00", "", "5,00"} << 2 << "€ 15,00"

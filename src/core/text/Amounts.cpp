@@ -66,4 +66,17 @@ double read(const QString &text, bool *ok) {
     return QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(ok);
 }
 
+qint64 hundredths(const QString &text) {
+    QString rounded = normalise(text); // "-12,35": always two decimals
+    rounded.remove(QLatin1Char(','));
+    return rounded.toLongLong();
+}
+
+QString hundredthsText(qint64 value) {
+    const qint64 magnitude = value < 0 ? -value : value;
+    const QString text = QString::number(magnitude / 100) + QLatin1Char(',') +
+                         QString::number(magnitude % 100).rightJustified(2, QLatin1Char('0'));
+    return value < 0 ? QLatin1Char('-') + text : text;
+}
+
 } // namespace Amounts

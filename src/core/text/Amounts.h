@@ -16,4 +16,11 @@ QString normalise(const QString &text, int decimals = 2);
 // or a thousands separator ("1.250,00") makes it unreadable: ok is false.
 double read(const QString &text, bool *ok);
 
+// A readable amount (or number of hours) in hundredths, rounded half up once
+// on its decimal digits as the amount rule does ("12,345" gives 1235), so no
+// binary fraction ever enters a sum.
+qint64 hundredths(const QString &text);
+// Hundredths written as an amount: 123456 -> "1234,56", -5 -> "-0,05".
+QString hundredthsText(qint64 value);
+
 } // namespace Amounts
